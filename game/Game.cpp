@@ -1,0 +1,255 @@
+#include "Game.h"
+
+#include "CardCode.h"
+#include "Random.h"
+
+#include <algorithm>
+#include <limits>
+
+namespace {
+constexpr int PointsPerCard = 9;
+constexpr int PointsPerBonus = 13;
+constexpr int PointsPerTip = 167;
+constexpr int PointsPerTick = 3;
+constexpr int StartTicks = -11;
+constexpr int MixPenaltyTicks = 100;
+constexpr int MixNeedsMoreThan = 16;
+} // namespace
+
+TGame::TGame(TGameHost& host, TRandom& random)
+  : Host(host)
+  , Random(random)
+{
+}
+
+void TGame::Shuffle(int count)
+{
+  for (int swap = 0; swap < ShuffleSwaps; ++swap) {
+    const int i = 1 + Random.Below(count);
+    const int j = 1 + Random.Below(count);
+    std::swap(Rec.Deck[i], Rec.Deck[j]);
+  }
+}
+
+void TGame::NewGame()
+{
+  for (int i = 1; i <= CardCount; ++i)
+    Rec.Deck[i] = i;
+  Shuffle(CardCount);
+  Rec.TimeTicks = StartTicks;
+  Rec.DeckCount = CardCount;
+  Rec.TakenCount = 0;
+  Rec.BonusSum = 0;
+  Rec.TipCount = 0;
+  for (int col = 0; col < 4; ++col)
+    for (int row = 0; row < 4; ++row)
+      DealSlot(col, row);
+  // Hint marks do not count in PickCount; start clean whatever was shown.
+  Rec.PickCount = 0;
+  Rec.GameState = gsRunning;
+  Rec.ClockRunning = false;
+  Rec.HoverCol = -1;
+  Rec.HoverRow = -1;
+}
+
+void TGame::DealSlot(int col, int row)
+{
+  Rec.Table[col][row] = 0;
+  if (Rec.Picked[col][row]) {
+    Rec.Picked[col][row] = false;
+    --Rec.PickCount;
+  }
+  if (Rec.DeckCount > 0) {
+    Rec.Table[col][row] = Rec.Deck[Rec.DeckCount];
+    --Rec.DeckCount;
+    Host.DrawScore();
+  }
+}
+
+bool TGame::PickedFormSet()
+{
+  if (Rec.PickCount < 3)
+    return false;
+  Rec.AttrMatch = {};
+  std::array<int, 3> cards {};
+  int found = 0;
+  for (int col = 0; col < 4 && found < 3; ++col)
+    for (int row = 0; row < 4 && found < 3; ++row)
+      if (Rec.Picked[col][row])
+        cards[found++] = Rec.Table[col][row];
+  return ComputeMatch(cards[0], cards[1], cards[2], Rec.AttrMatch);
+}
+
+bool TGame::TableHasSet() const
+{
+  // Only the answer matters, so look for the completing third card of each
+  // pair instead of walking all ordered triples.
+  std::array<bool, CardCount + 1> onTable {};
+  std::array<int, 16> cards {};
+  int count = 0;
+  for (int p = 0; p < 16; ++p) {
+    const TSlot s = SlotOfPosition(p);
+    const int card = Rec.Table[s.Col][s.Row];
+    if (card != 0) {
+      onTable[card] = true;
+      cards[count++] = card;
+    }
+  }
+  for (int i = 0; i < count; ++i)
+    for (int j = i + 1; j < count; ++j)
+      if (onTable[ThirdCard(cards[i], cards[j])])
+        return true;
+  return false;
+}
+
+std::int32_t TGame::ComputeScore() const
+{
+  const std::int64_t score = std::int64_t { PointsPerCard } * Rec.TakenCount
+    + std::int64_t { PointsPerBonus } * Rec.BonusSum - std::int64_t { PointsPerTip } * Rec.TipCount
+    - std::int64_t { PointsPerTick } * Rec.TimeTicks;
+  // Saturate instead of wrapping on absurdly long games.
+  return static_cast<std::int32_t>(std::clamp<std::int64_t>(
+    score, std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max()));
+}
+
+void TGame::ResetHover()
+{
+  Rec.HoverCol = -1;
+  Rec.HoverRow = -1;
+}
+
+const char* TGame::Text(const char* german, const char* english) const
+{
+  return Host.Tongue() == 1 ? german : english;
+}
+
+void TGame::MouseDown(std::optional<TSlot> slot)
+{
+  if (Rec.GameState == gsPaused) {
+    Rec.GameState = gsRunning;
+    Host.RepaintBoard();
+    return;
+  }
+  if (Rec.GameState == gsOver)
+    return;
+  Rec.ClockRunning = true;
+  if (!slot || Rec.Table[slot->Col][slot->Row] == 0)
+    return;
+
+  const int col = slot->Col;
+  const int row = slot->Row;
+  ResetHover();
+  Host.ClearDetector();
+  if (Rec.Picked[col][row])
+    --Rec.PickCount;
+  else if (Rec.PickCount == 3)
+    return;
+  else
+    ++Rec.PickCount;
+
+  Rec.Picked[col][row] = !Rec.Picked[col][row];
+  Host.PlayEffect(Rec.Picked[col][row] ? 5 : 6);
+  Host.RedrawSlot(col, row);
+
+  if (Rec.PickCount == 3) {
+    if (PickedFormSet())
+      TakeSet();
+    else
+      Host.PlayEffect(2);
+  }
+}
+
+void TGame::TakeSet()
+{
+  std::array<TSlot, 3> slots {};
+  int found = 0;
+  for (int col = 0; col < 4 && found < 3; ++col)
+    for (int row = 0; row < 4 && found < 3; ++row)
+      if (Rec.Picked[col][row])
+        slots[found++] = TSlot { col, row };
+  for (const TSlot& s : slots) {
+    DealSlot(s.Col, s.Row);
+    Host.RedrawSlot(s.Col, s.Row);
+  }
+  Rec.TakenCount += 3;
+  int bonus = 0;
+  for (const std::int32_t match : Rec.AttrMatch)
+    bonus += match;
+  Rec.BonusSum += Host.DetectorOn() ? bonus : 2 * bonus;
+  Host.DrawScore();
+
+  if (Rec.TakenCount == CardCount) {
+    Rec.GameState = gsOver;
+    Host.PlayEffect(1);
+    Host.ShowCode(1);
+    EndOfGame();
+  } else if (TableHasSet()) {
+    Host.PlayEffect(3);
+  } else {
+    Rec.GameState = gsOver;
+    Host.PlayEffect(4);
+    Host.ShowText(10, Text("Kein weiteres SET möglich.\rDu bist am Ende.", "No more SET possible.\rYou are at the end."));
+    EndOfGame();
+  }
+}
+
+void TGame::EndOfGame()
+{
+  const std::int32_t score = ComputeScore();
+  if (score > 0)
+    Host.EnterHighScore(score);
+}
+
+void TGame::Timer1Timer()
+{
+  Host.MusicKeepAlive();
+  if (Rec.GameState == gsRunning && Rec.ClockRunning) {
+    ++Rec.TimeTicks;
+    Host.DrawScore();
+  }
+}
+
+void TGame::MixBtnClick()
+{
+  Host.MusicKeepAlive();
+  if (Rec.GameState != gsRunning || Rec.DeckCount <= MixNeedsMoreThan)
+    return;
+  for (int col = 0; col < 4; ++col)
+    for (int row = 0; row < 4; ++row)
+      if (Rec.Table[col][row] != 0) {
+        ++Rec.DeckCount;
+        Rec.Deck[Rec.DeckCount] = Rec.Table[col][row];
+        Rec.Table[col][row] = 0;
+        Rec.Picked[col][row] = false;
+        Host.RedrawSlot(col, row);
+      }
+  Rec.PickCount = 0;
+  Shuffle(Rec.DeckCount);
+  Rec.TimeTicks += MixPenaltyTicks;
+  for (int col = 0; col < 4; ++col)
+    for (int row = 0; row < 4; ++row) {
+      DealSlot(col, row);
+      Host.RedrawSlot(col, row);
+    }
+  Host.DrawScore();
+  Host.ClearDetector();
+  ResetHover();
+}
+
+void TGame::PauseBtnClick()
+{
+  if (Rec.GameState == gsOver)
+    return;
+  Rec.GameState = Rec.GameState == gsRunning ? gsPaused : gsRunning;
+  Host.RepaintBoard();
+}
+
+void TGame::StartBtnClick()
+{
+  if (Rec.GameState == gsPaused)
+    return;
+  if (Rec.GameState == gsRunning && Host.ShowCode(4) == mrNo)
+    return;
+  NewGame();
+  Host.RepaintBoard();
+}

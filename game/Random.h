@@ -1,0 +1,24 @@
+#pragma once
+
+#include <cstdint>
+
+// The game's one source of randomness; tests hand in a seeded or scripted one.
+class TRandom {
+public:
+  virtual ~TRandom() = default;
+  // A uniform integer in 0..n-1, n >= 1.
+  virtual int Below(int n) = 0;
+};
+
+// PCG32 (XSH-RR) with an unbiased bounded draw.
+class TPcgRandom final : public TRandom {
+public:
+  explicit TPcgRandom(std::uint64_t seed);
+  int Below(int n) override;
+  std::uint32_t Next();
+
+  static std::uint64_t ClockSeed();
+
+private:
+  std::uint64_t State = 0;
+};
