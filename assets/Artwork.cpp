@@ -1,0 +1,6 @@
+#include "Artwork.h"
+
+TBitmapList LoadBmps()
+{
+  return TBitmapList::Load(QStringLiteral(":/bmps"), BmpsCount);
+}

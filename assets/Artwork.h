@@ -1,0 +1,9 @@
+#pragma once
+
+#include "BitmapList.h"
+
+// The main window's bitmap list: digits, background sheet, fill patterns
+// and the faces of the game buttons.
+constexpr int BmpsCount = 18;
+
+TBitmapList LoadBmps();

@@ -1,0 +1,84 @@
+#include "Artwork.h"
+#include "Board.h"
+#include "Game.h"
+#include "QtCanvas.h"
+#include "Random.h"
+
+#include <benchmark/benchmark.h>
+
+#include <QGuiApplication>
+
+namespace {
+
+class TQuietHost final : public TGameHost {
+public:
+  void RedrawSlot(int, int) override { }
+  void RepaintBoard() override { }
+  void DrawScore() override { }
+  void ShowDetector() override { }
+  void ClearDetector() override { }
+  void PlayEffect(int) override { }
+  void MusicKeepAlive() override { }
+  int ShowCode(int) override { return mrYes; }
+  int ShowText(int, const std::string&) override { return mrYes; }
+  void EnterHighScore(int) override { }
+  bool DetectorOn() const override { return true; }
+  int Tongue() const override { return 0; }
+};
+
+struct TBench {
+  TQuietHost Host;
+  TPcgRandom Random { 5 };
+  TGame Game { Host, Random };
+  TBoardSettings Settings;
+  TBitmapList Bmps = LoadBmps();
+  QImage Surface;
+  TQtCanvas Canvas { Surface, Bmps };
+  TBoard Board { Canvas, Game, Settings };
+
+  TBench(int width, int height)
+    : Surface(width, height, QImage::Format_RGB32)
+  {
+    Board.Resize(width, height);
+    Game.NewGame();
+    Game.Record().Picked[1][1] = true;
+  }
+};
+
+void Paint(benchmark::State& state)
+{
+  TBench bench(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
+  for (auto _ : state)
+    bench.Board.Paint();
+}
+BENCHMARK(Paint)->Args({ 701, 401 })->Args({ 1000, 700 })->Args({ 1920, 1080 })->Unit(benchmark::kMicrosecond);
+
+void RedrawSlot(benchmark::State& state)
+{
+  TBench bench(701, 401);
+  bench.Game.Record().Table[1][1] = 81; // three hatched triangles, the most work
+  for (auto _ : state)
+    bench.Board.RedrawSlot(1, 1);
+}
+BENCHMARK(RedrawSlot)->Unit(benchmark::kMicrosecond);
+
+void DrawScore(benchmark::State& state)
+{
+  TBench bench(701, 401);
+  bench.Game.Record().TimeTicks = 3000;
+  for (auto _ : state)
+    bench.Board.DrawScore();
+}
+BENCHMARK(DrawScore)->Unit(benchmark::kMicrosecond);
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  QGuiApplication app(argc, argv);
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}

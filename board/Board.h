@@ -1,0 +1,56 @@
+#pragma once
+
+#include "Canvas.h"
+#include "Layout.h"
+
+class TGame;
+
+// Indices into the main window's bitmap list that the board draws from.
+enum TBoardBitmap : int {
+  bmpDigits = 0,
+  bmpBackground = 1,
+  bmpPatternBlue = 2, // + colour value for the three symbol colours
+  bmpPatternBlack = 5,
+};
+
+// The settings the board reads; the shell owns them.
+struct TBoardSettings {
+  int BackMode = 0; // 0 grey, 1 brown, 2 green, 3 blue, 4 red
+  bool DetectorOn = true;
+};
+
+// Paints the board from the game's state onto a canvas. It changes nothing
+// but the picture.
+class TBoard {
+public:
+  TBoard(TCanvas& canvas, const TGame& game, const TBoardSettings& settings);
+
+  void Resize(int width, int height);
+  const TBoardLayout& Layout() const { return Lay; }
+  int Width() const { return W; }
+  int Height() const { return H; }
+  std::optional<TSlot> PointToSlot(int x, int y) const;
+
+  void Paint();
+  void RedrawSlot(int col, int row);
+  void DrawSymbol(int x, int y, int colour, int fill, int shape);
+  void DrawScore();
+  // Where the score label belongs: 5 pixels right of the first digit.
+  int ScoreLabelLeft() const;
+  void ShowDetector();
+  void ClearDetector();
+
+private:
+  bool Drawable() const { return Lay.CellSize >= 1; }
+  int Band() const;
+  TSize Tile() const;
+  void TileBoardTexture(int left, int top, int right, int bottom);
+  void DrawDetectorIcon(int row, int x0, int y0);
+
+  TCanvas& Canvas;
+  const TGame& Game;
+  const TBoardSettings& Settings;
+  TBoardLayout Lay;
+  int W = 0;
+  int H = 0;
+};

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QImage>
+#include <QWidget>
+
+// Presents the retained board image and reports the pointer in board
+// coordinates. It never changes the game itself.
+class TBoardWidget final : public QWidget {
+  Q_OBJECT
+
+public:
+  explicit TBoardWidget(QWidget* parent = nullptr);
+
+  QImage& Surface() { return Image; }
+
+signals:
+  // The surface has been resized (its content is undefined until repainted).
+  void Resized(int width, int height);
+  void MouseDown(int x, int y);
+  void MouseMove(int x, int y);
+
+protected:
+  void paintEvent(QPaintEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+
+private:
+  QImage Image;
+};

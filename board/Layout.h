@@ -1,0 +1,22 @@
+#pragma once
+
+#include "GameRecord.h"
+
+#include <optional>
+
+// Where the grid and the detector panel lie for a given client size.
+struct TBoardLayout {
+  int CellSize = 0;
+  int GridLeft = 0;
+  int GridTop = 0;
+  int PanelSize = 0;
+  int PanelLeft = 0;
+  int PanelTop = 0;
+};
+
+constexpr int HeaderHeight = 58;
+
+TBoardLayout ComputeLayout(int width, int height);
+
+// The slot whose cell holds the point, margins included.
+std::optional<TSlot> PointToSlot(const TBoardLayout& layout, int x, int y);

@@ -1,0 +1,64 @@
+// The score in the header: a patch of header texture, then digits from the
+// digit strip combined with the board through their mask.
+#include "Board.h"
+#include "Game.h"
+
+#include <algorithm>
+#include <string>
+
+namespace {
+constexpr int ScoreMax = 99999;
+constexpr int ScoreMin = -9999;
+constexpr int ScoreTop = 22;
+constexpr int DigitHeight = 27;
+constexpr int DigitPitch = 20;
+constexpr int DigitWidth = 19;
+constexpr int PatchWidth = 100;
+constexpr int LabelOffset = 5;
+} // namespace
+
+namespace {
+
+std::string ScoreText(const TGame& game)
+{
+  return std::to_string(std::clamp(game.ComputeScore(), ScoreMin, ScoreMax));
+}
+
+int FirstDigitLeft(int width, int characters)
+{
+  return (width - 364 - DigitPitch * characters) / 2 + 208;
+}
+
+} // namespace
+
+int TBoard::ScoreLabelLeft() const
+{
+  return FirstDigitLeft(W, static_cast<int>(ScoreText(Game).size())) + LabelOffset;
+}
+
+void TBoard::DrawScore()
+{
+  if (!Drawable())
+    return;
+  const std::string text = ScoreText(Game);
+  const int n = static_cast<int>(text.size());
+  const int x0 = FirstDigitLeft(W, n);
+
+  const TSize tile = Tile();
+  const int left = (W - 364 - PatchWidth) / 2 + 208;
+  const int p = ((left % tile.Width) + tile.Width) % tile.Width;
+  const int y0 = tile.Height * Band() + ScoreTop;
+  if (tile.Width - p >= PatchWidth) {
+    Canvas.CopyBitmap(left, ScoreTop, PatchWidth, DigitHeight, bmpBackground, tile.Width + p, y0, ropCopy);
+  } else {
+    Canvas.CopyBitmap(left, ScoreTop, tile.Width - p, DigitHeight, bmpBackground, tile.Width + p, y0, ropCopy);
+    Canvas.CopyBitmap(left + tile.Width - p, ScoreTop, PatchWidth - tile.Width + p, DigitHeight, bmpBackground, tile.Width, y0, ropCopy);
+  }
+
+  for (int i = 0; i < n; ++i) {
+    const int cell = text[i] == '-' ? 0 : text[i] - '0' + 1;
+    const int x = x0 + DigitPitch * i;
+    Canvas.CopyBitmap(x, ScoreTop, DigitWidth, DigitHeight, bmpDigits, DigitPitch * cell, DigitHeight, ropAnd);
+    Canvas.CopyBitmap(x, ScoreTop, DigitWidth, DigitHeight, bmpDigits, DigitPitch * cell, 0, ropOr);
+  }
+}

@@ -1,0 +1,66 @@
+#pragma once
+
+#include "Artwork.h"
+#include "Board.h"
+#include "Game.h"
+#include "QtCanvas.h"
+#include "Random.h"
+
+#include <gtest/gtest.h>
+
+#include <QColor>
+
+class TQuietHost final : public TGameHost {
+public:
+  void RedrawSlot(int, int) override { }
+  void RepaintBoard() override { }
+  void DrawScore() override { }
+  void ShowDetector() override { }
+  void ClearDetector() override { }
+  void PlayEffect(int) override { }
+  void MusicKeepAlive() override { }
+  int ShowCode(int) override { return mrYes; }
+  int ShowText(int, const std::string&) override { return mrYes; }
+  void EnterHighScore(int) override { }
+  bool DetectorOn() const override { return true; }
+  int Tongue() const override { return 0; }
+};
+
+// A board painted on an image of the given size, with the real artwork.
+class TBoardTest : public ::testing::Test {
+protected:
+  TQuietHost Host;
+  TPcgRandom Random { 99 };
+  TGame Game { Host, Random };
+  TGameRecord& Rec = Game.Record();
+  TBoardSettings Settings;
+  TBitmapList Bmps = LoadBmps();
+  QImage Surface;
+  TQtCanvas Canvas { Surface, Bmps };
+  TBoard Board { Canvas, Game, Settings };
+
+  void Open(int width = 701, int height = 401)
+  {
+    Surface = QImage(width, height, QImage::Format_RGB32);
+    Surface.fill(Qt::magenta);
+    Board.Resize(width, height);
+    Game.NewGame();
+  }
+
+  QRgb At(int x, int y) const { return Surface.pixel(x, y) & 0xFFFFFFU; }
+  // The pixel of the background sheet that the board texture puts at (x, y).
+  QRgb BoardTexture(int x, int y) const { return Sheet(x % 160, 120 * Settings.BackMode + y % 120); }
+  QRgb HeaderTexture(int x, int y) const { return Sheet(160 + x % 160, 120 * Settings.BackMode + y); }
+  QRgb Sheet(int x, int y) const { return Bmps.Bitmap(bmpBackground).pixel(x, y) & 0xFFFFFFU; }
+
+  TPoint Centre(int col, int row) const
+  {
+    const TBoardLayout& l = Board.Layout();
+    return { l.GridLeft + col * l.CellSize + l.CellSize / 2, l.GridTop + row * l.CellSize + l.CellSize / 2 };
+  }
+};
+
+constexpr QRgb RgbOf(int r, int g, int b)
+{
+  return static_cast<QRgb>((r << 16) | (g << 8) | b);
+}

@@ -1,0 +1,34 @@
+#include "BitmapList.h"
+
+TBitmapList::TBitmapList(std::vector<QImage> items)
+  : Items(std::move(items))
+{
+}
+
+TBitmapList TBitmapList::Load(const QString& folder, int count)
+{
+  std::vector<QImage> items;
+  items.reserve(static_cast<std::size_t>(count));
+  for (int i = 0; i < count; ++i)
+    items.emplace_back(QImage(QStringLiteral("%1/%2.png").arg(folder).arg(i)).convertToFormat(QImage::Format_RGB32));
+  return TBitmapList(std::move(items));
+}
+
+bool TBitmapList::IsValid(int index) const
+{
+  return index >= 0 && index < Count() && !Items[static_cast<std::size_t>(index)].isNull();
+}
+
+const QImage& TBitmapList::Bitmap(int index) const
+{
+  static const QImage empty;
+  return IsValid(index) ? Items[static_cast<std::size_t>(index)] : empty;
+}
+
+QRgb TBitmapList::TransparentColor(int index) const
+{
+  if (!IsValid(index))
+    return qRgb(255, 255, 255);
+  const QImage& image = Bitmap(index);
+  return image.pixel(0, image.height() - 1) | 0xFF000000U;
+}
