@@ -1,0 +1,34 @@
+#include "BackPanel.h"
+
+#include "BitmapList.h"
+
+#include <QPainter>
+
+TBackPanel::TBackPanel(QWidget* parent, const TBitmapList& images, int listIndex)
+  : QWidget(parent)
+  , Images(images)
+  , ListIndex(listIndex)
+{
+  setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void TBackPanel::paintEvent(QPaintEvent*)
+{
+  if (Cache.size() != size()) {
+    Cache = QPixmap(size());
+    Cache.fill(Qt::black);
+    QPainter tiles(&Cache);
+    if (Images.IsValid(ListIndex))
+      tiles.drawTiledPixmap(Cache.rect(), QPixmap::fromImage(Images.Bitmap(ListIndex)));
+    tiles.setPen(Qt::NoPen);
+    tiles.setBrush(Qt::black);
+    const int w = width();
+    const int h = height();
+    tiles.drawRect(0, 0, w, FrameWidth);
+    tiles.drawRect(0, h - FrameWidth, w, FrameWidth);
+    tiles.drawRect(0, 0, FrameWidth, h);
+    tiles.drawRect(w - FrameWidth, 0, FrameWidth, h);
+  }
+  QPainter painter(this);
+  painter.drawPixmap(0, 0, Cache);
+}

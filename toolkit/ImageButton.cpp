@@ -1,0 +1,186 @@
+#include "ImageButton.h"
+
+#include "BitmapList.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace {
+constexpr int FaceSize = 50;
+constexpr int PointerCheckMs = 100;
+} // namespace
+
+TFaceTable FaceTable(int up, int disabled, int over, int down)
+{
+  TFaceTable table {};
+  for (TFaceEntry& entry : table)
+    entry.ListIndex = static_cast<std::uint16_t>(up);
+  table[bsDisabled].ListIndex = static_cast<std::uint16_t>(disabled);
+  table[bsMouseOver].ListIndex = static_cast<std::uint16_t>(over);
+  table[bsDown].ListIndex = static_cast<std::uint16_t>(down);
+  return table;
+}
+
+TFaceTable DecodeFaceTable(const QByteArray& stored)
+{
+  TFaceTable table {};
+  if (stored.size() != 72)
+    return table;
+  const auto word = [&stored](int offset) {
+    return static_cast<std::uint16_t>(static_cast<std::uint8_t>(stored[offset]) | (static_cast<std::uint8_t>(stored[offset + 1]) << 8));
+  };
+  for (int i = 0; i < 9; ++i) {
+    const int offset = 36 + 4 * i;
+    table[static_cast<std::size_t>(8 - i)] = TFaceEntry { word(offset), word(offset + 2) };
+  }
+  return table;
+}
+
+QByteArray EncodeFaceTable(const TFaceTable& table)
+{
+  QByteArray entries;
+  for (int state = 8; state >= 0; --state)
+    for (const std::uint16_t value : { table[static_cast<std::size_t>(state)].ListIndex, table[static_cast<std::size_t>(state)].ImageIndex }) {
+      entries.append(static_cast<char>(value & 0xFF));
+      entries.append(static_cast<char>(value >> 8));
+    }
+  // The leading copy starts two bytes into the table.
+  QByteArray stored = entries.mid(2, 34);
+  stored.append(entries.left(2));
+  return stored + entries;
+}
+
+TImageButton::TImageButton(QWidget* parent, const TBitmapList& faces, const TFaceTable& table)
+  : QWidget(parent)
+  , Faces(faces)
+  , Table(table)
+{
+  setFixedSize(FaceSize, FaceSize);
+  setAttribute(Qt::WA_Hover);
+  PointerCheck.setInterval(PointerCheckMs);
+  connect(&PointerCheck, &QTimer::timeout, this, &TImageButton::CheckPointer);
+}
+
+void TImageButton::SetTransparentColor(QRgb color)
+{
+  TransparentColor = color | 0xFF000000U;
+  update();
+}
+
+void TImageButton::SetHint(const QString& hint, bool shown)
+{
+  setToolTip(shown ? hint : QString());
+}
+
+int TImageButton::ShownFace() const
+{
+  const auto valid = [this](int state) { return Faces.IsValid(Table[static_cast<std::size_t>(state)].ListIndex); };
+  int state = CurrentState;
+  if (!valid(state)) {
+    switch (state) {
+    case bsDisabled:
+    case bsMouseOver:
+    case 5:
+      state = bsUp;
+      break;
+    case bsLatched:
+    case bsDown:
+    case bsMenuOpen:
+    case bsDisabledLatched:
+      state = bsDown;
+      break;
+    default:
+      return -1;
+    }
+    if (!valid(state))
+      return -1;
+  }
+  return Table[static_cast<std::size_t>(state)].ListIndex;
+}
+
+void TImageButton::paintEvent(QPaintEvent*)
+{
+  const int face = ShownFace();
+  if (face < 0)
+    return;
+  // Key out the transparent colour so that the parent shows around the face.
+  QImage image = Faces.Bitmap(face).convertToFormat(QImage::Format_ARGB32);
+  const QRgb key = TransparentColor | 0xFF000000U;
+  for (int y = 0; y < image.height(); ++y) {
+    auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+    for (int x = 0; x < image.width(); ++x)
+      if (line[x] == key)
+        line[x] = 0;
+  }
+  QPainter painter(this);
+  const QPoint at = FaceStyle == sbCenter ? QPoint((width() - image.width()) / 2, (height() - image.height()) / 2) : QPoint(0, 0);
+  painter.drawImage(at, image);
+}
+
+void TImageButton::SetState(TButtonState state)
+{
+  if (state == CurrentState)
+    return;
+  CurrentState = state;
+  if (state == bsMouseOver)
+    PointerCheck.start();
+  else
+    PointerCheck.stop();
+  update();
+}
+
+bool TImageButton::PointerInside() const
+{
+  return rect().contains(mapFromGlobal(QCursor::pos()));
+}
+
+void TImageButton::CheckPointer()
+{
+  if (CurrentState == bsMouseOver && !underMouse() && !PointerInside())
+    SetState(bsUp);
+}
+
+void TImageButton::enterEvent(QEnterEvent*)
+{
+  if (isEnabled() && CurrentState == bsUp)
+    SetState(bsMouseOver);
+}
+
+void TImageButton::leaveEvent(QEvent*)
+{
+  if (CurrentState == bsMouseOver)
+    SetState(bsUp);
+}
+
+void TImageButton::mousePressEvent(QMouseEvent* event)
+{
+  if (event->button() == Qt::LeftButton)
+    SetState(bsDown);
+  emit OnMouseDown(event->button());
+}
+
+void TImageButton::mouseMoveEvent(QMouseEvent* event)
+{
+  const bool inside = rect().contains(event->position().toPoint());
+  if (event->buttons() & Qt::LeftButton)
+    SetState(inside ? bsDown : bsUp);
+  else if (inside && CurrentState == bsUp)
+    SetState(bsMouseOver);
+}
+
+void TImageButton::mouseReleaseEvent(QMouseEvent* event)
+{
+  const bool click = event->button() == Qt::LeftButton && CurrentState == bsDown && rect().contains(event->position().toPoint());
+  if (event->button() == Qt::LeftButton)
+    SetState(click ? bsMouseOver : bsUp);
+  emit OnMouseUp(event->button());
+  if (click)
+    emit OnClick();
+}
+
+void TImageButton::changeEvent(QEvent* event)
+{
+  if (event->type() == QEvent::EnabledChange)
+    SetState(isEnabled() ? bsUp : bsDisabled);
+  QWidget::changeEvent(event);
+}

@@ -1,0 +1,168 @@
+#include "ShapeHint.h"
+
+#include <QApplication>
+#include <QCursor>
+#include <QFontMetrics>
+#include <QGuiApplication>
+#include <QHelpEvent>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPolygon>
+#include <QScreen>
+
+namespace {
+
+QRect VirtualDesktop()
+{
+  QRect desktop;
+  for (const QScreen* screen : QGuiApplication::screens())
+    desktop = desktop.united(screen->geometry());
+  return desktop;
+}
+
+// The control under the pointer that has a hint, walking up to its parents.
+QWidget* HintedControl(QObject* object)
+{
+  for (auto* widget = qobject_cast<QWidget*>(object); widget; widget = widget->parentWidget()) {
+    if (!widget->toolTip().isEmpty())
+      return widget;
+    if (widget->isWindow())
+      break;
+  }
+  return nullptr;
+}
+
+QPolygon NosePolygon(const TBalloon& b)
+{
+  return QPolygon({ b.Nose[0], b.Nose[1], b.Nose[2] });
+}
+
+} // namespace
+
+TBalloonWindow::TBalloonWindow()
+  : QWidget(nullptr, Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint)
+{
+  setAttribute(Qt::WA_ShowWithoutActivating);
+  setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+void TBalloonWindow::Show(const QString& text, const QFont& font, const TBalloon& balloon)
+{
+  Text = text;
+  TextFont = font;
+  Geometry = balloon;
+  setGeometry(balloon.Window);
+  const QRect& body = balloon.Body;
+  QRegion shape(QRect(body.left(), body.top(), body.right() - body.left(), body.bottom() - body.top()), QRegion::Rectangle);
+  shape = shape.united(QRegion(NosePolygon(balloon)));
+  setMask(shape);
+  show();
+  raise();
+  update();
+}
+
+void TBalloonWindow::paintEvent(QPaintEvent*)
+{
+  QPainter painter(this);
+  const QColor fill = palette().color(QPalette::ToolTipBase);
+  const QRect& b = Geometry.Body;
+  painter.setPen(QPen(Qt::black, 1));
+  painter.setBrush(fill);
+  painter.drawRoundedRect(QRect(b.left(), b.top(), b.right() - b.left() - 1, b.bottom() - b.top() - 1), 8, 8);
+  painter.drawPolygon(NosePolygon(Geometry));
+  // Join nose and body: the nose's base line in the fill colour.
+  painter.setPen(QPen(fill, 1));
+  painter.drawLine(Geometry.Nose[0], Geometry.Nose[2]);
+  painter.setPen(palette().color(QPalette::ToolTipText));
+  painter.setFont(TextFont);
+  const QRect textArea(Geometry.TextOffset, QSize(width(), height()));
+  painter.drawText(textArea, Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignTop, Text);
+}
+
+TShapeHint::TShapeHint(QObject* parent)
+  : QObject(parent)
+  , Font(QStringLiteral("Arial"))
+{
+  Font.setPixelSize(13);
+  ShowTimer.setSingleShot(true);
+  ShowTimer.setInterval(ShowDelayMs);
+  HideTimer.setSingleShot(true);
+  HideTimer.setInterval(HideDelayMs);
+  connect(&ShowTimer, &QTimer::timeout, this, [this] { ShowFor(Pending); });
+  connect(&HideTimer, &QTimer::timeout, this, &TShapeHint::Hide);
+  qApp->installEventFilter(this);
+}
+
+TShapeHint::~TShapeHint()
+{
+  qApp->removeEventFilter(this);
+}
+
+bool TShapeHint::BalloonVisible() const
+{
+  return Window.isVisible();
+}
+
+void TShapeHint::ShowFor(QWidget* control)
+{
+  if (!control || control->toolTip().isEmpty() || !control->isVisible()) {
+    Hide();
+    return;
+  }
+  const QRect desktop = VirtualDesktop();
+  const QFontMetrics metrics(Font);
+  const int maxWidth = std::max(HintMinTextWidth, desktop.width() / 4);
+  const QSize text = metrics.boundingRect(QRect(0, 0, maxWidth, 10000), Qt::TextWordWrap, control->toolTip()).size();
+  Window.Show(control->toolTip(), Font, PlaceBalloon(text, QCursor::pos(), desktop));
+  Shown = control;
+  HideTimer.start();
+}
+
+void TShapeHint::Hide()
+{
+  ShowTimer.stop();
+  HideTimer.stop();
+  Window.hide();
+  Shown = nullptr;
+}
+
+bool TShapeHint::eventFilter(QObject* watched, QEvent* event)
+{
+  switch (event->type()) {
+  case QEvent::ToolTip:
+    return true; // the balloon replaces the platform's tool tips
+  case QEvent::Enter:
+  case QEvent::MouseMove:
+  case QEvent::HoverMove: {
+    QWidget* control = HintedControl(watched);
+    if (!control || !control->underMouse())
+      break;
+    if (control == Shown || control == Pending)
+      break;
+    Pending = control;
+    if (BalloonVisible() || (SinceLeave.isValid() && SinceLeave.elapsed() < ShowDelayMs))
+      ShowFor(control);
+    else
+      ShowTimer.start();
+    break;
+  }
+  case QEvent::Leave:
+    if (HintedControl(watched) == Pending) {
+      Pending = nullptr;
+      ShowTimer.stop();
+    }
+    if (Shown && watched == Shown.data()) {
+      Hide();
+      SinceLeave.start();
+    }
+    break;
+  case QEvent::MouseButtonPress:
+  case QEvent::Wheel:
+  case QEvent::KeyPress:
+    Hide();
+    break;
+  default:
+    break;
+  }
+  return QObject::eventFilter(watched, event);
+}
