@@ -161,3 +161,16 @@ std::vector<QImage> MakeFillPatterns()
 {
   return { Pattern(qRgb(0, 0, 248)), Pattern(qRgb(0, 128, 0)), Pattern(qRgb(248, 0, 0)), Pattern(qRgb(0, 0, 0)) };
 }
+
+QImage MakeGraniteTile(bool darker)
+{
+  QImage tile(TileWidth, TileHeight, QImage::Format_RGB32);
+  const TRgb base = darker ? TRgb { 92, 94, 98 } : TRgb { 176, 178, 182 };
+  for (int y = 0; y < TileHeight; ++y)
+    for (int x = 0; x < TileWidth; ++x) {
+      const double u = static_cast<double>(x) / TileWidth;
+      const double v = static_cast<double>(y) / TileHeight;
+      tile.setPixel(x, y, ToQRgb(Granite(u, v, x, y, Scale(base, 0.55), base, Scale(base, 1.3), darker ? 61 : 71)));
+    }
+  return tile;
+}

@@ -1,9 +1,12 @@
-// Writes the program's artwork as PNG files under the given assets folder.
-// The output is deterministic: a rerun gives the same files.
+// Writes the program's artwork as PNG files under the given assets folder,
+// and a contact sheet of it all under the given docs folder. The output is
+// deterministic: a rerun gives the same files.
 #include "BoardArt.h"
+#include "ButtonArt.h"
 
 #include <QDir>
 #include <QGuiApplication>
+#include <QPainter>
 
 #include <cstdio>
 
@@ -17,21 +20,80 @@ bool Save(const QImage& image, const QString& path)
   return false;
 }
 
+struct TNamedList {
+  QString Name;
+  TArtList Images;
+};
+
+QImage ContactSheet(const std::vector<TNamedList>& lists)
+{
+  constexpr int cell = 110;
+  int rows = 0;
+  for (const auto& list : lists)
+    rows += (static_cast<int>(list.Images.size()) + 7) / 8;
+  QImage sheet(8 * cell * 2 + 20, (rows * cell + static_cast<int>(lists.size()) * 30) * 2 + 20, QImage::Format_RGB32);
+  sheet.fill(QColor(64, 64, 72));
+  QPainter p(&sheet);
+  QFont font(QStringLiteral("Liberation Sans"));
+  font.setPixelSize(22);
+  p.setFont(font);
+  int y = 10;
+  for (const auto& list : lists) {
+    p.setPen(Qt::white);
+    p.drawText(10, y + 26, list.Name);
+    y += 60;
+    int i = 0;
+    for (const auto& [index, image] : list.Images) {
+      if (image.isNull())
+        continue;
+      const int x = 10 + (i % 8) * cell * 2;
+      const int top = y + (i / 8) * cell * 2;
+      const QImage big = image.width() > 100 ? image.scaled(200, 150, Qt::KeepAspectRatio) : image.scaled(image.size() * 2);
+      p.drawImage(x, top, big);
+      p.setPen(QColor(220, 220, 220));
+      p.drawText(x, top + 190, QString::number(index));
+      ++i;
+    }
+    y += ((i + 7) / 8) * cell * 2;
+  }
+  return sheet.copy(0, 0, sheet.width(), y + 10);
+}
+
 } // namespace
 
 int main(int argc, char** argv)
 {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+    qputenv("QT_QPA_PLATFORM", "offscreen");
   QGuiApplication app(argc, argv);
-  if (argc != 2) {
-    std::fprintf(stderr, "usage: make_artwork ASSETS_FOLDER\n");
+  if (argc != 3) {
+    std::fprintf(stderr, "usage: make_artwork ASSETS_FOLDER DOCS_FOLDER\n");
     return 2;
   }
   const QDir assets(QString::fromLocal8Bit(argv[1]));
-  assets.mkpath(QStringLiteral("bmps"));
-  bool ok = Save(MakeDigitStrip(), assets.filePath(QStringLiteral("bmps/0.png")));
-  ok = Save(MakeBackgroundSheet(), assets.filePath(QStringLiteral("bmps/1.png"))) && ok;
+  const QDir docs(QString::fromLocal8Bit(argv[2]));
+
+  TArtList bmps = MakeGameButtonFaces();
+  bmps[0] = MakeDigitStrip();
+  bmps[1] = MakeBackgroundSheet();
   const auto patterns = MakeFillPatterns();
   for (int i = 0; i < 4; ++i)
-    ok = Save(patterns[static_cast<std::size_t>(i)], assets.filePath(QStringLiteral("bmps/%1.png").arg(2 + i))) && ok;
+    bmps[2 + i] = patterns[static_cast<std::size_t>(i)];
+  const std::vector<TNamedList> lists = {
+    { QStringLiteral("bmps"), bmps },
+    { QStringLiteral("dlgs"), MakeDialogArt() },
+    { QStringLiteral("opts"), MakeOptionFaces() },
+    { QStringLiteral("btns"), MakeProgramFaces() },
+  };
+  bool ok = true;
+  for (const auto& list : lists) {
+    assets.mkpath(list.Name);
+    for (const auto& [index, image] : list.Images)
+      if (!image.isNull())
+        ok = Save(image, assets.filePath(QStringLiteral("%1/%2.png").arg(list.Name).arg(index))) && ok;
+  }
+  ok = Save(MakeProgramIcon(), assets.filePath(QStringLiteral("trivolo.png"))) && ok;
+  docs.mkpath(QStringLiteral("."));
+  ok = Save(ContactSheet(lists), docs.filePath(QStringLiteral("artwork.png"))) && ok;
   return ok ? 0 : 1;
 }

@@ -1,0 +1,48 @@
+#include "DlgRes.h"
+
+#include <cstring>
+#include <stdexcept>
+
+const TButtonFaces ButtonFaces[21] = {
+  { "MixBtn", flBmps, 6, 8, 7, 6 },
+  { "StartBtn", flBmps, 9, 11, 10, 9 },
+  { "PauseBtn", flBmps, 12, 14, 13, 12 },
+  { "HighScoreBtn", flBmps, 15, 17, 16, 15 },
+  { "TipBtn", flBtns, 19, 21, 20, 19 },
+  { "OptionBtn", flBtns, 7, 7, 8, 7 },
+  { "InfoBtn", flBtns, 3, 3, 4, 3 },
+  { "RulesBtn", flBtns, 5, 5, 6, 5 },
+  { "ExitBtn", flBtns, 1, 1, 2, 1 },
+  { "OkBtn", flDlgs, 5, 0, 6, 5 },
+  { "CancelBtn", flDlgs, 7, 0, 8, 7 },
+  { "YesBtn", flDlgs, 5, 0, 6, 5 },
+  { "NoBtn", flDlgs, 7, 0, 8, 7 },
+  { "GermanBtn", flDlgs, 21, 0, 22, 21 },
+  { "EnglishBtn", flDlgs, 23, 0, 24, 23 },
+  { "OKBtn", flDlgs, 5, 0, 6, 5 },
+  { "TongueBtn", flOpts, 1, 0, 2, 1 },
+  { "SoundBtn", flOpts, 6, 0, 8, 6 },
+  { "MusicBtn", flOpts, 3, 5, 4, 3 },
+  { "BackBtn", flOpts, 12, 0, 13, 12 },
+  { "HintBtn", flOpts, 9, 11, 10, 9 },
+};
+
+const TButtonFaces& FacesOf(const char* button)
+{
+  for (const TButtonFaces& faces : ButtonFaces)
+    if (std::strcmp(faces.Button, button) == 0)
+      return faces;
+  throw std::invalid_argument(button);
+}
+
+TDlgResources::TDlgResources()
+  : dlgs(TBitmapList::Load(QStringLiteral(":/dlgs"), DlgsCount))
+  , opts(TBitmapList::Load(QStringLiteral(":/opts"), OptsCount))
+  , btns(TBitmapList::Load(QStringLiteral(":/btns"), BtnsCount))
+{
+}
+
+QIcon ProgramIcon()
+{
+  return QIcon(QStringLiteral(":/trivolo.png"));
+}

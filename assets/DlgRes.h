@@ -1,0 +1,37 @@
+#pragma once
+
+#include "BitmapList.h"
+
+#include <QIcon>
+
+// The bitmap lists that the dialogs and the right-hand buttons share.
+class TDlgResources {
+public:
+  TDlgResources();
+
+  TBitmapList dlgs;
+  TBitmapList opts;
+  // Items 0..8 are the program buttons; 19..21 the Tip button's faces.
+  TBitmapList btns;
+
+  static constexpr int DlgsCount = 28;
+  static constexpr int OptsCount = 14;
+  static constexpr int BtnsCount = 22;
+};
+
+enum TFaceList { flBmps, flDlgs, flOpts, flBtns };
+
+// Which list items one button shows when up, disabled, under the pointer
+// and held down.
+struct TButtonFaces {
+  const char* Button;
+  TFaceList List;
+  int Up, Disabled, Over, Down;
+};
+
+// Every image button of the program.
+extern const TButtonFaces ButtonFaces[21];
+
+const TButtonFaces& FacesOf(const char* button);
+
+QIcon ProgramIcon();
