@@ -1,6 +1,8 @@
 #include "Main.h"
 
 #include "Artwork.h"
+#include "ImageButton.h"
+#include "ShapeHint.h"
 
 #include <QLabel>
 #include <QMessageBox>
@@ -21,11 +23,19 @@ Tmainform::Tmainform(QWidget* parent)
   , Board(Canvas, Game, BoardSettings)
   , ScoreLabel(new QLabel(QStringLiteral("Score:"), this))
   , Timer(new QTimer(this))
+  , ShapeHint1(new TShapeHint(this))
+  , MixBtn(MakeButton("MixBtn", 4, QStringLiteral("I want to mix up the remaining cards.")))
+  , StartBtn(MakeButton("StartBtn", 56, QStringLiteral("I start again.")))
+  , PauseBtn(MakeButton("PauseBtn", 108, QStringLiteral("I need a break.")))
+  , TipBtn(MakeButton("TipBtn", 212, QStringLiteral("Please show me a SET.")))
+  , ExitBtn(MakeButton("ExitBtn", DesignWidth - 52, QStringLiteral("I have enough!")))
 {
+  setWindowIcon(ProgramIcon());
   setWindowTitle(QStringLiteral("Trivolo V2.1"));
   resize(DesignWidth, DesignHeight);
   Canvas.Changed = [this](const QRect& area) { box->update(area); };
   box->setGeometry(rect());
+  box->lower();
 
   QFont labelFont(QStringLiteral("Liberation Sans"));
   labelFont.setPixelSize(11);
@@ -40,12 +50,34 @@ Tmainform::Tmainform(QWidget* parent)
   connect(box, &TBoardWidget::MouseDown, this, &Tmainform::BoxMouseDown);
   connect(box, &TBoardWidget::MouseMove, this, &Tmainform::BoxMouseMove);
   connect(Timer, &QTimer::timeout, this, &Tmainform::Timer1Timer);
+  connect(MixBtn, &TImageButton::OnClick, this, [this] { Game.MixBtnClick(); });
+  connect(StartBtn, &TImageButton::OnClick, this, [this] { Game.StartBtnClick(); });
+  connect(PauseBtn, &TImageButton::OnClick, this, [this] { Game.PauseBtnClick(); });
+  connect(TipBtn, &TImageButton::OnMouseDown, this, [this] { Game.TipBtnMouseDown(); });
+  connect(TipBtn, &TImageButton::OnMouseUp, this, [this] { Game.TipBtnMouseUp(); });
+  connect(ExitBtn, &TImageButton::OnClick, this, &QWidget::close);
   Timer->start(1000);
+}
+
+TImageButton* Tmainform::MakeButton(const char* name, int left, const QString& hint)
+{
+  const TButtonFaces& faces = FacesOf(name);
+  const TBitmapList& list = faces.List == flBmps ? Bmps : DlgResources.btns;
+  auto* button = new TImageButton(this, list, FaceTable(faces.Up, faces.Disabled, faces.Over, faces.Down));
+  button->setObjectName(QString::fromLatin1(name));
+  button->move(left, 4);
+  button->SetHint(hint);
+  return button;
+}
+
+void Tmainform::resizeEvent(QResizeEvent*)
+{
+  box->setGeometry(rect());
 }
 
 void Tmainform::Resize(int width, int height)
 {
-  box->setGeometry(0, 0, width, height);
+  ExitBtn->move(width - 52, 4);
   Board.Resize(width, height);
   RepaintBoard();
 }

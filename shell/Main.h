@@ -3,6 +3,7 @@
 #include "BitmapList.h"
 #include "Board.h"
 #include "BoardWidget.h"
+#include "DlgRes.h"
 #include "Game.h"
 #include "QtCanvas.h"
 #include "Random.h"
@@ -11,6 +12,8 @@
 
 class QLabel;
 class QTimer;
+class TImageButton;
+class TShapeHint;
 
 // The main window: owns the game, the board and the one-second timer, and
 // carries out everything the game asks of its host.
@@ -38,14 +41,19 @@ public:
   bool DetectorOn() const override;
   int Tongue() const override;
 
+protected:
+  void resizeEvent(QResizeEvent* event) override;
+
 private:
   void Resize(int width, int height);
   void BoxMouseDown(int x, int y);
   void BoxMouseMove(int x, int y);
   void Timer1Timer();
+  TImageButton* MakeButton(const char* name, int left, const QString& hint);
 
   TBoardSettings BoardSettings;
   TBitmapList Bmps;
+  TDlgResources DlgResources;
   TPcgRandom Random;
   TGame Game;
   TBoardWidget* box;
@@ -53,4 +61,10 @@ private:
   TBoard Board;
   QLabel* ScoreLabel;
   QTimer* Timer;
+  TShapeHint* ShapeHint1;
+  TImageButton* MixBtn;
+  TImageButton* StartBtn;
+  TImageButton* PauseBtn;
+  TImageButton* TipBtn;
+  TImageButton* ExitBtn;
 };
