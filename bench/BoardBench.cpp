@@ -3,6 +3,7 @@
 #include "Game.h"
 #include "QtCanvas.h"
 #include "Random.h"
+#include "SilentHost.h"
 
 #include <benchmark/benchmark.h>
 
@@ -10,24 +11,8 @@
 
 namespace {
 
-class TQuietHost final : public TGameHost {
-public:
-  void RedrawSlot(int, int) override { }
-  void RepaintBoard() override { }
-  void DrawScore() override { }
-  void ShowDetector() override { }
-  void ClearDetector() override { }
-  void PlayEffect(int) override { }
-  void MusicKeepAlive() override { }
-  int ShowCode(int) override { return mrYes; }
-  int ShowText(int, const std::string&) override { return mrYes; }
-  void EnterHighScore(int) override { }
-  bool DetectorOn() const override { return true; }
-  int Tongue() const override { return 0; }
-};
-
 struct TBench {
-  TQuietHost Host;
+  TSilentHost Host;
   TPcgRandom Random { 5 };
   TGame Game { Host, Random };
   TBoardSettings Settings;

@@ -1,26 +1,11 @@
 #include "Game.h"
 #include "Random.h"
+#include "SilentHost.h"
 #include "SetFinder.h"
 
 #include <benchmark/benchmark.h>
 
 namespace {
-
-class TSilentHost final : public TGameHost {
-public:
-  void RedrawSlot(int, int) override { }
-  void RepaintBoard() override { }
-  void DrawScore() override { }
-  void ShowDetector() override { }
-  void ClearDetector() override { }
-  void PlayEffect(int) override { }
-  void MusicKeepAlive() override { }
-  int ShowCode(int) override { return mrYes; }
-  int ShowText(int, const std::string&) override { return mrYes; }
-  void EnterHighScore(int) override { }
-  bool DetectorOn() const override { return true; }
-  int Tongue() const override { return 0; }
-};
 
 void NewGame(benchmark::State& state)
 {

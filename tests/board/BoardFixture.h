@@ -5,31 +5,16 @@
 #include "Game.h"
 #include "QtCanvas.h"
 #include "Random.h"
+#include "SilentHost.h"
 
 #include <gtest/gtest.h>
 
 #include <QColor>
 
-class TQuietHost final : public TGameHost {
-public:
-  void RedrawSlot(int, int) override { }
-  void RepaintBoard() override { }
-  void DrawScore() override { }
-  void ShowDetector() override { }
-  void ClearDetector() override { }
-  void PlayEffect(int) override { }
-  void MusicKeepAlive() override { }
-  int ShowCode(int) override { return mrYes; }
-  int ShowText(int, const std::string&) override { return mrYes; }
-  void EnterHighScore(int) override { }
-  bool DetectorOn() const override { return true; }
-  int Tongue() const override { return 0; }
-};
-
 // A board painted on an image of the given size, with the real artwork.
 class TBoardTest : public ::testing::Test {
 protected:
-  TQuietHost Host;
+  TSilentHost Host;
   TPcgRandom Random { 99 };
   TGame Game { Host, Random };
   TGameRecord& Rec = Game.Record();
