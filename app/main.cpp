@@ -1,11 +1,12 @@
-#include "Main.h"
-
-#include <QApplication>
+#include "Application.h"
+#include "DlgRes.h"
+#include "Forms.h"
 
 int main(int argc, char** argv)
 {
-  QApplication app(argc, argv);
-  Tmainform mainform;
-  mainform.show();
+  TApplication app(argc, argv);
+  TDlgResources resources;
+  TForms forms(resources);
+  forms.mainform.show();
   return QApplication::exec();
 }

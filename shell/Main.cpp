@@ -1,41 +1,61 @@
 #include "Main.h"
 
+#include "Application.h"
 #include "Artwork.h"
+#include "DlgRes.h"
 #include "ImageButton.h"
+#include "OpeningEffect.h"
+#include "Options.h"
 #include "ShapeHint.h"
+#include "Tongdlg.h"
+#include "YesNo.h"
 
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QCursor>
 #include <QLabel>
-#include <QMessageBox>
 #include <QTimer>
 
 namespace {
 constexpr int DesignWidth = 701;
 constexpr int DesignHeight = 401;
-}
+const QString Common = QStringLiteral("common");
+} // namespace
 
-Tmainform::Tmainform(QWidget* parent)
-  : QWidget(parent)
+Tmainform::Tmainform(const TDlgResources& resources)
+  : QWidget(nullptr)
+  , ini(QStringLiteral("Mollberg"), QStringLiteral("Trivolo/V2"))
+  , MixBtn(nullptr)
+  , DlgResources(resources)
   , Bmps(LoadBmps())
-  , Random(TPcgRandom::ClockSeed())
+  , Random(0)
   , Game(*this, Random)
   , box(new TBoardWidget(this))
   , Canvas(box->Surface(), Bmps)
-  , Board(Canvas, Game, BoardSettings)
-  , ScoreLabel(new QLabel(QStringLiteral("Score:"), this))
+  , Board(Canvas, Game, State)
+  , ScoreLabel(new QLabel(QStringLiteral("Punkte:"), this))
   , Timer(new QTimer(this))
   , ShapeHint1(new TShapeHint(this))
-  , MixBtn(MakeButton("MixBtn", 4, QStringLiteral("I want to mix up the remaining cards.")))
-  , StartBtn(MakeButton("StartBtn", 56, QStringLiteral("I start again.")))
-  , PauseBtn(MakeButton("PauseBtn", 108, QStringLiteral("I need a break.")))
-  , TipBtn(MakeButton("TipBtn", 212, QStringLiteral("Please show me a SET.")))
-  , ExitBtn(MakeButton("ExitBtn", DesignWidth - 52, QStringLiteral("I have enough!")))
+  , FormKeeper1(*this, ini, Common, QStringLiteral("MainForm"))
 {
+  setObjectName(QStringLiteral("mainform"));
   setWindowIcon(ProgramIcon());
-  setWindowTitle(QStringLiteral("Trivolo V2.1"));
+  setPalette(QPalette(QColor(192, 192, 192)));
   resize(DesignWidth, DesignHeight);
-  Canvas.Changed = [this](const QRect& area) { box->update(area); };
   box->setGeometry(rect());
-  box->lower();
+  Canvas.Changed = [this](const QRect& area) { box->update(area); };
+  ini.OnError = ShowErrorBox;
+
+  MixBtn = MakeButton("MixBtn", 4);
+  StartBtn = MakeButton("StartBtn", 56);
+  PauseBtn = MakeButton("PauseBtn", 108);
+  HighScoreBtn = MakeButton("HighScoreBtn", 160);
+  TipBtn = MakeButton("TipBtn", 212);
+  OptionBtn = MakeButton("OptionBtn", DesignWidth - 208);
+  InfoBtn = MakeButton("InfoBtn", DesignWidth - 156);
+  RulesBtn = MakeButton("RulesBtn", DesignWidth - 104);
+  ExitBtn = MakeButton("ExitBtn", DesignWidth - 52);
+  MixBtn->SetFaceStyle(sbCenter);
 
   QFont labelFont(QStringLiteral("Liberation Sans"));
   labelFont.setPixelSize(11);
@@ -43,31 +63,107 @@ Tmainform::Tmainform(QWidget* parent)
   ScoreLabel->setStyleSheet(QStringLiteral("color: rgb(254, 201, 18); background: transparent;"));
   ScoreLabel->move(272, 4);
 
-  Board.Resize(DesignWidth, DesignHeight);
-  Game.NewGame();
-
   connect(box, &TBoardWidget::Resized, this, &Tmainform::Resize);
-  connect(box, &TBoardWidget::MouseDown, this, &Tmainform::BoxMouseDown);
-  connect(box, &TBoardWidget::MouseMove, this, &Tmainform::BoxMouseMove);
+  connect(box, &TBoardWidget::MouseDown, this, [this](int x, int y) { Game.MouseDown(Board.PointToSlot(x, y)); });
+  connect(box, &TBoardWidget::MouseMove, this, [this](int x, int y) { Game.MouseMove(Board.PointToSlot(x, y)); });
   connect(Timer, &QTimer::timeout, this, &Tmainform::Timer1Timer);
   connect(MixBtn, &TImageButton::OnClick, this, [this] { Game.MixBtnClick(); });
   connect(StartBtn, &TImageButton::OnClick, this, [this] { Game.StartBtnClick(); });
   connect(PauseBtn, &TImageButton::OnClick, this, [this] { Game.PauseBtnClick(); });
+  connect(HighScoreBtn, &TImageButton::OnClick, this, &Tmainform::HighScoreBtnClick);
   connect(TipBtn, &TImageButton::OnMouseDown, this, [this] { Game.TipBtnMouseDown(); });
   connect(TipBtn, &TImageButton::OnMouseUp, this, [this] { Game.TipBtnMouseUp(); });
+  connect(OptionBtn, &TImageButton::OnClick, this, &Tmainform::OptionBtnClick);
+  connect(InfoBtn, &TImageButton::OnClick, this, &Tmainform::InfoBtnClick);
+  connect(RulesBtn, &TImageButton::OnClick, this, &Tmainform::RulesBtnClick);
   connect(ExitBtn, &TImageButton::OnClick, this, &QWidget::close);
+
+  FormCreate();
   Timer->start(1000);
 }
 
-TImageButton* Tmainform::MakeButton(const char* name, int left, const QString& hint)
+Tmainform::~Tmainform()
+{
+  FormKeeper1.SavePlacement();
+  FormDestroy();
+}
+
+TImageButton* Tmainform::MakeButton(const char* name, int left)
 {
   const TButtonFaces& faces = FacesOf(name);
   const TBitmapList& list = faces.List == flBmps ? Bmps : DlgResources.btns;
   auto* button = new TImageButton(this, list, FaceTable(faces.Up, faces.Disabled, faces.Over, faces.Down));
   button->setObjectName(QString::fromLatin1(name));
   button->move(left, 4);
-  button->SetHint(hint);
   return button;
+}
+
+void Tmainform::FormCreate()
+{
+  State.ProgramDir = QCoreApplication::applicationDirPath() + QLatin1Char('/');
+  State.FirstShow = true;
+  setWindowTitle(QStringLiteral("Trivolo V2.1"));
+  State.Tongue = ini.ReadInteger(Common, QStringLiteral("tongue"), -1);
+  State.SoundOn = ini.ReadBool(Common, QStringLiteral("sound"), true);
+  State.MusicOn = ini.ReadBool(Common, QStringLiteral("music"), true);
+  State.DetectorOn = ini.ReadBool(Common, QStringLiteral("hint"), true);
+  State.BackMode = ini.ReadInteger(Common, QStringLiteral("backmode"), 0);
+  Random = TPcgRandom(TPcgRandom::ClockSeed());
+  Board.Resize(width(), height());
+  Game.NewGame();
+  ApplyTexts();
+}
+
+void Tmainform::showEvent(QShowEvent* event)
+{
+  QWidget::showEvent(event);
+  if (!State.FirstShow)
+    return;
+  FormKeeper1.RestorePlacement();
+  TOpeningEffect::Play(QCursor::pos(), frameGeometry());
+  // Ask once the window is on the screen, not from inside its show event.
+  QMetaObject::invokeMethod(this, &Tmainform::FormShow, Qt::QueuedConnection);
+}
+
+void Tmainform::FormShow()
+{
+  if (!State.FirstShow)
+    return;
+  State.FirstShow = false;
+  State.Tongue = ini.ReadInteger(Common, QStringLiteral("tongue"), -1);
+  if (State.Tongue == -1 && Dialogs.TongueDlg) {
+    Dialogs.TongueDlg->exec();
+    ApplyTexts();
+  }
+}
+
+void Tmainform::closeEvent(QCloseEvent* event)
+{
+  if (!CloseQuery()) {
+    event->ignore();
+    return;
+  }
+  Leave();
+  event->accept();
+}
+
+bool Tmainform::CloseQuery()
+{
+  return ShowCode(3) == mrYes;
+}
+
+void Tmainform::Leave()
+{
+  Timer->stop();
+  ini.WriteBool(Common, QStringLiteral("sound"), State.SoundOn);
+  ini.WriteBool(Common, QStringLiteral("music"), State.MusicOn);
+  ini.WriteBool(Common, QStringLiteral("hint"), State.DetectorOn);
+  ini.WriteInteger(Common, QStringLiteral("tongue"), State.Tongue);
+  ini.WriteInteger(Common, QStringLiteral("backmode"), State.BackMode);
+}
+
+void Tmainform::FormDestroy()
+{
 }
 
 void Tmainform::resizeEvent(QResizeEvent*)
@@ -77,24 +173,65 @@ void Tmainform::resizeEvent(QResizeEvent*)
 
 void Tmainform::Resize(int width, int height)
 {
-  ExitBtn->move(width - 52, 4);
   Board.Resize(width, height);
+  ExitBtn->move(width - 52, 4);
+  RulesBtn->move(width - 104, 4);
+  InfoBtn->move(width - 156, 4);
+  OptionBtn->move(width - 208, 4);
   RepaintBoard();
-}
-
-void Tmainform::BoxMouseDown(int x, int y)
-{
-  Game.MouseDown(Board.PointToSlot(x, y));
-}
-
-void Tmainform::BoxMouseMove(int x, int y)
-{
-  Game.MouseMove(Board.PointToSlot(x, y));
 }
 
 void Tmainform::Timer1Timer()
 {
   Game.Timer1Timer();
+}
+
+void Tmainform::ApplyTexts()
+{
+  StartBtn->SetHint(Say(State, "Ich fang neu an.", "I start again."));
+  MixBtn->SetHint(Say(State, "Ich möchte die restlichen Karten durchmischen.", "I want to mix up the remaining cards."));
+  TipBtn->SetHint(Say(State, "Bitte zeig mir ein SET.", "Please show me a SET."));
+  RulesBtn->SetHint(Say(State, "Worum geht's da eigentlich?", "What's to do here?"));
+  PauseBtn->SetHint(Say(State, "Ich brauch eine kurze Pause.", "I need a break."));
+  HighScoreBtn->SetHint(Say(State, "Wer sind die Besten?", "Who are the best?"));
+  OptionBtn->SetHint(Say(State, "Ich möchte die Einstellungen ändern.", " I want to change the options."));
+  ExitBtn->SetHint(Say(State, "Ich hab genug!", "I have enough!"));
+  InfoBtn->SetHint(Say(State, "Wer hat diese Spiele nur verbrochen?", "Who did these MOLLBERG GAME?"));
+  ScoreLabel->setText(Say(State, "Punkte:", "Score:"));
+  ScoreLabel->adjustSize();
+  DrawScore();
+}
+
+void Tmainform::HighScoreBtnClick()
+{
+}
+
+void Tmainform::OptionBtnClick()
+{
+  if (Dialogs.OptionDlg)
+    Dialogs.OptionDlg->ShowModal();
+}
+
+void Tmainform::InfoBtnClick()
+{
+}
+
+void Tmainform::RulesBtnClick()
+{
+}
+
+void Tmainform::MusicSwitch()
+{
+}
+
+QString Tmainform::CurrentMusicName() const
+{
+  return QString();
+}
+
+void Tmainform::MoveScoreLabel()
+{
+  ScoreLabel->move(Board.ScoreLabelLeft(), ScoreLabel->y());
 }
 
 void Tmainform::RedrawSlot(int col, int row)
@@ -105,13 +242,13 @@ void Tmainform::RedrawSlot(int col, int row)
 void Tmainform::RepaintBoard()
 {
   Board.Paint();
-  ScoreLabel->move(Board.ScoreLabelLeft(), ScoreLabel->y());
+  MoveScoreLabel();
 }
 
 void Tmainform::DrawScore()
 {
   Board.DrawScore();
-  ScoreLabel->move(Board.ScoreLabelLeft(), ScoreLabel->y());
+  MoveScoreLabel();
 }
 
 void Tmainform::ShowDetector()
@@ -134,14 +271,12 @@ void Tmainform::MusicKeepAlive()
 
 int Tmainform::ShowCode(int code)
 {
-  return ShowText(code, code == 4 ? "Do you really want to give up the game?" : "Hurrah, you did it!");
+  return Dialogs.YesNoDlg ? Dialogs.YesNoDlg->ShowCode(code) : mrNo;
 }
 
-int Tmainform::ShowText(int, const std::string& text)
+int Tmainform::ShowText(int code, const std::string& text)
 {
-  QString shown = QString::fromStdString(text);
-  shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-  return QMessageBox::question(this, windowTitle(), shown) == QMessageBox::Yes ? mrYes : mrNo;
+  return Dialogs.YesNoDlg ? Dialogs.YesNoDlg->ShowText(code, QString::fromStdString(text)) : mrNo;
 }
 
 void Tmainform::EnterHighScore(int)
@@ -150,10 +285,10 @@ void Tmainform::EnterHighScore(int)
 
 bool Tmainform::DetectorOn() const
 {
-  return BoardSettings.DetectorOn;
+  return State.DetectorOn;
 }
 
 int Tmainform::Tongue() const
 {
-  return 0;
+  return State.Tongue;
 }

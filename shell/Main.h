@@ -3,31 +3,54 @@
 #include "BitmapList.h"
 #include "Board.h"
 #include "BoardWidget.h"
-#include "DlgRes.h"
+#include "FormKeeper.h"
 #include "Game.h"
+#include "IniCtrl.h"
 #include "QtCanvas.h"
 #include "Random.h"
+#include "ShellState.h"
 
 #include <QWidget>
 
 class QLabel;
 class QTimer;
+class TDlgResources;
 class TImageButton;
+class TOptionDlg;
 class TShapeHint;
+class TTongueDlg;
+class TYesNoDlg;
 
-// The main window: owns the game, the board and the one-second timer, and
-// carries out everything the game asks of its host.
+// The main window: owns the game, the board, the button bar, the settings
+// and the one-second timer, and carries out everything the game asks of its
+// host. The dialogs are created after it and attached with SetDialogs.
 class Tmainform final : public QWidget, public TGameHost {
   Q_OBJECT
 
 public:
-  explicit Tmainform(QWidget* parent = nullptr);
+  explicit Tmainform(const TDlgResources& resources);
+  ~Tmainform() override;
+
+  struct TDialogs {
+    TOptionDlg* OptionDlg = nullptr;
+    TYesNoDlg* YesNoDlg = nullptr;
+    TTongueDlg* TongueDlg = nullptr;
+  };
+  void SetDialogs(const TDialogs& dialogs) { Dialogs = dialogs; }
+
+  TShellState State;
+  TIniCtrl ini;
 
   TGame& GameOf() { return Game; }
   TBoard& BoardOf() { return Board; }
   TBoardWidget* Box() const { return box; }
-  TBoardSettings& Settings() { return BoardSettings; }
+  QLabel* Score() const { return ScoreLabel; }
 
+  void ApplyTexts();
+  void MusicSwitch();
+  QString CurrentMusicName() const;
+
+  // The outward calls of the game.
   void RedrawSlot(int col, int row) override;
   void RepaintBoard() override;
   void DrawScore() override;
@@ -41,19 +64,39 @@ public:
   bool DetectorOn() const override;
   int Tongue() const override;
 
+  TImageButton* MixBtn;
+  TImageButton* StartBtn;
+  TImageButton* PauseBtn;
+  TImageButton* HighScoreBtn;
+  TImageButton* TipBtn;
+  TImageButton* OptionBtn;
+  TImageButton* InfoBtn;
+  TImageButton* RulesBtn;
+  TImageButton* ExitBtn;
+
 protected:
+  void showEvent(QShowEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
 
 private:
+  void FormCreate();
+  void FormShow();
+  bool CloseQuery();
+  void Leave();
+  void FormDestroy();
   void Resize(int width, int height);
-  void BoxMouseDown(int x, int y);
-  void BoxMouseMove(int x, int y);
+  void MoveScoreLabel();
   void Timer1Timer();
-  TImageButton* MakeButton(const char* name, int left, const QString& hint);
+  void HighScoreBtnClick();
+  void OptionBtnClick();
+  void InfoBtnClick();
+  void RulesBtnClick();
+  TImageButton* MakeButton(const char* name, int left);
 
-  TBoardSettings BoardSettings;
+  const TDlgResources& DlgResources;
+  TDialogs Dialogs;
   TBitmapList Bmps;
-  TDlgResources DlgResources;
   TPcgRandom Random;
   TGame Game;
   TBoardWidget* box;
@@ -62,9 +105,5 @@ private:
   QLabel* ScoreLabel;
   QTimer* Timer;
   TShapeHint* ShapeHint1;
-  TImageButton* MixBtn;
-  TImageButton* StartBtn;
-  TImageButton* PauseBtn;
-  TImageButton* TipBtn;
-  TImageButton* ExitBtn;
+  TFormKeeper FormKeeper1;
 };

@@ -32,3 +32,16 @@ QRgb TBitmapList::TransparentColor(int index) const
   const QImage& image = Bitmap(index);
   return image.pixel(0, image.height() - 1) | 0xFF000000U;
 }
+
+QImage KeyedOut(const QImage& image, QRgb key)
+{
+  QImage keyed = image.convertToFormat(QImage::Format_ARGB32);
+  key |= 0xFF000000U;
+  for (int y = 0; y < keyed.height(); ++y) {
+    auto* line = reinterpret_cast<QRgb*>(keyed.scanLine(y));
+    for (int x = 0; x < keyed.width(); ++x)
+      if (line[x] == key)
+        line[x] = 0;
+  }
+  return keyed;
+}

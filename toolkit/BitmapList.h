@@ -25,3 +25,6 @@ public:
 private:
   std::vector<QImage> Items;
 };
+
+// The image with every pixel of the key colour made fully transparent.
+QImage KeyedOut(const QImage& image, QRgb key);

@@ -104,14 +104,7 @@ void TImageButton::paintEvent(QPaintEvent*)
   if (face < 0)
     return;
   // Key out the transparent colour so that the parent shows around the face.
-  QImage image = Faces.Bitmap(face).convertToFormat(QImage::Format_ARGB32);
-  const QRgb key = TransparentColor | 0xFF000000U;
-  for (int y = 0; y < image.height(); ++y) {
-    auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
-    for (int x = 0; x < image.width(); ++x)
-      if (line[x] == key)
-        line[x] = 0;
-  }
+  const QImage image = KeyedOut(Faces.Bitmap(face), TransparentColor);
   QPainter painter(this);
   const QPoint at = FaceStyle == sbCenter ? QPoint((width() - image.width()) / 2, (height() - image.height()) / 2) : QPoint(0, 0);
   painter.drawImage(at, image);

@@ -1,0 +1,33 @@
+#include "Application.h"
+
+#include <QMessageBox>
+
+#include <exception>
+
+TApplication::TApplication(int& argc, char** argv)
+  : QApplication(argc, argv)
+{
+}
+
+bool TApplication::notify(QObject* receiver, QEvent* event)
+{
+  try {
+    return QApplication::notify(receiver, event);
+  } catch (const std::exception& error) {
+    ShowErrorBox(QString::fromUtf8(error.what()));
+  } catch (...) {
+    ShowErrorBox(QStringLiteral("An unexpected error occurred."));
+  }
+  return false;
+}
+
+void ShowErrorBox(const QString& text)
+{
+  if (QGuiApplication::platformName() == QLatin1String("offscreen")) {
+    qWarning("%s", qPrintable(text));
+    return;
+  }
+  QMessageBox box(QMessageBox::Critical, QGuiApplication::applicationDisplayName(), text, QMessageBox::Ok);
+  box.setTextFormat(Qt::PlainText);
+  box.exec();
+}

@@ -1,0 +1,83 @@
+#include "FramedDialog.h"
+
+#include "BackPanel.h"
+#include "DlgRes.h"
+#include "ImageButton.h"
+
+#include <QLabel>
+
+namespace {
+
+const TBitmapList& ListOf(const TDlgResources& resources, TFaceList list)
+{
+  switch (list) {
+  case flOpts:
+    return resources.opts;
+  case flBtns:
+    return resources.btns;
+  default:
+    return resources.dlgs;
+  }
+}
+
+} // namespace
+
+TFramedDialog::TFramedDialog(QWidget* mainform, const TDlgResources& resources, int width, int height)
+  : QDialog(mainform, Qt::Dialog | Qt::FramelessWindowHint)
+  , Mainform(mainform)
+  , Resources(resources)
+  , Back(new TBackPanel(this, resources.dlgs, 1))
+{
+  setModal(true);
+  setFixedSize(width, height);
+  Back->setGeometry(0, 0, width, height);
+}
+
+void TFramedDialog::ApplyPlacementRule()
+{
+  if (!Mainform || !Mainform->isVisible())
+    return;
+  const QRect outer = Mainform->frameGeometry();
+  move(outer.x() + (outer.width() - width()) / 2, outer.y() + outer.height() - (Mainform->height() + height()) / 2);
+}
+
+TBackPanel* TFramedDialog::InnerPanel(int left, int top, int width, int height)
+{
+  auto* panel = new TBackPanel(Back, Resources.dlgs, 2);
+  panel->setGeometry(left, top, width, height);
+  return panel;
+}
+
+QLabel* TFramedDialog::TextLabel(QWidget* parent, int left, int top, int width, int height, int pixelSize, bool bold)
+{
+  auto* label = new QLabel(parent);
+  label->setGeometry(left, top, width, height);
+  label->setTextFormat(Qt::PlainText);
+  QFont font(QStringLiteral("Arial"));
+  font.setPixelSize(pixelSize);
+  font.setBold(bold);
+  label->setFont(font);
+  label->setStyleSheet(QStringLiteral("color: white; background: transparent;"));
+  return label;
+}
+
+TImageButton* TFramedDialog::FaceButton(QWidget* parent, const char* name, int left, int top)
+{
+  const TButtonFaces& faces = FacesOf(name);
+  const TBitmapList& list = ListOf(Resources, faces.List);
+  auto* button = new TImageButton(parent, list, FaceTable(faces.Up, faces.Disabled, faces.Over, faces.Down));
+  button->setObjectName(QString::fromLatin1(name));
+  button->SetTransparentColor(list.TransparentColor(faces.Up));
+  button->move(left, top);
+  return button;
+}
+
+QLabel* TFramedDialog::Emblem()
+{
+  auto* picture = new QLabel(Back);
+  picture->setGeometry(0, 12, 105, 77);
+  picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  picture->setPixmap(QPixmap::fromImage(KeyedOut(Resources.dlgs.Bitmap(3), Resources.dlgs.TransparentColor(3))));
+  picture->setStyleSheet(QStringLiteral("background: transparent;"));
+  return picture;
+}

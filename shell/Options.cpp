@@ -1,0 +1,119 @@
+#include "Options.h"
+
+#include "BackPanel.h"
+#include "ImageButton.h"
+#include "Main.h"
+#include "ShellState.h"
+#include "TurnedLabel.h"
+
+#include <QLabel>
+
+TOptionDlg::TOptionDlg(Tmainform& mainform, const TDlgResources& resources, TShellState& state)
+  : TFramedDialog(&mainform, resources, 497, 416)
+  , Main(mainform)
+  , State(state)
+{
+  setObjectName(QStringLiteral("OptionDlg"));
+  Emblem();
+  ProgLabel = new TTurnedLabel(Back, QStringLiteral("Trivolo"), 37);
+  ProgLabel->setGeometry(12, 119, 53, 281);
+  VersionLabel = new TTurnedLabel(Back, QStringLiteral("Version  V2.1"), 16);
+  VersionLabel->setGeometry(56, 130, 21, 266);
+  OKBtn = FaceButton(Back, "OKBtn", 436, 355);
+
+  TBackPanel* p7 = InnerPanel(116, 12, 369, 333);
+  OptLabel = TextLabel(p7, 19, 12, 254, 29, 21, true);
+  const auto row = [&](const char* name, int top, int labelWidth, TImageButton*& button, QLabel*& label) {
+    button = FaceButton(p7, name, 16, top);
+    label = TextLabel(p7, 79, top + 17, labelWidth, 18, 16, false);
+  };
+  row("TongueBtn", 47, 294, TongueBtn, TongueLabel);
+  row("SoundBtn", 103, 294, SoundBtn, SoundLabel);
+  row("MusicBtn", 159, 294, MusicBtn, MusicLabel);
+  row("BackBtn", 215, 290, BackBtn, BackLabel);
+  row("HintBtn", 271, 294, HintBtn, HintLabel);
+
+  connect(OKBtn, &TImageButton::OnClick, this, &QDialog::accept);
+  connect(TongueBtn, &TImageButton::OnClick, this, &TOptionDlg::TongueBtnClick);
+  connect(SoundBtn, &TImageButton::OnClick, this, &TOptionDlg::SoundBtnClick);
+  connect(MusicBtn, &TImageButton::OnClick, this, &TOptionDlg::MusicBtnClick);
+  connect(BackBtn, &TImageButton::OnClick, this, &TOptionDlg::BackBtnClick);
+  connect(HintBtn, &TImageButton::OnClick, this, &TOptionDlg::HintBtnClick);
+}
+
+void TOptionDlg::ShowModal()
+{
+  RefreshOptionTexts();
+  exec();
+}
+
+void TOptionDlg::showEvent(QShowEvent* event)
+{
+  ApplyPlacementRule();
+  TFramedDialog::showEvent(event);
+}
+
+void TOptionDlg::RefreshOptionTexts()
+{
+  ProgLabel->SetText(QStringLiteral("Trivolo"));
+  VersionLabel->SetText(QStringLiteral("Version  V2.1"));
+  MusicBtn->setEnabled(State.MusicAvailable);
+  OKBtn->SetHint(Say(State, "Zurück zum Spiel", "Back to game"));
+  OptLabel->setText(Say(State, "Einstellungen:", "Options:"));
+  TongueBtn->SetHint(Say(State, "Sprache ändern", "Change language"));
+  TongueLabel->setText(Say(State, "Ich spreche deutsch.", "I speak English."));
+  SoundBtn->SetHint(Say(State, "Geräusche ein- und ausschalten.", "Sound on or off"));
+  SoundLabel->setText(State.SoundOn ? Say(State, "Geräusche sind an.", "Sound is on.") : Say(State, "Geräusche sind aus.", "Sound is off."));
+  MusicBtn->SetHint(Say(State, "Musik ein- und ausschalten.", "Music on or off."));
+  if (!State.MusicAvailable)
+    MusicLabel->setText(Say(State, "Keine Musikdateien vorhanden.", "No music files available."));
+  else if (State.MusicOn)
+    MusicLabel->setText(Say(State, "Musik: ", "Music: ") + Main.CurrentMusicName());
+  else
+    MusicLabel->setText(Say(State, "Musik ist aus.", "Music is off."));
+  BackBtn->SetHint(Say(State, "Hintergrund ändern", "Change background"));
+  static const char* const german[] = { "grau", "braun", "grün", "blau", "rot" };
+  static const char* const english[] = { "grey", "brown", "green", "blue", "red" };
+  if (State.BackMode >= 0 && State.BackMode <= 4)
+    BackLabel->setText(Say(State, "Hintergrund: ", "Background: ") + Say(State, german[State.BackMode], english[State.BackMode]));
+  HintBtn->SetHint(Say(State, "SET-Detektor ein- bzw. ausschalten", "Activate/deactivate SET detector"));
+  HintLabel->setText(State.DetectorOn ? Say(State, "SET-Detektor ist aktiv.", "SETs will be detected.")
+                                      : Say(State, "SET-Detektor ist ausgeschaltet.", "SETs won't be detected."));
+}
+
+void TOptionDlg::TongueBtnClick()
+{
+  State.Tongue = (State.Tongue + 1) % 2;
+  if (State.Tongue < 0)
+    State.Tongue = 0;
+  RefreshOptionTexts();
+  Main.ApplyTexts();
+}
+
+void TOptionDlg::SoundBtnClick()
+{
+  State.SoundOn = !State.SoundOn;
+  RefreshOptionTexts();
+}
+
+void TOptionDlg::MusicBtnClick()
+{
+  Main.MusicSwitch();
+  RefreshOptionTexts();
+}
+
+void TOptionDlg::BackBtnClick()
+{
+  // A stored mode outside the five backgrounds counts as grey.
+  const int mode = State.BackMode >= 0 && State.BackMode <= 4 ? State.BackMode : 0;
+  State.BackMode = (mode + 1) % 5;
+  Main.RepaintBoard();
+  Main.ApplyTexts();
+  RefreshOptionTexts();
+}
+
+void TOptionDlg::HintBtnClick()
+{
+  State.DetectorOn = !State.DetectorOn;
+  RefreshOptionTexts();
+}

@@ -1,0 +1,45 @@
+#include "Tongdlg.h"
+
+#include "BackPanel.h"
+#include "ImageButton.h"
+#include "ShellState.h"
+
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QScreen>
+
+TTongueDlg::TTongueDlg(QWidget* mainform, const TDlgResources& resources, TShellState& state)
+  : TFramedDialog(mainform, resources, 408, 162)
+  , State(state)
+{
+  setObjectName(QStringLiteral("TongueDlg"));
+  Emblem();
+  TBackPanel* p10 = InnerPanel(108, 12, 289, 137);
+  GermanBtn = FaceButton(p10, "GermanBtn", 16, 15);
+  TextLabel(p10, 79, 32, 190, 18, 16, false)->setText(QStringLiteral("Ich spreche deutsch"));
+  EnglishBtn = FaceButton(p10, "EnglishBtn", 16, 71);
+  TextLabel(p10, 79, 88, 190, 18, 16, false)->setText(QStringLiteral("I speak English"));
+  connect(GermanBtn, &TImageButton::OnClick, this, &TTongueDlg::GermanBtnClick);
+  connect(EnglishBtn, &TImageButton::OnClick, this, &TTongueDlg::EnglishBtnClick);
+  if (const QScreen* screen = QGuiApplication::primaryScreen())
+    move(screen->geometry().center() - rect().center());
+}
+
+void TTongueDlg::GermanBtnClick()
+{
+  State.Tongue = 1;
+  accept();
+}
+
+void TTongueDlg::EnglishBtnClick()
+{
+  State.Tongue = 0;
+  accept();
+}
+
+void TTongueDlg::keyPressEvent(QKeyEvent* event)
+{
+  // The dialog has no keyboard answers; Escape must not dismiss it either.
+  event->accept();
+}

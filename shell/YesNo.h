@@ -1,0 +1,40 @@
+#pragma once
+
+#include "FramedDialog.h"
+
+#include <optional>
+
+class QLabel;
+class TImageButton;
+struct TShellState;
+
+// The program's message box: one message in the current language, answered
+// Yes (6) or No (7). Codes 10 and 11 show the caller's own text.
+class TYesNoDlg final : public TFramedDialog {
+public:
+  TYesNoDlg(QWidget* mainform, const TDlgResources& resources, const TShellState& state);
+
+  int ShowCode(int code);
+  int ShowText(int code, const QString& text);
+
+  int MessageCode = 0;
+  int ButtonMode = 1; // 1: Yes only, 2: Yes and No
+  QString CustomText;
+
+  QLabel* txt;
+  TImageButton* NoBtn;
+  TImageButton* YesBtn;
+
+  // The catalogue text of a code in the given language, or none.
+  static std::optional<QString> CatalogueText(int code, bool german);
+
+protected:
+  void showEvent(QShowEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+
+private:
+  void FormActivate();
+  int ShowModal();
+
+  const TShellState& State;
+};
