@@ -1,0 +1,135 @@
+#include "ShellFixture.h"
+
+#include "TurnedLabel.h"
+
+namespace {
+
+TEST_F(TShellTest, MessageDialogSpeaksTheCatalogueAndAnswersKeys)
+{
+  Write("tongue", "1");
+  Start();
+  TYesNoDlg& dialog = Forms->YesNoDlg;
+  struct TCase {
+    int Tongue;
+    int Code;
+    Qt::Key Key;
+    QString Text;
+    bool NoButton;
+    int Result;
+  };
+  const TCase cases[] = {
+    { 1, 3, Qt::Key_Y, "Willst Du wirklich schon aufhören?", true, mrYes },
+    { 1, 3, Qt::Key_Return, "Willst Du wirklich schon aufhören?", true, mrYes },
+    { 1, 3, Qt::Key_N, "Willst Du wirklich schon aufhören?", true, mrNo },
+    { 0, 1, Qt::Key_J, "Hurrah, you did it!", false, mrYes },
+    { 0, 1, Qt::Key_Escape, "Hurrah, you did it!", false, mrNo },
+    { -1, 12, Qt::Key_Enter, "Game paused.\nContinue?", false, mrYes },
+    { 1, 14, Qt::Key_N, "Hurra, geschafft!\nMit der nächste Stufe weitermachen?", true, mrNo },
+  };
+  for (const TCase& c : cases) {
+    Main().State.Tongue = c.Tongue;
+    QString text;
+    bool noButton = false;
+    TModalAnswerer answerer([&](QWidget*) {
+      text = dialog.txt->text();
+      noButton = dialog.NoBtn->isVisible();
+      QTest::keyClick(&dialog, Qt::Key_X); // ignored
+      Press(&dialog, c.Key);
+    });
+    EXPECT_EQ(dialog.ShowCode(c.Code), c.Result) << c.Code;
+    EXPECT_EQ(text, c.Text) << c.Code;
+    EXPECT_EQ(noButton, c.NoButton) << c.Code;
+  }
+
+  // Caller texts choose their own button mode; unknown codes keep the last.
+  const auto show = [&dialog](const std::function<int()>& call, bool& noButton, QString& text) {
+    TModalAnswerer answerer([&](QWidget*) {
+      text = dialog.txt->text();
+      noButton = dialog.NoBtn->isVisible();
+      Press(&dialog, Qt::Key_Y);
+    });
+    call();
+  };
+  bool noButton = false;
+  QString text;
+  show([&] { return dialog.ShowCode(3); }, noButton, text);
+  EXPECT_TRUE(noButton);
+  show([&] { return dialog.ShowText(10, "Kein weiteres SET möglich.\rDu bist am Ende."); }, noButton, text);
+  EXPECT_FALSE(noButton);
+  EXPECT_EQ(text, "Kein weiteres SET möglich.\nDu bist am Ende.");
+  show([&] { return dialog.ShowText(11, "<b>plain</b>"); }, noButton, text);
+  EXPECT_TRUE(noButton);
+  EXPECT_EQ(dialog.txt->textFormat(), Qt::PlainText);
+  show([&] { return dialog.ShowCode(99); }, noButton, text);
+  EXPECT_TRUE(noButton);
+  EXPECT_EQ(text, "<b>plain</b>");
+}
+
+TEST_F(TShellTest, OptionsCycleAndTheirLabelsSpeakBothLanguages)
+{
+  Write("tongue", "0");
+  Start();
+  TOptionDlg& options = Forms->OptionDlg;
+  TShellState& state = Main().State;
+  state.Tongue = -1;
+  std::vector<std::pair<int, QString>> seen;
+  TModalAnswerer answerer([&](QWidget*) {
+    Click(options.TongueBtn);
+    seen.emplace_back(state.Tongue, Main().StartBtn->toolTip());
+    Click(options.TongueBtn);
+    seen.emplace_back(state.Tongue, Main().StartBtn->toolTip());
+    EXPECT_EQ(options.TongueLabel->text(), "Ich spreche deutsch.");
+    EXPECT_EQ(options.BackLabel->text(), "Hintergrund: grau");
+    for (const char* label : { "Hintergrund: braun", "Hintergrund: grün", "Hintergrund: blau", "Hintergrund: rot", "Hintergrund: grau" }) {
+      Click(options.BackBtn);
+      EXPECT_EQ(options.BackLabel->text(), label);
+    }
+    EXPECT_EQ(state.BackMode, 0);
+    Click(options.SoundBtn);
+    EXPECT_EQ(options.SoundLabel->text(), "Geräusche sind aus.");
+    Click(options.HintBtn);
+    EXPECT_EQ(options.HintLabel->text(), "SET-Detektor ist ausgeschaltet.");
+    EXPECT_FALSE(state.DetectorOn);
+    EXPECT_FALSE(options.MusicBtn->isEnabled());
+    EXPECT_EQ(options.MusicLabel->text(), "Keine Musikdateien vorhanden.");
+    Click(options.TongueBtn);
+    EXPECT_EQ(options.SoundLabel->text(), "Sound is off.");
+    EXPECT_EQ(options.HintLabel->text(), "SETs won't be detected.");
+    EXPECT_EQ(options.OptLabel->text(), "Options:");
+    EXPECT_EQ(options.ProgLabel->Text(), "Trivolo");
+    EXPECT_EQ(options.VersionLabel->Text(), "Version  V2.1");
+    Click(options.OKBtn);
+  });
+  Click(Main().OptionBtn);
+  EXPECT_EQ(answerer.Seen, 1);
+  ASSERT_EQ(seen.size(), 2U);
+  EXPECT_EQ(seen[0], std::make_pair(0, QString("I start again.")));
+  EXPECT_EQ(seen[1], std::make_pair(1, QString("Ich fang neu an.")));
+
+  // A stored background outside the five counts as grey: the next is brown.
+  state.BackMode = 17;
+  TModalAnswerer back([&](QWidget*) {
+    Click(options.BackBtn);
+    Click(options.OKBtn);
+  });
+  Click(Main().OptionBtn);
+  EXPECT_EQ(state.BackMode, 1);
+}
+
+TEST_F(TShellTest, DialogsSitOverTheMainWindow)
+{
+  Write("tongue", "0");
+  Start();
+  Main().move(100, 80);
+  TYesNoDlg& dialog = Forms->YesNoDlg;
+  QPoint at;
+  TModalAnswerer answerer([&](QWidget*) {
+    at = dialog.pos();
+    Press(&dialog, Qt::Key_Y);
+  });
+  dialog.ShowCode(1);
+  const QRect outer = Main().frameGeometry();
+  EXPECT_EQ(at, QPoint(outer.x() + (outer.width() - 319) / 2, outer.y() + outer.height() - (Main().height() + 158) / 2));
+}
+
+} // namespace

@@ -1,0 +1,133 @@
+#include "ShellFixture.h"
+#include "SetFinder.h"
+
+namespace {
+
+TEST_F(TShellTest, FirstStartAsksForTheLanguageOnceAndSpeaksIt)
+{
+  {
+    TModalAnswerer answerer([](QWidget* dialog) {
+      ASSERT_EQ(dialog->objectName(), "TongueDlg");
+      TShellTest::Click(dialog->findChild<TImageButton*>("GermanBtn"));
+    });
+    Start();
+    EXPECT_EQ(answerer.Seen, 1);
+  }
+  EXPECT_EQ(Main().State.Tongue, 1);
+  EXPECT_EQ(Main().StartBtn->toolTip(), "Ich fang neu an.");
+  EXPECT_EQ(Main().Score()->text(), "Punkte:");
+
+  Main().State.SoundOn = false;
+  Main().State.BackMode = 3;
+  {
+    TModalAnswerer closer([](QWidget* dialog) { Press(dialog, Qt::Key_Y); });
+    Main().close();
+  }
+  EXPECT_FALSE(Main().isVisible());
+  // Written in order at close; the placement is saved with the window.
+  EXPECT_EQ(Stored("tongue"), "1");
+  EXPECT_EQ(Stored("sound"), "0");
+  EXPECT_EQ(Stored("music"), "1");
+  EXPECT_EQ(Stored("hint"), "1");
+  EXPECT_EQ(Stored("backmode"), "3");
+  Forms.reset();
+  EXPECT_TRUE(Stored("MainForm").startsWith("200,"));
+
+  // The next start asks nothing.
+  TModalAnswerer watcher([](QWidget*) { ADD_FAILURE() << "unexpected dialog"; });
+  Start();
+  EXPECT_EQ(watcher.Seen, 0);
+  EXPECT_EQ(Main().State.BackMode, 3);
+}
+
+TEST_F(TShellTest, AStoredLanguageAsksNothingAndOddValuesSpeakEnglish)
+{
+  for (const char* stored : { "0", "7" }) {
+    Write("tongue", stored);
+    TModalAnswerer watcher([](QWidget*) { ADD_FAILURE() << "unexpected dialog"; });
+    Start();
+    EXPECT_EQ(watcher.Seen, 0) << stored;
+    EXPECT_EQ(Main().OptionBtn->toolTip(), " I want to change the options.");
+    EXPECT_EQ(Main().Score()->text(), "Score:");
+    Forms.reset();
+  }
+}
+
+TEST_F(TShellTest, NoToTheCloseQuestionKeepsEverything)
+{
+  Write("tongue", "0");
+  Start();
+  Main().State.SoundOn = false;
+  for (const Qt::Key key : { Qt::Key_N, Qt::Key_Escape }) {
+    TModalAnswerer answerer([key](QWidget* dialog) { Press(dialog, key); });
+    Main().close();
+    EXPECT_EQ(answerer.Seen, 1);
+    EXPECT_TRUE(Main().isVisible());
+    EXPECT_EQ(Stored("sound"), "-");
+  }
+}
+
+TEST_F(TShellTest, RightHandButtonsFollowTheWidth)
+{
+  Write("tongue", "0");
+  Start();
+  for (const int width : { 640, 800, 1000 }) {
+    Main().resize(width, 500);
+    QTest::qWait(10);
+    EXPECT_EQ(Main().OptionBtn->x(), width - 208) << width;
+    EXPECT_EQ(Main().InfoBtn->x(), width - 156) << width;
+    EXPECT_EQ(Main().RulesBtn->x(), width - 104) << width;
+    EXPECT_EQ(Main().ExitBtn->x(), width - 52) << width;
+    EXPECT_EQ(Main().MixBtn->x(), 4);
+    EXPECT_EQ(Main().TipBtn->x(), 212);
+    EXPECT_EQ(Main().BoardOf().Width(), width);
+  }
+}
+
+TEST_F(TShellTest, AWholeGamePlayedWithMouseClicks)
+{
+  Write("tongue", "0");
+  Start();
+  TGame& game = Main().GameOf();
+  QStringList messages;
+  TModalAnswerer answerer([&messages](QWidget* dialog) {
+    if (auto* label = dialog->findChild<QLabel*>())
+      messages << label->text();
+    Press(dialog, Qt::Key_Y);
+  });
+  int presses = 0;
+  while (game.Record().GameState != gsOver && presses < 400) {
+    const auto set = FirstSetOnTable(game.Record());
+    if (!set) {
+      Click(Main().MixBtn);
+      ++presses;
+      continue;
+    }
+    for (const TSlot& s : *set) {
+      const TBoardLayout& l = Main().BoardOf().Layout();
+      const QPoint centre(l.GridLeft + s.Col * l.CellSize + l.CellSize / 2, l.GridTop + s.Row * l.CellSize + l.CellSize / 2);
+      QTest::mouseClick(Main().Box(), Qt::LeftButton, {}, centre);
+      ++presses;
+    }
+  }
+  ASSERT_EQ(game.Record().GameState, gsOver);
+  ASSERT_FALSE(messages.isEmpty());
+  EXPECT_TRUE(messages.last() == "Hurrah, you did it!" || messages.last() == "No more SET possible.\nYou are at the end.")
+    << messages.last().toStdString();
+  EXPECT_GE(game.Record().TakenCount, 3);
+  // The board shows the last state: an empty slot is black.
+  QImage& surface = Main().Box()->Surface();
+  for (int col = 0; col < 4; ++col)
+    for (int row = 0; row < 4; ++row)
+      if (game.Record().Table[col][row] == 0) {
+        const TBoardLayout& l = Main().BoardOf().Layout();
+        EXPECT_EQ(surface.pixel(l.GridLeft + col * l.CellSize + l.CellSize / 2, l.GridTop + row * l.CellSize + l.CellSize / 2) & 0xFFFFFFU, 0U);
+      }
+  // Start begins a new game without a question.
+  const int seen = answerer.Seen;
+  Click(Main().StartBtn);
+  EXPECT_EQ(answerer.Seen, seen);
+  EXPECT_EQ(game.ComputeScore(), 33);
+}
+
+} // namespace

@@ -1,0 +1,77 @@
+#pragma once
+
+#include "DlgRes.h"
+#include "Forms.h"
+#include "ImageButton.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QFile>
+#include <QLabel>
+#include <QTest>
+#include <QTimer>
+
+#include <functional>
+#include <memory>
+
+// Answers modal dialogs while a test waits: every few milliseconds it looks
+// for the active modal dialog and hands it to the handler.
+class TModalAnswerer {
+public:
+  explicit TModalAnswerer(std::function<void(QWidget*)> handler)
+    : Handler(std::move(handler))
+  {
+    Poll.setInterval(5);
+    QObject::connect(&Poll, &QTimer::timeout, [this] {
+      QWidget* modal = QApplication::activeModalWidget();
+      if (modal && modal != Last) {
+        Last = modal;
+        ++Seen;
+        Handler(modal);
+      } else if (!modal) {
+        Last = nullptr;
+      }
+    });
+    Poll.start();
+  }
+
+  int Seen = 0;
+
+private:
+  std::function<void(QWidget*)> Handler;
+  QWidget* Last = nullptr;
+  QTimer Poll;
+};
+
+inline void Press(QWidget* dialog, Qt::Key key)
+{
+  QTest::keyClick(dialog, key);
+}
+
+class TShellTest : public ::testing::Test {
+protected:
+  TDlgResources Resources;
+  TIniCtrl Settings { QStringLiteral("Mollberg"), QStringLiteral("Trivolo/V2") };
+  std::unique_ptr<TForms> Forms;
+
+  void SetUp() override { QFile::remove(Settings.FileName()); }
+
+  void Start()
+  {
+    Forms = std::make_unique<TForms>(Resources);
+    Forms->mainform.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&Forms->mainform));
+    QTest::qWait(30); // the first-show question is queued after the show
+  }
+
+  Tmainform& Main() { return Forms->mainform; }
+  QString Stored(const char* key) { return Settings.ReadString(QStringLiteral("common"), QString::fromLatin1(key), QStringLiteral("-")); }
+  void Write(const char* key, const char* value) { Settings.WriteString(QStringLiteral("common"), QString::fromLatin1(key), QString::fromLatin1(value)); }
+
+  static void Click(QWidget* widget, QPoint at = QPoint(25, 25))
+  {
+    QTest::mouseMove(widget, at);
+    QTest::mouseClick(widget, Qt::LeftButton, {}, at);
+  }
+};
