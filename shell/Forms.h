@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Info.h"
 #include "Main.h"
 #include "Options.h"
 #include "Tongdlg.h"
@@ -11,10 +12,11 @@ class TDlgResources;
 // then the dialogs, which it is told about once they exist.
 class TForms {
 public:
-  explicit TForms(const TDlgResources& resources);
+  TForms(const TDlgResources& resources, TAudioBackend& audio);
 
   Tmainform mainform;
   TOptionDlg OptionDlg;
   TYesNoDlg YesNoDlg;
   TTongueDlg TongueDlg;
+  TInfoDlg InfoDlg;
 };

@@ -2,6 +2,8 @@
 
 #include "Application.h"
 #include "Artwork.h"
+#include "Audio.h"
+#include "Info.h"
 #include "DlgRes.h"
 #include "ImageButton.h"
 #include "OpeningEffect.h"
@@ -13,6 +15,9 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QCursor>
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
 #include <QLabel>
 #include <QTimer>
 
@@ -22,11 +27,13 @@ constexpr int DesignHeight = 401;
 const QString Common = QStringLiteral("common");
 } // namespace
 
-Tmainform::Tmainform(const TDlgResources& resources)
+Tmainform::Tmainform(const TDlgResources& resources, TAudioBackend& audio)
   : QWidget(nullptr)
   , ini(QStringLiteral("Mollberg"), QStringLiteral("Trivolo/V2"))
+  , Music(audio, State)
   , MixBtn(nullptr)
   , DlgResources(resources)
+  , Audio(audio)
   , Bmps(LoadBmps())
   , Random(0)
   , Game(*this, Random)
@@ -45,6 +52,7 @@ Tmainform::Tmainform(const TDlgResources& resources)
   box->setGeometry(rect());
   Canvas.Changed = [this](const QRect& area) { box->update(area); };
   ini.OnError = ShowErrorBox;
+  Music.OnError = ShowErrorBox;
 
   MixBtn = MakeButton("MixBtn", 4);
   StartBtn = MakeButton("StartBtn", 56);
@@ -103,6 +111,7 @@ void Tmainform::FormCreate()
   State.ProgramDir = QCoreApplication::applicationDirPath() + QLatin1Char('/');
   State.FirstShow = true;
   setWindowTitle(QStringLiteral("Trivolo V2.1"));
+  InstallHelp();
   State.Tongue = ini.ReadInteger(Common, QStringLiteral("tongue"), -1);
   State.SoundOn = ini.ReadBool(Common, QStringLiteral("sound"), true);
   State.MusicOn = ini.ReadBool(Common, QStringLiteral("music"), true);
@@ -114,6 +123,22 @@ void Tmainform::FormCreate()
   ApplyTexts();
 }
 
+void Tmainform::InstallHelp()
+{
+  // The help layer keeps a log of its calls when asked to, by a file
+  // "debug.debug" next to the program or a "/debug" or "-debug" argument.
+  const QStringList arguments = QCoreApplication::arguments();
+  const bool logging = QFileInfo::exists(State.ProgramDir + QStringLiteral("debug.debug"))
+    || arguments.contains(QStringLiteral("/debug")) || arguments.contains(QStringLiteral("-debug"));
+  QString logFolder = State.ProgramDir;
+  if (logging && !QFileInfo(logFolder).isWritable()) {
+    logFolder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    QDir().mkpath(logFolder);
+  }
+  HelpSystem = std::make_unique<THelpSystem>(State.ProgramDir + QStringLiteral("trivolo.html"), logging, logFolder);
+  HelpSystem->OnError = ShowErrorBox;
+}
+
 void Tmainform::showEvent(QShowEvent* event)
 {
   QWidget::showEvent(event);
@@ -121,6 +146,9 @@ void Tmainform::showEvent(QShowEvent* event)
     return;
   FormKeeper1.RestorePlacement();
   TOpeningEffect::Play(QCursor::pos(), frameGeometry());
+  // The music is looked for once the window is on the screen, so that its
+  // loading does not hold up the first picture; the first tick plays it.
+  QMetaObject::invokeMethod(this, [this] { Music.Start(); }, Qt::QueuedConnection);
   // Ask once the window is on the screen, not from inside its show event.
   QMetaObject::invokeMethod(this, &Tmainform::FormShow, Qt::QueuedConnection);
 }
@@ -155,6 +183,7 @@ bool Tmainform::CloseQuery()
 void Tmainform::Leave()
 {
   Timer->stop();
+  HelpSystem->Quit();
   ini.WriteBool(Common, QStringLiteral("sound"), State.SoundOn);
   ini.WriteBool(Common, QStringLiteral("music"), State.MusicOn);
   ini.WriteBool(Common, QStringLiteral("hint"), State.DetectorOn);
@@ -164,6 +193,8 @@ void Tmainform::Leave()
 
 void Tmainform::FormDestroy()
 {
+  HelpSystem->CloseAll();
+  HelpSystem.reset();
 }
 
 void Tmainform::resizeEvent(QResizeEvent*)
@@ -214,19 +245,23 @@ void Tmainform::OptionBtnClick()
 
 void Tmainform::InfoBtnClick()
 {
+  if (Dialogs.InfoDlg)
+    Dialogs.InfoDlg->ShowModal();
 }
 
 void Tmainform::RulesBtnClick()
 {
+  HelpSystem->ShowContext(State.German() ? 1 : 2);
 }
 
 void Tmainform::MusicSwitch()
 {
+  Music.Switch();
 }
 
 QString Tmainform::CurrentMusicName() const
 {
-  return QString();
+  return Music.CurrentName();
 }
 
 void Tmainform::MoveScoreLabel()
@@ -261,12 +296,16 @@ void Tmainform::ClearDetector()
   Board.ClearDetector();
 }
 
-void Tmainform::PlayEffect(int)
+void Tmainform::PlayEffect(int effect)
 {
+  if (!State.SoundOn || effect < 1 || effect > 7 || !Audio.EffectsAvailable())
+    return;
+  Audio.PlayEffect(effect - 1);
 }
 
 void Tmainform::MusicKeepAlive()
 {
+  Music.KeepAlive();
 }
 
 int Tmainform::ShowCode(int code)

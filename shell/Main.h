@@ -5,16 +5,22 @@
 #include "BoardWidget.h"
 #include "FormKeeper.h"
 #include "Game.h"
+#include "Help.h"
 #include "IniCtrl.h"
+#include "Music.h"
 #include "QtCanvas.h"
 #include "Random.h"
 #include "ShellState.h"
 
 #include <QWidget>
 
+#include <memory>
+
 class QLabel;
 class QTimer;
+class TAudioBackend;
 class TDlgResources;
+class TInfoDlg;
 class TImageButton;
 class TOptionDlg;
 class TShapeHint;
@@ -28,18 +34,22 @@ class Tmainform final : public QWidget, public TGameHost {
   Q_OBJECT
 
 public:
-  explicit Tmainform(const TDlgResources& resources);
+  Tmainform(const TDlgResources& resources, TAudioBackend& audio);
   ~Tmainform() override;
 
   struct TDialogs {
     TOptionDlg* OptionDlg = nullptr;
     TYesNoDlg* YesNoDlg = nullptr;
     TTongueDlg* TongueDlg = nullptr;
+    TInfoDlg* InfoDlg = nullptr;
   };
   void SetDialogs(const TDialogs& dialogs) { Dialogs = dialogs; }
 
   TShellState State;
   TIniCtrl ini;
+
+  TMusicBox Music;
+  THelpSystem* Help() { return HelpSystem.get(); }
 
   TGame& GameOf() { return Game; }
   TBoard& BoardOf() { return Board; }
@@ -81,6 +91,7 @@ protected:
 
 private:
   void FormCreate();
+  void InstallHelp();
   void FormShow();
   bool CloseQuery();
   void Leave();
@@ -95,6 +106,8 @@ private:
   TImageButton* MakeButton(const char* name, int left);
 
   const TDlgResources& DlgResources;
+  TAudioBackend& Audio;
+  std::unique_ptr<THelpSystem> HelpSystem;
   TDialogs Dialogs;
   TBitmapList Bmps;
   TPcgRandom Random;

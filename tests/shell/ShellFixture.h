@@ -3,6 +3,7 @@
 #include "DlgRes.h"
 #include "Forms.h"
 #include "ImageButton.h"
+#include "SdlAudio.h"
 
 #include <gtest/gtest.h>
 
@@ -11,21 +12,30 @@
 #include <QLabel>
 #include <QTest>
 #include <QTimer>
+#include <QWindow>
 
 #include <functional>
 #include <memory>
 
 // Answers modal dialogs while a test waits: every few milliseconds it looks
-// for the active modal dialog and hands it to the handler.
+// for the active modal dialog and hands it to the handler. Only the newest
+// answerer acts, so that an older one in the same test never answers a
+// dialog meant for the next.
 class TModalAnswerer {
 public:
   explicit TModalAnswerer(std::function<void(QWidget*)> handler)
     : Handler(std::move(handler))
+    , Previous(Newest)
   {
+    Newest = this;
     Poll.setInterval(5);
     QObject::connect(&Poll, &QTimer::timeout, [this] {
+      if (Newest != this)
+        return;
       QWidget* modal = QApplication::activeModalWidget();
-      if (modal && modal != Last) {
+      // Mouse events sent before the dialog is on the screen get lost.
+      const bool exposed = modal && modal->windowHandle() && modal->windowHandle()->isExposed();
+      if (modal && modal != Last && exposed) {
         Last = modal;
         ++Seen;
         Handler(modal);
@@ -36,10 +46,16 @@ public:
     Poll.start();
   }
 
+  ~TModalAnswerer() { Newest = Previous; }
+  TModalAnswerer(const TModalAnswerer&) = delete;
+  TModalAnswerer& operator=(const TModalAnswerer&) = delete;
+
   int Seen = 0;
 
 private:
+  static inline TModalAnswerer* Newest = nullptr;
   std::function<void(QWidget*)> Handler;
+  TModalAnswerer* Previous;
   QWidget* Last = nullptr;
   QTimer Poll;
 };
@@ -52,14 +68,15 @@ inline void Press(QWidget* dialog, Qt::Key key)
 class TShellTest : public ::testing::Test {
 protected:
   TDlgResources Resources;
+  TSdlAudio Audio;
   TIniCtrl Settings { QStringLiteral("Mollberg"), QStringLiteral("Trivolo/V2") };
   std::unique_ptr<TForms> Forms;
 
   void SetUp() override { QFile::remove(Settings.FileName()); }
 
-  void Start()
+  void Start(TAudioBackend* audio = nullptr)
   {
-    Forms = std::make_unique<TForms>(Resources);
+    Forms = std::make_unique<TForms>(Resources, audio ? *audio : Audio);
     Forms->mainform.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&Forms->mainform));
     QTest::qWait(30); // the first-show question is queued after the show

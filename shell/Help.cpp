@@ -1,0 +1,86 @@
+#include "Help.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QTextBrowser>
+#include <QTextStream>
+
+THelpSystem::THelpSystem(QString helpFilePath, bool logging, const QString& logFolder)
+  : Path(std::move(helpFilePath))
+{
+  if (!logging)
+    return;
+  LogFile.setFileName(QDir(logFolder).filePath(QStringLiteral("HHDebug.txt")));
+  if (!LogFile.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Text))
+    return;
+  Log(QStringLiteral("help file %1").arg(Path));
+}
+
+THelpSystem::~THelpSystem()
+{
+  CloseAll();
+  Log(QStringLiteral("released"));
+}
+
+void THelpSystem::Log(const QString& line)
+{
+  if (!LogFile.isOpen())
+    return;
+  QTextStream(&LogFile) << QDateTime::currentDateTime().toString(Qt::ISODateWithMs) << ' ' << line << '\n';
+  LogFile.flush();
+}
+
+QString THelpSystem::Topic(const QString& html, int context)
+{
+  const QString open = QStringLiteral("<section id=\"context-%1\"").arg(context);
+  const qsizetype begin = html.indexOf(open);
+  if (begin < 0)
+    return QString();
+  const qsizetype end = html.indexOf(QStringLiteral("</section>"), begin);
+  if (end < 0)
+    return QString();
+  const qsizetype content = html.indexOf(QLatin1Char('>'), begin) + 1;
+  return html.mid(content, end - content);
+}
+
+void THelpSystem::ShowContext(int context)
+{
+  Log(QStringLiteral("context %1").arg(context));
+  QFile file(Path);
+  QString topic;
+  if (file.open(QIODevice::ReadOnly))
+    topic = Topic(QString::fromUtf8(file.readAll()), context);
+  if (topic.isEmpty()) {
+    const QString text = file.exists() ? QStringLiteral("The help file \"%1\" holds no topic %2.").arg(Path).arg(context)
+                                       : QStringLiteral("The help file \"%1\" is missing.").arg(Path);
+    Log(text);
+    if (OnError)
+      OnError(text);
+    return;
+  }
+  if (!View) {
+    View = new QTextBrowser;
+    View->setObjectName(QStringLiteral("HelpViewer"));
+    View->setAttribute(Qt::WA_DeleteOnClose);
+    View->setOpenExternalLinks(false);
+    View->resize(640, 560);
+  }
+  View->setWindowTitle(context == 1 ? QStringLiteral("Trivolo – Spielregeln") : QStringLiteral("Trivolo – Rules"));
+  View->setHtml(topic);
+  View->show();
+  View->raise();
+  View->activateWindow();
+}
+
+void THelpSystem::Quit()
+{
+  Log(QStringLiteral("quit"));
+}
+
+void THelpSystem::CloseAll()
+{
+  if (View)
+    View->close();
+}

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QFile>
+#include <QPointer>
+#include <QString>
+#include <QTextBrowser>
+
+#include <functional>
+
+
+
+// The rules viewer: the help file next to the program holds one topic per
+// help context (1 German, 2 English) as HTML; a request shows the topic in
+// the program's own viewer window, raising it when it is already open.
+class THelpSystem {
+public:
+  THelpSystem(QString helpFilePath, bool logging, const QString& logFolder);
+  ~THelpSystem();
+
+  // Shows the topic of a context; a missing file or topic is reported.
+  void ShowContext(int context);
+  // The quit command at close: nothing to do for a viewer of our own.
+  void Quit();
+  void CloseAll();
+
+  QTextBrowser* Viewer() const { return View; }
+  const QString& HelpFilePath() const { return Path; }
+
+  // Extracts the topic of a context from the help file's text.
+  static QString Topic(const QString& html, int context);
+
+  std::function<void(const QString&)> OnError;
+
+private:
+  void Log(const QString& line);
+
+  QString Path;
+  QPointer<QTextBrowser> View;
+  QFile LogFile;
+};

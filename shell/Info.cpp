@@ -1,0 +1,56 @@
+#include "Info.h"
+
+#include "BackPanel.h"
+#include "ImageButton.h"
+#include "ShellState.h"
+#include "TurnedLabel.h"
+
+#include <QKeyEvent>
+#include <QLabel>
+
+TInfoDlg::TInfoDlg(QWidget* mainform, const TDlgResources& resources, const TShellState& state)
+  : TFramedDialog(mainform, resources, 497, 416)
+  , State(state)
+{
+  setObjectName(QStringLiteral("InfoDlg"));
+  Emblem();
+  auto* progLabel = new TTurnedLabel(Back, QStringLiteral("Trivolo"), 32);
+  progLabel->setGeometry(12, 84, 53, 316);
+  auto* versionLabel = new TTurnedLabel(Back, QStringLiteral("Version  V2.1"), 16);
+  versionLabel->setGeometry(56, 130, 21, 266);
+  TBackPanel* panel = InnerPanel(105, 12, 381, 333);
+  Lines = TextLabel(panel, 20, 20, 341, 293, 16, false);
+  Lines->setAlignment(Qt::AlignCenter);
+  Lines->setWordWrap(true);
+  Lines->setText(QStringLiteral("Trivolo\nVersion 2.1\n\nein Spiel von Mollberg\na game by Mollberg\n\n"
+                                "Idee, Programm, Grafik und Musik:\nMollberg Spiele\n\n"
+                                "Viel Spaß beim Suchen!\nHave fun finding SETs!"));
+  OKBtn = FaceButton(Back, "OKBtn", 436, 355);
+  connect(OKBtn, &TImageButton::OnClick, this, [this] { done(1); });
+}
+
+void TInfoDlg::ShowModal()
+{
+  OKBtn->SetHint(Say(State, "Zurück zum Spiel", "Back to game"));
+  exec();
+}
+
+void TInfoDlg::showEvent(QShowEvent* event)
+{
+  ApplyPlacementRule();
+  TFramedDialog::showEvent(event);
+}
+
+void TInfoDlg::keyPressEvent(QKeyEvent* event)
+{
+  switch (event->key()) {
+  case Qt::Key_Return:
+  case Qt::Key_Enter:
+  case Qt::Key_J:
+  case Qt::Key_Y:
+    done(1);
+    break;
+  default:
+    break;
+  }
+}

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "FramedDialog.h"
+
+class QLabel;
+class TImageButton;
+struct TShellState;
+
+// Who made the game: the emblem, the turned name and version, and the
+// publisher's lines.
+class TInfoDlg final : public TFramedDialog {
+public:
+  TInfoDlg(QWidget* mainform, const TDlgResources& resources, const TShellState& state);
+
+  void ShowModal();
+
+  TImageButton* OKBtn;
+  QLabel* Lines;
+
+protected:
+  void showEvent(QShowEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+
+private:
+  const TShellState& State;
+};

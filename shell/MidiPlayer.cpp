@@ -1,0 +1,50 @@
+#include "MidiPlayer.h"
+
+#include "Audio.h"
+
+TMidiPlayer::TMidiPlayer(TAudioBackend& backend)
+  : Backend(backend)
+{
+}
+
+TMidiPlayer::~TMidiPlayer()
+{
+  Close();
+}
+
+void TMidiPlayer::Open()
+{
+  if (IsOpen)
+    Close();
+  std::string error;
+  if (!Backend.OpenMusic(FileName, error))
+    throw TMediaError(error.empty() ? "Unbekannter Fehler-Code" : error);
+  IsOpen = true;
+}
+
+void TMidiPlayer::Play()
+{
+  if (!IsOpen)
+    throw TMediaError("Kein MCI-Gerät geöffnet");
+  Backend.PlayMusic();
+}
+
+void TMidiPlayer::Stop()
+{
+  if (!IsOpen)
+    throw TMediaError("Kein MCI-Gerät geöffnet");
+  Backend.StopMusic();
+}
+
+void TMidiPlayer::Close()
+{
+  if (!IsOpen)
+    return;
+  Backend.CloseMusic();
+  IsOpen = false;
+}
+
+bool TMidiPlayer::Playing() const
+{
+  return IsOpen && Backend.MusicPlaying();
+}

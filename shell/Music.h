@@ -1,0 +1,40 @@
+#pragma once
+
+#include "MidiPlayer.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+
+struct TShellState;
+
+// The background music: the "*.mid" files next to the program in name
+// order, the piece that repeats while music is on, and the switch that
+// moves on to the next piece.
+class TMusicBox {
+public:
+  TMusicBox(TAudioBackend& backend, TShellState& state);
+
+  // Finds the first piece and, with music on, opens it without playing.
+  void Start();
+  // Plays the piece again when music is on and it has ended.
+  void KeepAlive();
+  // Off: stop and close. On: the next piece, opened and played at once.
+  void Switch();
+  QString CurrentName() const;
+
+  // Told about a piece that cannot be opened.
+  std::function<void(const QString&)> OnError;
+
+  TMidiPlayer Player;
+
+private:
+  bool FindFirst();
+  bool OpenCurrent();
+  void Report(const std::exception& error);
+
+  TShellState& State;
+  QStringList Files;
+  int Current = -1;
+};

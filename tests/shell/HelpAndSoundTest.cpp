@@ -1,0 +1,120 @@
+#include "FakeAudio.h"
+#include "ShellFixture.h"
+
+#include <QTemporaryDir>
+#include <QTextBrowser>
+
+namespace {
+
+TEST(HelpSystem, ShowsTheTopicOfAContextInOneViewer)
+{
+  THelpSystem help(TRIVOLO_HELP_FILE, false, QString());
+  QStringList errors;
+  help.OnError = [&errors](const QString& text) { errors << text; };
+  help.ShowContext(1);
+  QPointer<QTextBrowser> viewer = help.Viewer();
+  ASSERT_TRUE(viewer);
+  EXPECT_TRUE(viewer->isVisible());
+  EXPECT_TRUE(viewer->toPlainText().contains("Spielregeln"));
+  EXPECT_FALSE(viewer->toPlainText().contains("The cards"));
+  help.ShowContext(2);
+  EXPECT_EQ(help.Viewer(), viewer.data()); // raised again, not a second one
+  EXPECT_TRUE(viewer->toPlainText().contains("The cards"));
+  help.ShowContext(3);
+  EXPECT_EQ(errors.size(), 1);
+  EXPECT_TRUE(errors[0].contains("no topic 3"));
+  help.CloseAll();
+  EXPECT_FALSE(viewer && viewer->isVisible());
+  EXPECT_TRUE(errors.size() == 1);
+
+  THelpSystem missing("/nonexistent/trivolo.html", false, QString());
+  missing.OnError = help.OnError;
+  missing.ShowContext(2);
+  ASSERT_EQ(errors.size(), 2);
+  EXPECT_TRUE(errors[1].contains("is missing"));
+  EXPECT_EQ(missing.Viewer(), nullptr);
+}
+
+TEST(HelpSystem, KeepsADiagnosticLogWhenAsked)
+{
+  QTemporaryDir dir;
+  {
+    THelpSystem help("/nonexistent/trivolo.html", true, dir.path());
+    help.ShowContext(2);
+  }
+  QFile log(dir.filePath("HHDebug.txt"));
+  ASSERT_TRUE(log.open(QIODevice::ReadOnly));
+  const QString text = QString::fromUtf8(log.readAll());
+  EXPECT_TRUE(text.contains("context 2"));
+  EXPECT_TRUE(text.contains("is missing"));
+}
+
+TEST_F(TShellTest, RulesFollowTheLanguageAndCloseWithTheProgram)
+{
+  Write("tongue", "1");
+  Start();
+  Click(Main().RulesBtn);
+  QTextBrowser* viewer = Main().Help()->Viewer();
+  ASSERT_NE(viewer, nullptr);
+  EXPECT_TRUE(viewer->toPlainText().contains("Spielregeln"));
+  Main().State.Tongue = 0;
+  Click(Main().RulesBtn);
+  EXPECT_EQ(Main().Help()->Viewer(), viewer);
+  EXPECT_TRUE(viewer->toPlainText().contains("Rules"));
+  QPointer<QTextBrowser> watch(viewer);
+  Forms.reset();
+  EXPECT_TRUE(!watch || !watch->isVisible());
+}
+
+TEST_F(TShellTest, InfoDialogClosesWithItsButtonAndKeys)
+{
+  Write("tongue", "1");
+  Start();
+  for (const Qt::Key key : { Qt::Key_Return, Qt::Key_J, Qt::Key_Y }) {
+    QString hint;
+    TModalAnswerer answerer([&](QWidget* dialog) {
+      hint = Forms->InfoDlg.OKBtn->toolTip();
+      QTest::keyClick(dialog, Qt::Key_Escape); // not one of its keys
+      Press(dialog, key);
+    });
+    Click(Main().InfoBtn);
+    EXPECT_EQ(answerer.Seen, 1);
+    EXPECT_EQ(hint, "Zurück zum Spiel");
+  }
+  TModalAnswerer answerer([&](QWidget*) { Click(Forms->InfoDlg.OKBtn); });
+  Click(Main().InfoBtn);
+  EXPECT_EQ(answerer.Seen, 1);
+  EXPECT_TRUE(Forms->InfoDlg.Lines->text().contains("Mollberg"));
+}
+
+TEST_F(TShellTest, EffectsObeyTheSoundSwitchAndMixRestartsTheMusic)
+{
+  TFakeAudio fake;
+  Write("tongue", "0");
+  Start(&fake);
+  const TBoardLayout& l = Main().BoardOf().Layout();
+  const QPoint card(l.GridLeft + l.CellSize / 2, l.GridTop + l.CellSize / 2);
+  fake.Take();
+  QTest::mouseClick(Main().Box(), Qt::LeftButton, {}, card);
+  EXPECT_EQ(fake.Take(), QStringList({ "effect 4" })); // a pick: effect 5
+  Main().State.SoundOn = false;
+  QTest::mouseClick(Main().Box(), Qt::LeftButton, {}, card);
+  EXPECT_TRUE(fake.Take().isEmpty());
+
+  QTemporaryDir dir;
+  QFile piece(dir.filePath("a.mid"));
+  ASSERT_TRUE(piece.open(QIODevice::WriteOnly));
+  piece.close();
+  Main().State.ProgramDir = dir.path() + QLatin1Char('/');
+  Main().Music.Start();
+  Main().GameOf().Record().GameState = gsOver;
+  fake.Take();
+  Click(Main().MixBtn);
+  EXPECT_EQ(fake.Take(), QStringList({ "play" }));
+  fake.Playing = false; // the piece has just ended
+  Click(Main().MixBtn);
+  EXPECT_EQ(fake.Take(), QStringList({ "play" }));
+  Forms.reset(); // before the fake sound layer goes
+}
+
+} // namespace

@@ -1,0 +1,223 @@
+#include "FakeAudio.h"
+#include "Music.h"
+#include "SdlAudio.h"
+#include "ShellState.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+namespace {
+
+class TMusicTest : public ::testing::Test {
+protected:
+  QTemporaryDir Dir;
+  TShellState State;
+  TFakeAudio Audio;
+  TMusicBox Music { Audio, State };
+  QStringList Errors;
+
+  void SetUp() override
+  {
+    State.ProgramDir = Dir.path() + QLatin1Char('/');
+    Music.OnError = [this](const QString& text) { Errors << text; };
+  }
+
+  void Add(const QString& name)
+  {
+    QFile file(Dir.filePath(name));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("MThd");
+  }
+};
+
+TEST_F(TMusicTest, SwitchingCyclesThroughThePiecesInNameOrder)
+{
+  for (const char* name : { "c.mid", "a.mid", "b.mid", "notes.txt" })
+    Add(name);
+  Music.Start();
+  EXPECT_TRUE(State.MusicAvailable);
+  EXPECT_EQ(Audio.Take(), QStringList({ "open a.mid" }));
+  Music.KeepAlive();
+  EXPECT_EQ(Audio.Take(), QStringList({ "play" }));
+  Music.KeepAlive(); // still playing: nothing
+  Audio.Playing = false; // the piece has ended
+  Music.KeepAlive();
+  EXPECT_EQ(Audio.Take(), QStringList({ "play" }));
+
+  const QStringList expected[] = { { "b.mid" }, { "c.mid" }, { "a.mid" } };
+  for (const QStringList& next : expected) {
+    Music.Switch();
+    EXPECT_FALSE(State.MusicOn);
+    EXPECT_EQ(Audio.Take(), QStringList({ "stop", "close" }));
+    Music.KeepAlive();
+    EXPECT_TRUE(Audio.Take().isEmpty());
+    Music.Switch();
+    EXPECT_TRUE(State.MusicOn);
+    EXPECT_EQ(Audio.Take(), QStringList({ "open " + next[0], "play" }));
+    EXPECT_EQ(Music.CurrentName(), next[0]);
+  }
+  EXPECT_TRUE(Errors.isEmpty());
+}
+
+TEST_F(TMusicTest, StartingWithMusicOffTheFirstSwitchOnPlaysTheSecondPiece)
+{
+  Add("a.mid");
+  Add("b.mid");
+  State.MusicOn = false;
+  Music.Start();
+  EXPECT_TRUE(State.MusicAvailable);
+  Music.KeepAlive();
+  EXPECT_TRUE(Audio.Take().isEmpty());
+  Music.Switch();
+  EXPECT_EQ(Audio.Take(), QStringList({ "open b.mid", "play" }));
+}
+
+TEST_F(TMusicTest, NoPiecesMeansNoMusicAndNoMessage)
+{
+  Music.Start();
+  EXPECT_FALSE(State.MusicAvailable);
+  Music.KeepAlive();
+  EXPECT_TRUE(Audio.Take().isEmpty());
+  EXPECT_TRUE(Errors.isEmpty());
+}
+
+TEST_F(TMusicTest, PiecesThatCannotBeOpenedAreReportedOnceAndSwitchTheMusicOff)
+{
+  Add("a.mid");
+  Add("b.mid");
+  ASSERT_TRUE(QDir(Dir.path()).mkdir("c.mid")); // a folder with the name of a piece
+  Audio.Broken = { "b.mid" };
+  Music.Start();
+  Music.Switch(); // off
+  Music.Switch(); // on: b.mid fails
+  EXPECT_EQ(Errors, QStringList({ "cannot open b.mid" }));
+  EXPECT_FALSE(State.MusicOn);
+  Music.KeepAlive();
+  EXPECT_EQ(Errors.size(), 1);
+  Music.Switch(); // on: the folder c.mid fails
+  EXPECT_EQ(Errors.size(), 2);
+  EXPECT_FALSE(State.MusicOn);
+  QFile::remove(Dir.filePath("a.mid")); // vanished since the start
+  Music.Switch();
+  EXPECT_EQ(Errors.size(), 3);
+  EXPECT_FALSE(State.MusicOn);
+
+  // A broken first piece at start: reported, and no music at all.
+  TShellState fresh;
+  fresh.ProgramDir = State.ProgramDir;
+  TMusicBox other(Audio, fresh);
+  other.OnError = Music.OnError;
+  Add("a.mid");
+  Audio.Broken = { "a.mid" };
+  other.Start();
+  EXPECT_FALSE(fresh.MusicAvailable);
+  EXPECT_EQ(Errors.size(), 4);
+}
+
+TEST_F(TMusicTest, AThousandPiecesStillCycle)
+{
+  for (int i = 0; i < 1000; ++i)
+    Add(QStringLiteral("%1.mid").arg(i, 4, 10, QLatin1Char('0')));
+  Music.Start();
+  for (int i = 0; i < 2000; ++i)
+    Music.Switch();
+  // 2000 switches are 1000 switch-ons: once round, back at the first.
+  EXPECT_EQ(Music.CurrentName(), QStringLiteral("0000.mid"));
+}
+
+TEST(MidiPlayer, PlayAndStopNeedAnOpenPiece)
+{
+  TFakeAudio audio;
+  TMidiPlayer player(audio);
+  try {
+    player.Play();
+    FAIL() << "no error";
+  } catch (const TMediaError& error) {
+    EXPECT_STREQ(error.what(), "Kein MCI-Gerät geöffnet");
+  }
+  EXPECT_THROW(player.Stop(), TMediaError);
+
+  // The backend gives no text: the player's own.
+  class TSilentFailure final : public TAudioBackend {
+    bool EffectsAvailable() const override { return false; }
+    void PlayEffect(int) override { }
+    bool OpenMusic(const std::string&, std::string&) override { return false; }
+    void PlayMusic() override { }
+    void StopMusic() override { }
+    void CloseMusic() override { }
+    bool MusicPlaying() const override { return false; }
+  } silent;
+  TMidiPlayer failing(silent);
+  try {
+    failing.Open();
+    FAIL() << "no error";
+  } catch (const TMediaError& error) {
+    EXPECT_STREQ(error.what(), "Unbekannter Fehler-Code");
+  }
+}
+
+TEST(SdlAudio, PlaysEffectsAndRealMidiAndRefusesNonsense)
+{
+  TSdlAudio audio; // SDL_AUDIODRIVER=dummy in the tests
+  ASSERT_TRUE(audio.EffectsAvailable());
+  for (int item = 0; item < 7; ++item)
+    audio.PlayEffect(item);
+  audio.PlayEffect(9); // ignored
+
+  std::string error;
+  if (!TSdlAudio::SoundFont().empty()) {
+    ASSERT_TRUE(audio.OpenMusic(TRIVOLO_MUSIC_DIR "/a_morning.mid", error)) << error;
+    audio.PlayMusic();
+    EXPECT_TRUE(audio.MusicPlaying());
+    audio.StopMusic();
+    EXPECT_FALSE(audio.MusicPlaying());
+    audio.CloseMusic();
+  }
+  QTemporaryDir dir;
+  QFile junk(dir.filePath("junk.mid"));
+  ASSERT_TRUE(junk.open(QIODevice::WriteOnly));
+  junk.write(QByteArray(300, 'x'));
+  junk.close();
+  QFile truncated(dir.filePath("cut.mid"));
+  ASSERT_TRUE(truncated.open(QIODevice::WriteOnly));
+  QFile real(TRIVOLO_MUSIC_DIR "/b_riverside.mid");
+  ASSERT_TRUE(real.open(QIODevice::ReadOnly));
+  truncated.write(real.read(40));
+  truncated.close();
+  for (const QString& path : { dir.filePath("junk.mid"), dir.filePath("cut.mid"), dir.path(), dir.filePath("none.mid") }) {
+    error.clear();
+    EXPECT_FALSE(audio.OpenMusic(path.toStdString(), error)) << path.toStdString();
+    EXPECT_FALSE(error.empty()) << path.toStdString();
+    EXPECT_FALSE(audio.MusicPlaying());
+  }
+}
+
+TEST(SoundEffects, HaveTheirFormatAndSizes)
+{
+  struct TCase {
+    int Rate;
+    int Bytes;
+  };
+  const TCase cases[] = { { 11025, 41470 }, { 22050, 11302 }, { 11025, 8292 }, { 22050, 41376 }, { 22050, 934 }, { 22050, 696 }, { 11025, 2862 } };
+  for (int i = 0; i < 7; ++i) {
+    QFile file(QStringLiteral(":/waves/%1.wav").arg(i + 1));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << i + 1;
+    const QByteArray wave = file.readAll();
+    const auto word = [&wave](int at) { return static_cast<int>(static_cast<std::uint8_t>(wave[at]) | static_cast<std::uint8_t>(wave[at + 1]) << 8); };
+    const auto dword = [&](int at) { return word(at) | word(at + 2) << 16; };
+    EXPECT_EQ(wave.left(4), "RIFF");
+    EXPECT_EQ(wave.mid(8, 8), "WAVEfmt ");
+    EXPECT_EQ(word(20), 1) << "PCM";
+    EXPECT_EQ(word(22), 1) << "one channel";
+    EXPECT_EQ(dword(24), cases[i].Rate) << i + 1;
+    EXPECT_EQ(word(34), 8) << "bits";
+    EXPECT_EQ(wave.mid(36, 4), "data");
+    EXPECT_EQ(dword(40), cases[i].Bytes) << i + 1;
+    EXPECT_EQ(wave.size(), 44 + cases[i].Bytes);
+  }
+}
+
+} // namespace
