@@ -1,5 +1,7 @@
 #include "DlgRes.h"
 
+#include "ImageButton.h"
+
 #include <cstring>
 #include <stdexcept>
 
@@ -40,6 +42,17 @@ TDlgResources::TDlgResources()
   , opts(TBitmapList::Load(QStringLiteral(":/opts"), OptsCount))
   , btns(TBitmapList::Load(QStringLiteral(":/btns"), BtnsCount))
 {
+}
+
+TImageButton* TDlgResources::FaceButton(QWidget* parent, const char* name, int left, int top) const
+{
+  const TButtonFaces& faces = FacesOf(name);
+  const TBitmapList& list = faces.List == flOpts ? opts : faces.List == flBtns ? btns : dlgs;
+  auto* button = new TImageButton(parent, list, FaceTable(faces.Up, faces.Disabled, faces.Over, faces.Down));
+  button->setObjectName(QString::fromLatin1(name));
+  button->SetTransparentColor(list.TransparentColor(faces.Up));
+  button->move(left, top);
+  return button;
 }
 
 QIcon ProgramIcon()

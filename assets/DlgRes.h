@@ -4,6 +4,9 @@
 
 #include <QIcon>
 
+class QWidget;
+class TImageButton;
+
 // The bitmap lists that the dialogs and the right-hand buttons share.
 class TDlgResources {
 public:
@@ -13,6 +16,10 @@ public:
   TBitmapList opts;
   // Items 0..8 are the program buttons; 19..21 the Tip button's faces.
   TBitmapList btns;
+
+  // An image button of the dialogs or the right-hand buttons, with its
+  // faces and transparent colour, at (left, top) in the parent.
+  TImageButton* FaceButton(QWidget* parent, const char* name, int left, int top) const;
 
   static constexpr int DlgsCount = 28;
   static constexpr int OptsCount = 14;

@@ -5,7 +5,8 @@ TForms::TForms(const TDlgResources& resources, TAudioBackend& audio)
   , OptionDlg(mainform, resources, mainform.State)
   , YesNoDlg(&mainform, resources, mainform.State)
   , TongueDlg(&mainform, resources, mainform.State)
+  , HighscoreDlg(&mainform, resources, mainform.ini, mainform.Scrambler, mainform.State.Tongue)
   , InfoDlg(&mainform, resources, mainform.State)
 {
-  mainform.SetDialogs({ &OptionDlg, &YesNoDlg, &TongueDlg, &InfoDlg });
+  mainform.SetDialogs({ &OptionDlg, &YesNoDlg, &TongueDlg, &HighscoreDlg, &InfoDlg });
 }

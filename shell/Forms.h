@@ -5,6 +5,7 @@
 #include "Options.h"
 #include "Tongdlg.h"
 #include "YesNo.h"
+#include "highscor.h"
 
 class TDlgResources;
 
@@ -18,5 +19,6 @@ public:
   TOptionDlg OptionDlg;
   TYesNoDlg YesNoDlg;
   TTongueDlg TongueDlg;
+  THighscoreDlg HighscoreDlg;
   TInfoDlg InfoDlg;
 };

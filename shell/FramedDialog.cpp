@@ -6,21 +6,6 @@
 
 #include <QLabel>
 
-namespace {
-
-const TBitmapList& ListOf(const TDlgResources& resources, TFaceList list)
-{
-  switch (list) {
-  case flOpts:
-    return resources.opts;
-  case flBtns:
-    return resources.btns;
-  default:
-    return resources.dlgs;
-  }
-}
-
-} // namespace
 
 TFramedDialog::TFramedDialog(QWidget* mainform, const TDlgResources& resources, int width, int height)
   : QDialog(mainform, Qt::Dialog | Qt::FramelessWindowHint)
@@ -63,13 +48,7 @@ QLabel* TFramedDialog::TextLabel(QWidget* parent, int left, int top, int width, 
 
 TImageButton* TFramedDialog::FaceButton(QWidget* parent, const char* name, int left, int top)
 {
-  const TButtonFaces& faces = FacesOf(name);
-  const TBitmapList& list = ListOf(Resources, faces.List);
-  auto* button = new TImageButton(parent, list, FaceTable(faces.Up, faces.Disabled, faces.Over, faces.Down));
-  button->setObjectName(QString::fromLatin1(name));
-  button->SetTransparentColor(list.TransparentColor(faces.Up));
-  button->move(left, top);
-  return button;
+  return Resources.FaceButton(parent, name, left, top);
 }
 
 QLabel* TFramedDialog::Emblem()

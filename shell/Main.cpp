@@ -4,6 +4,7 @@
 #include "Artwork.h"
 #include "Audio.h"
 #include "Info.h"
+#include "highscor.h"
 #include "DlgRes.h"
 #include "ImageButton.h"
 #include "OpeningEffect.h"
@@ -109,6 +110,7 @@ TImageButton* Tmainform::MakeButton(const char* name, int left)
 void Tmainform::FormCreate()
 {
   State.ProgramDir = QCoreApplication::applicationDirPath() + QLatin1Char('/');
+  Scrambler.Init(QString(), 0);
   State.FirstShow = true;
   setWindowTitle(QStringLiteral("Trivolo V2.1"));
   InstallHelp();
@@ -235,6 +237,8 @@ void Tmainform::ApplyTexts()
 
 void Tmainform::HighScoreBtnClick()
 {
+  if (Dialogs.HighscoreDlg)
+    Dialogs.HighscoreDlg->ShowModal(0, true);
 }
 
 void Tmainform::OptionBtnClick()
@@ -318,8 +322,10 @@ int Tmainform::ShowText(int code, const std::string& text)
   return Dialogs.YesNoDlg ? Dialogs.YesNoDlg->ShowText(code, QString::fromStdString(text)) : mrNo;
 }
 
-void Tmainform::EnterHighScore(int)
+void Tmainform::EnterHighScore(int score)
 {
+  if (Dialogs.HighscoreDlg)
+    Dialogs.HighscoreDlg->ShowModal(score, false);
 }
 
 bool Tmainform::DetectorOn() const

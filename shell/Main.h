@@ -11,6 +11,7 @@
 #include "QtCanvas.h"
 #include "Random.h"
 #include "ShellState.h"
+#include "TextScrambler.h"
 
 #include <QWidget>
 
@@ -20,6 +21,7 @@ class QLabel;
 class QTimer;
 class TAudioBackend;
 class TDlgResources;
+class THighscoreDlg;
 class TInfoDlg;
 class TImageButton;
 class TOptionDlg;
@@ -41,12 +43,15 @@ public:
     TOptionDlg* OptionDlg = nullptr;
     TYesNoDlg* YesNoDlg = nullptr;
     TTongueDlg* TongueDlg = nullptr;
+    THighscoreDlg* HighscoreDlg = nullptr;
     TInfoDlg* InfoDlg = nullptr;
   };
   void SetDialogs(const TDialogs& dialogs) { Dialogs = dialogs; }
 
   TShellState State;
   TIniCtrl ini;
+  // The program's one scrambler of the stored high-score rows.
+  TTextScrambler Scrambler;
 
   TMusicBox Music;
   THelpSystem* Help() { return HelpSystem.get(); }

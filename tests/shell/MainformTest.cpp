@@ -90,7 +90,13 @@ TEST_F(TShellTest, AWholeGamePlayedWithMouseClicks)
   Start();
   TGame& game = Main().GameOf();
   QStringList messages;
-  TModalAnswerer answerer([&messages](QWidget* dialog) {
+  int entries = 0;
+  TModalAnswerer answerer([&](QWidget* dialog) {
+    if (dialog->objectName() == "HighscoreDlg") {
+      ++entries;
+      Click(dialog->findChild<TImageButton*>("OkBtn"));
+      return;
+    }
     if (auto* label = dialog->findChild<QLabel*>())
       messages << label->text();
     Press(dialog, Qt::Key_Y);
@@ -123,11 +129,25 @@ TEST_F(TShellTest, AWholeGamePlayedWithMouseClicks)
         const TBoardLayout& l = Main().BoardOf().Layout();
         EXPECT_EQ(surface.pixel(l.GridLeft + col * l.CellSize + l.CellSize / 2, l.GridTop + row * l.CellSize + l.CellSize / 2) & 0xFFFFFFU, 0U);
       }
+  // A positive score was entered in the list, which outlives the program.
+  const int score = game.ComputeScore();
+  EXPECT_EQ(entries, score > 0 ? 1 : 0);
   // Start begins a new game without a question.
   const int seen = answerer.Seen;
   Click(Main().StartBtn);
   EXPECT_EQ(answerer.Seen, seen);
   EXPECT_EQ(game.ComputeScore(), 33);
+  if (score <= 0)
+    return;
+  Forms.reset();
+  Start();
+  QString best;
+  TModalAnswerer viewer([&](QWidget* dialog) {
+    best = dialog->findChild<QLabel*>("sco0")->text();
+    Click(dialog->findChild<TImageButton*>("OkBtn"));
+  });
+  Click(Main().HighScoreBtn);
+  EXPECT_EQ(best, QString::number(score));
 }
 
 } // namespace

@@ -1,0 +1,211 @@
+#include "DlgRes.h"
+#include "ImageButton.h"
+#include "IniCtrl.h"
+#include "TextScrambler.h"
+#include "highscor.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTest>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QUuid>
+#include <QWindow>
+
+namespace {
+
+class THighscoreTest : public ::testing::Test {
+protected:
+  TDlgResources Resources;
+  TIniCtrl Ini { QStringLiteral("TrivoloTest"), QUuid::createUuid().toString(QUuid::Id128) };
+  TTextScrambler Scrambler;
+  int Tongue = 0;
+  QWidget Main;
+  std::unique_ptr<THighscoreDlg> Dialog;
+
+  void SetUp() override
+  {
+    Scrambler.Init(QString(), 0);
+    Main.resize(701, 480);
+    Main.show();
+  }
+
+  THighscoreDlg& Dlg()
+  {
+    if (!Dialog)
+      Dialog = std::make_unique<THighscoreDlg>(&Main, Resources, Ini, Scrambler, Tongue);
+    return *Dialog;
+  }
+
+  void Store(int row, const QString& plain) { Ini.WriteString("common", QStringLiteral("hs%1").arg(row), Scrambler.Encode(plain)); }
+  QString Row(int row) { return Scrambler.Decode(Ini.ReadString("common", QStringLiteral("hs%1").arg(row), QString())); }
+  QString Shown(const char* kind, int row) { return Dlg().findChild<QLabel*>(QStringLiteral("%1%2").arg(kind).arg(row))->text(); }
+
+  // Shows the dialog and, once it is on the screen, runs the action; returns
+  // whether the dialog was shown at all.
+  bool Show(int score, bool viewOnly, const std::function<void()>& action)
+  {
+    bool shown = false;
+    QTimer poll;
+    poll.setInterval(5);
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+      QWidget* modal = QApplication::activeModalWidget();
+      if (!shown && modal == &Dlg() && modal->windowHandle() && modal->windowHandle()->isExposed()) {
+        shown = true;
+        action();
+      }
+    });
+    poll.start();
+    Dlg().ShowModal(score, viewOnly);
+    return shown;
+  }
+
+  static void Click(QWidget* button)
+  {
+    QTest::mouseMove(button, QPoint(25, 25));
+    QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(25, 25));
+  }
+};
+
+TEST_F(THighscoreTest, AnEmptyListShowsFifteenDefaultRowsAndOkRewritesThem)
+{
+  ASSERT_TRUE(Show(0, true, [&] {
+    EXPECT_FALSE(Dlg().CancelBtn->isVisible());
+    EXPECT_FALSE(Dlg().Edit1->isVisible());
+    EXPECT_EQ(Dlg().title->text(), "Trivolo - Highscore");
+    EXPECT_EQ(Dlg().delcheck->text(), "remove all entries");
+    Click(Dlg().OkBtn);
+  }));
+  for (int i = 0; i < 15; ++i) {
+    EXPECT_EQ(Shown("num", i), QStringLiteral("%1.   ").arg(i + 1));
+    EXPECT_EQ(Shown("pla", i), "Mr. Brain");
+    EXPECT_EQ(Shown("sco", i), "0");
+    EXPECT_EQ(Row(i), "0,Mr. Brain");
+  }
+  EXPECT_EQ(Ini.ReadString("common", "player", ""), "Mr.Brain");
+}
+
+TEST_F(THighscoreTest, ANewResultGoesBelowEqualScoresAndTakesTheTypedName)
+{
+  const int stored[] = { 90, 80, 70, 50, 40 };
+  for (int i = 0; i < 5; ++i)
+    Store(i, QStringLiteral("%1,P%2").arg(stored[i]).arg(i));
+  Tongue = 1;
+  ASSERT_TRUE(Show(50, false, [&] {
+    EXPECT_TRUE(Dlg().CancelBtn->isVisible());
+    EXPECT_EQ(Dlg().FEditRow, 4);
+    EXPECT_TRUE(Dlg().Edit1->isVisible());
+    EXPECT_EQ(Dlg().Edit1->pos(), QPoint(50, 4 * 21 + 10));
+    EXPECT_EQ(Dlg().Edit1->text(), "Mr.Brain");
+    EXPECT_TRUE(Dlg().Edit1->hasFocus());
+    EXPECT_EQ(Dlg().title->text(), "Trivolo - Bestenliste");
+    Dlg().Edit1->clear();
+    QTest::keyClicks(Dlg().Edit1, " Ann, the <b>1st</b>, and more than 25 letters");
+    QTest::keyClick(Dlg().Edit1, Qt::Key_Escape); // no function here
+    QTest::keyClick(Dlg().Edit1, Qt::Key_Return);
+    EXPECT_TRUE(Dlg().isVisible());
+    Click(Dlg().OkBtn);
+  }));
+  const QString name = QString(" Ann, the <b>1st</b>, and more than 25 letters").left(25);
+  EXPECT_EQ(Row(3), "50,P3");
+  EXPECT_EQ(Row(4), "50," + name);
+  EXPECT_EQ(Row(5), "40,P4");
+  EXPECT_EQ(Shown("pla", 4), name);
+  EXPECT_EQ(Dlg().findChild<QLabel*>("pla4")->textFormat(), Qt::PlainText);
+  EXPECT_EQ(Ini.ReadString("common", "player", ""), name);
+
+  // The name, commas and all, comes back after a restart.
+  Dialog.reset();
+  ASSERT_TRUE(Show(0, true, [&] { Click(Dlg().OkBtn); }));
+  EXPECT_EQ(Shown("pla", 4), name);
+  EXPECT_EQ(Dlg().FPlayerName, name);
+}
+
+TEST_F(THighscoreTest, TheLastRowIsReplacedAndAScoreThatEarnsNoRowShowsNothing)
+{
+  for (int i = 0; i < 15; ++i)
+    Store(i, QStringLiteral("%1,P%2").arg(200 - 10 * i).arg(i));
+  EXPECT_FALSE(Show(60, false, [] { ADD_FAILURE() << "no window expected"; }));
+  EXPECT_FALSE(Show(10, false, [] { ADD_FAILURE() << "no window expected"; }));
+  ASSERT_TRUE(Show(61, false, [&] { Click(Dlg().OkBtn); }));
+  EXPECT_EQ(Row(13), "70,P13");
+  EXPECT_EQ(Row(14), "61,Mr.Brain");
+}
+
+TEST_F(THighscoreTest, CancelWritesNothingAndClearAllDiscardsTheNewResultToo)
+{
+  Store(0, "500,Zoe");
+  QFile file(Ini.FileName());
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  const QByteArray before = file.readAll();
+  file.close();
+  ASSERT_TRUE(Show(900, false, [&] { Click(Dlg().CancelBtn); }));
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  EXPECT_EQ(file.readAll(), before);
+  file.close();
+
+  ASSERT_TRUE(Show(900, false, [&] {
+    Dlg().ClearBox->setChecked(true);
+    Click(Dlg().OkBtn);
+  }));
+  for (int i = 0; i < 15; ++i)
+    EXPECT_EQ(Row(i), "0,Mr. Brain");
+  EXPECT_EQ(Ini.ReadString("common", "player", ""), "Mr. Brain");
+}
+
+TEST_F(THighscoreTest, DamagedRowsReadAsTheDefaultEntry)
+{
+  Store(0, "300,Good");
+  Store(1, "no comma at all");
+  Store(2, "12x,Bad number");
+  Store(3, "99999999999,Too large");
+  Ini.WriteString("common", "hs4", QString());
+  Store(5, "-7,Negative");
+  ASSERT_TRUE(Show(0, true, [&] { Click(Dlg().OkBtn); }));
+  EXPECT_EQ(Shown("pla", 0), "Good");
+  for (int i : { 1, 2, 3, 4 }) {
+    EXPECT_EQ(Shown("pla", i), "Mr. Brain") << i;
+    EXPECT_EQ(Shown("sco", i), "0") << i;
+  }
+  EXPECT_EQ(Shown("sco", 5), "-7");
+}
+
+TEST_F(THighscoreTest, LowerFirstCountsZeroAsAnEmptyRow)
+{
+  Dlg().SetDirection(1);
+  Store(0, "30,Fast");
+  Store(1, "45,Slower");
+  ASSERT_TRUE(Show(40, false, [&] { Click(Dlg().OkBtn); }));
+  EXPECT_EQ(Row(1), "40,Mr.Brain");
+  EXPECT_EQ(Row(2), "45,Slower");
+}
+
+TEST_F(THighscoreTest, SitsOverTheMainWindow)
+{
+  Main.move(40, 30);
+  QPoint at;
+  ASSERT_TRUE(Show(0, true, [&] {
+    at = Dlg().pos();
+    Click(Dlg().OkBtn);
+  }));
+  const QRect outer = Main.frameGeometry();
+  EXPECT_EQ(at, QPoint(outer.x() + (outer.width() - 320) / 2, outer.y() + (outer.height() - 476) / 2 - 2));
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+  QTemporaryDir config;
+  qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
+  QApplication app(argc, argv);
+  ::testing::InitGoogleTest(&argc, argv);
+  return RUN_ALL_TESTS();
+}
