@@ -85,12 +85,3 @@ TEST(Artwork, BackgroundTilesRepeatWithoutSeams)
 }
 
 } // namespace
-
-int main(int argc, char** argv)
-{
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-  QGuiApplication app(argc, argv);
-  ::testing::InitGoogleTest(&argc, argv);
-  return RUN_ALL_TESTS();
-}
