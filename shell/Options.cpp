@@ -74,8 +74,8 @@ void TOptionDlg::RefreshOptionTexts()
   BackBtn->SetHint(Say(State, "Hintergrund ändern", "Change background"));
   static const char* const german[] = { "grau", "braun", "grün", "blau", "rot" };
   static const char* const english[] = { "grey", "brown", "green", "blue", "red" };
-  if (State.BackMode >= 0 && State.BackMode <= 4)
-    BackLabel->setText(Say(State, "Hintergrund: ", "Background: ") + Say(State, german[State.BackMode], english[State.BackMode]));
+  const int mode = State.BackMode >= 0 && State.BackMode <= 4 ? State.BackMode : 0; // an odd stored mode draws grey
+  BackLabel->setText(Say(State, "Hintergrund: ", "Background: ") + Say(State, german[mode], english[mode]));
   HintBtn->SetHint(Say(State, "SET-Detektor ein- bzw. ausschalten", "Activate/deactivate SET detector"));
   HintLabel->setText(State.DetectorOn ? Say(State, "SET-Detektor ist aktiv.", "SETs will be detected.")
                                       : Say(State, "SET-Detektor ist ausgeschaltet.", "SETs won't be detected."));
@@ -104,7 +104,6 @@ void TOptionDlg::MusicBtnClick()
 
 void TOptionDlg::BackBtnClick()
 {
-  // A stored mode outside the five backgrounds counts as grey.
   const int mode = State.BackMode >= 0 && State.BackMode <= 4 ? State.BackMode : 0;
   State.BackMode = (mode + 1) % 5;
   Main.RepaintBoard();

@@ -109,6 +109,7 @@ TEST_F(TShellTest, OptionsCycleAndTheirLabelsSpeakBothLanguages)
   // A stored background outside the five counts as grey: the next is brown.
   state.BackMode = 17;
   TModalAnswerer back([&](QWidget*) {
+    EXPECT_EQ(options.BackLabel->text(), "Background: grey");
     Click(options.BackBtn);
     Click(options.OKBtn);
   });
