@@ -59,7 +59,6 @@ THighscoreDlg::THighscoreDlg(QWidget* mainform, const TDlgResources& resources, 
   auto* p6 = Panel(back, resources, 2, QRect(11, 380, 298, 29));
   ClearBox = new QCheckBox(QStringLiteral(" "), p6);
   ClearBox->setGeometry(16, 7, 17, 17);
-  ClearBox->setStyleSheet(QStringLiteral("background: transparent;"));
   QFont small(QStringLiteral("Arial"));
   small.setPixelSize(13);
   delcheck = WhiteLabel(p6, QStringLiteral("delcheck"), QRect(40, 8, 245, 17), Qt::AlignLeft, small);

@@ -3,7 +3,7 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
-#include <QGuiApplication>
+#include <QApplication>
 #include <QTextBrowser>
 #include <QTextStream>
 
@@ -66,6 +66,9 @@ void THelpSystem::ShowContext(int context)
     View->setAttribute(Qt::WA_DeleteOnClose);
     View->setOpenExternalLinks(false);
     View->resize(640, 560);
+    // Open over the window that asked, not in a corner of the screen.
+    if (const QWidget* asking = QApplication::activeWindow())
+      View->move(asking->frameGeometry().center() - View->rect().center());
   }
   View->setWindowTitle(context == 1 ? QStringLiteral("Trivolo – Spielregeln") : QStringLiteral("Trivolo – Rules"));
   View->setHtml(topic);
