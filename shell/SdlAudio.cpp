@@ -119,6 +119,10 @@ bool TSdlAudio::OpenMusic(const std::string& path, std::string& error)
   error = MidiProblem(path);
   if (!error.empty())
     return false;
+  if (SoundFont().empty()) {
+    error = "Music needs a General-MIDI soundfont, and none is installed (Debian's package timgm6mb-soundfont has one).";
+    return false;
+  }
   Music = Mix_LoadMUSType_RW(SDL_RWFromFile(path.c_str(), "rb"), MUS_MID, 1);
   if (!Music) {
     error = Mix_GetError();
