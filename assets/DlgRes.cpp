@@ -44,10 +44,10 @@ TDlgResources::TDlgResources()
 {
 }
 
-TImageButton* TDlgResources::FaceButton(QWidget* parent, const char* name, int left, int top) const
+TImageButton* TDlgResources::FaceButton(QWidget* parent, const char* name, int left, int top, const TBitmapList* bmps) const
 {
   const TButtonFaces& faces = FacesOf(name);
-  const TBitmapList& list = faces.List == flOpts ? opts : faces.List == flBtns ? btns : dlgs;
+  const TBitmapList& list = faces.List == flBmps && bmps ? *bmps : faces.List == flOpts ? opts : faces.List == flBtns ? btns : dlgs;
   auto* button = new TImageButton(parent, list, FaceTable(faces.Up, faces.Disabled, faces.Over, faces.Down));
   button->setObjectName(QString::fromLatin1(name));
   button->SetTransparentColor(list.TransparentColor(faces.Up));

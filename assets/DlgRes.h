@@ -18,8 +18,9 @@ public:
   TBitmapList btns;
 
   // An image button of the dialogs or the right-hand buttons, with its
-  // faces and transparent colour, at (left, top) in the parent.
-  TImageButton* FaceButton(QWidget* parent, const char* name, int left, int top) const;
+  // faces and transparent colour, at (left, top) in the parent; buttons
+  // whose faces are in the main window's list take it as bmps.
+  TImageButton* FaceButton(QWidget* parent, const char* name, int left, int top, const TBitmapList* bmps = nullptr) const;
 
   static constexpr int DlgsCount = 28;
   static constexpr int OptsCount = 14;

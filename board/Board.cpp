@@ -32,8 +32,7 @@ std::optional<TSlot> TBoard::PointToSlot(int x, int y) const
 
 int TBoard::Band() const
 {
-  // A stored mode outside the five backgrounds falls back to grey.
-  return Settings.BackMode >= 0 && Settings.BackMode <= 4 ? Settings.BackMode : 0;
+  return Settings.Background();
 }
 
 TSize TBoard::Tile() const

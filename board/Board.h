@@ -17,6 +17,9 @@ enum TBoardBitmap : int {
 struct TBoardSettings {
   int BackMode = 0; // 0 grey, 1 brown, 2 green, 3 blue, 4 red
   bool DetectorOn = true;
+
+  // The background drawn: a stored mode outside the five counts as grey.
+  int Background() const { return BackMode >= 0 && BackMode <= 4 ? BackMode : 0; }
 };
 
 // Paints the board from the game's state onto a canvas. It changes nothing

@@ -70,34 +70,31 @@ void TQtCanvas::Report(const QRect& area)
     Changed(area);
 }
 
-void TQtCanvas::Rectangle(int left, int top, int right, int bottom)
+void TQtCanvas::DrawShape(int left, int top, int right, int bottom, const std::function<void(QPainter&, const QRect&)>& draw)
 {
   if (Surface.isNull())
     return;
   QPainter painter(&Surface);
   PrepareShape(painter);
-  painter.drawRect(OutlineBox(left, top, right, bottom));
+  draw(painter, OutlineBox(left, top, right, bottom));
   Report(QRect(left - 2, top - 2, right - left + 4, bottom - top + 4));
+}
+
+void TQtCanvas::Rectangle(int left, int top, int right, int bottom)
+{
+  DrawShape(left, top, right, bottom, [](QPainter& painter, const QRect& box) { painter.drawRect(box); });
 }
 
 void TQtCanvas::Ellipse(int left, int top, int right, int bottom)
 {
-  if (Surface.isNull())
-    return;
-  QPainter painter(&Surface);
-  PrepareShape(painter);
-  painter.drawEllipse(OutlineBox(left, top, right, bottom));
-  Report(QRect(left - 2, top - 2, right - left + 4, bottom - top + 4));
+  DrawShape(left, top, right, bottom, [](QPainter& painter, const QRect& box) { painter.drawEllipse(box); });
 }
 
 void TQtCanvas::RoundRect(int left, int top, int right, int bottom, int cornerWidth, int cornerHeight)
 {
-  if (Surface.isNull())
-    return;
-  QPainter painter(&Surface);
-  PrepareShape(painter);
-  painter.drawRoundedRect(OutlineBox(left, top, right, bottom), cornerWidth / 2.0, cornerHeight / 2.0);
-  Report(QRect(left - 2, top - 2, right - left + 4, bottom - top + 4));
+  DrawShape(left, top, right, bottom, [=](QPainter& painter, const QRect& box) {
+    painter.drawRoundedRect(box, cornerWidth / 2.0, cornerHeight / 2.0);
+  });
 }
 
 void TQtCanvas::Polygon(const TPoint* points, int count)

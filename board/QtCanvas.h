@@ -43,6 +43,8 @@ public:
 
 private:
   void PrepareShape(QPainter& painter) const;
+  // Draws one outlined, filled shape in the platform's box convention.
+  void DrawShape(int left, int top, int right, int bottom, const std::function<void(QPainter&, const QRect&)>& draw);
   void Report(const QRect& area);
 
   QImage& Surface;

@@ -99,12 +99,7 @@ Tmainform::~Tmainform()
 
 TImageButton* Tmainform::MakeButton(const char* name, int left)
 {
-  const TButtonFaces& faces = FacesOf(name);
-  const TBitmapList& list = faces.List == flBmps ? Bmps : DlgResources.btns;
-  auto* button = new TImageButton(this, list, FaceTable(faces.Up, faces.Disabled, faces.Over, faces.Down));
-  button->setObjectName(QString::fromLatin1(name));
-  button->move(left, 4);
-  return button;
+  return DlgResources.FaceButton(this, name, left, 4, &Bmps);
 }
 
 void Tmainform::FormCreate()

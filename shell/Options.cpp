@@ -74,7 +74,7 @@ void TOptionDlg::RefreshOptionTexts()
   BackBtn->SetHint(Say(State, "Hintergrund ändern", "Change background"));
   static const char* const german[] = { "grau", "braun", "grün", "blau", "rot" };
   static const char* const english[] = { "grey", "brown", "green", "blue", "red" };
-  const int mode = State.BackMode >= 0 && State.BackMode <= 4 ? State.BackMode : 0; // an odd stored mode draws grey
+  const int mode = State.Background();
   BackLabel->setText(Say(State, "Hintergrund: ", "Background: ") + Say(State, german[mode], english[mode]));
   HintBtn->SetHint(Say(State, "SET-Detektor ein- bzw. ausschalten", "Activate/deactivate SET detector"));
   HintLabel->setText(State.DetectorOn ? Say(State, "SET-Detektor ist aktiv.", "SETs will be detected.")
@@ -104,8 +104,7 @@ void TOptionDlg::MusicBtnClick()
 
 void TOptionDlg::BackBtnClick()
 {
-  const int mode = State.BackMode >= 0 && State.BackMode <= 4 ? State.BackMode : 0;
-  State.BackMode = (mode + 1) % 5;
+  State.BackMode = (State.Background() + 1) % 5;
   Main.RepaintBoard();
   Main.ApplyTexts();
   RefreshOptionTexts();
