@@ -38,6 +38,8 @@ QLabel* TFramedDialog::TextLabel(QWidget* parent, int left, int top, int width, 
   auto* label = new QLabel(parent);
   label->setGeometry(left, top, width, height);
   label->setTextFormat(Qt::PlainText);
+  // Top-aligned, so that descenders stay inside labels lower than a line.
+  label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   QFont font(QStringLiteral("Arial"));
   font.setPixelSize(pixelSize);
   font.setBold(bold);

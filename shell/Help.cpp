@@ -7,8 +7,9 @@
 #include <QTextBrowser>
 #include <QTextStream>
 
-THelpSystem::THelpSystem(QString helpFilePath, bool logging, const QString& logFolder)
+THelpSystem::THelpSystem(QString helpFilePath, bool logging, const QString& logFolder, QWidget* owner)
   : Path(std::move(helpFilePath))
+  , Owner(owner)
 {
   if (!logging)
     return;
@@ -48,6 +49,13 @@ QString THelpSystem::Topic(const QString& html, int context)
 void THelpSystem::ShowContext(int context)
 {
   Log(QStringLiteral("context %1").arg(context));
+  // The topic on show is raised as it is, so a reader keeps the place.
+  if (View && ViewContext == context) {
+    View->show();
+    View->raise();
+    View->activateWindow();
+    return;
+  }
   QFile file(Path);
   QString topic;
   if (file.open(QIODevice::ReadOnly))
@@ -61,7 +69,8 @@ void THelpSystem::ShowContext(int context)
     return;
   }
   if (!View) {
-    View = new QTextBrowser;
+    View = new QTextBrowser(Owner);
+    View->setWindowFlag(Qt::Window);
     View->setObjectName(QStringLiteral("HelpViewer"));
     View->setAttribute(Qt::WA_DeleteOnClose);
     View->setOpenExternalLinks(false);
@@ -72,6 +81,7 @@ void THelpSystem::ShowContext(int context)
   }
   View->setWindowTitle(context == 1 ? QStringLiteral("Trivolo – Spielregeln") : QStringLiteral("Trivolo – Rules"));
   View->setHtml(topic);
+  ViewContext = context;
   View->show();
   View->raise();
   View->activateWindow();

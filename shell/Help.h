@@ -7,14 +7,13 @@
 
 #include <functional>
 
-
-
 // The rules viewer: the help file next to the program holds one topic per
 // help context (1 German, 2 English) as HTML; a request shows the topic in
 // the program's own viewer window, raising it when it is already open.
 class THelpSystem {
 public:
-  THelpSystem(QString helpFilePath, bool logging, const QString& logFolder);
+  // The viewer opens as a window of its own over the owner, when there is one.
+  THelpSystem(QString helpFilePath, bool logging, const QString& logFolder, QWidget* owner = nullptr);
   ~THelpSystem();
 
   // Shows the topic of a context; a missing file or topic is reported.
@@ -35,6 +34,8 @@ private:
   void Log(const QString& line);
 
   QString Path;
+  QWidget* Owner;
   QPointer<QTextBrowser> View;
+  int ViewContext = 0;
   QFile LogFile;
 };

@@ -93,6 +93,16 @@ Tmainform::Tmainform(const TDlgResources& resources, TAudioBackend& audio)
 
 Tmainform::~Tmainform()
 {
+  if (!Destroyed)
+    Destroy();
+}
+
+// The end of the window: on this platform a closed main window is gone for
+// good, so what the window does when it is destroyed happens at its close.
+// Otherwise an open rules window would keep the program running.
+void Tmainform::Destroy()
+{
+  Destroyed = true;
   FormKeeper1.SavePlacement();
   FormDestroy();
 }
@@ -132,7 +142,7 @@ void Tmainform::InstallHelp()
     logFolder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
     QDir().mkpath(logFolder);
   }
-  HelpSystem = std::make_unique<THelpSystem>(State.ProgramDir + QStringLiteral("trivolo.html"), logging, logFolder);
+  HelpSystem = std::make_unique<THelpSystem>(State.ProgramDir + QStringLiteral("trivolo.html"), logging, logFolder, this);
   HelpSystem->OnError = ShowErrorBox;
 }
 
@@ -170,6 +180,7 @@ void Tmainform::closeEvent(QCloseEvent* event)
   }
   Leave();
   event->accept();
+  Destroy();
 }
 
 bool Tmainform::CloseQuery()
@@ -190,6 +201,8 @@ void Tmainform::Leave()
 
 void Tmainform::FormDestroy()
 {
+  if (!HelpSystem)
+    return;
   HelpSystem->CloseAll();
   HelpSystem.reset();
 }
@@ -250,7 +263,8 @@ void Tmainform::InfoBtnClick()
 
 void Tmainform::RulesBtnClick()
 {
-  HelpSystem->ShowContext(State.German() ? 1 : 2);
+  if (HelpSystem)
+    HelpSystem->ShowContext(State.German() ? 1 : 2);
 }
 
 void Tmainform::MusicSwitch()

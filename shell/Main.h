@@ -101,6 +101,7 @@ private:
   bool CloseQuery();
   void Leave();
   void FormDestroy();
+  void Destroy();
   void Resize(int width, int height);
   void MoveScoreLabel();
   void Timer1Timer();
@@ -124,4 +125,5 @@ private:
   QTimer* Timer;
   TShapeHint* ShapeHint1;
   TFormKeeper FormKeeper1;
+  bool Destroyed = false;
 };

@@ -6,7 +6,10 @@
 #include "ShellState.h"
 #include "TurnedLabel.h"
 
+#include <QKeyEvent>
 #include <QLabel>
+
+#include <cstdint>
 
 TOptionDlg::TOptionDlg(Tmainform& mainform, const TDlgResources& resources, TShellState& state)
   : TFramedDialog(&mainform, resources, 497, 416)
@@ -53,6 +56,12 @@ void TOptionDlg::showEvent(QShowEvent* event)
   TFramedDialog::showEvent(event);
 }
 
+void TOptionDlg::keyPressEvent(QKeyEvent* event)
+{
+  // The options have no keyboard answers; Escape does not close them.
+  event->accept();
+}
+
 void TOptionDlg::RefreshOptionTexts()
 {
   ProgLabel->SetText(QStringLiteral("Trivolo"));
@@ -83,9 +92,9 @@ void TOptionDlg::RefreshOptionTexts()
 
 void TOptionDlg::TongueBtnClick()
 {
-  State.Tongue = (State.Tongue + 1) % 2;
-  if (State.Tongue < 0)
-    State.Tongue = 0;
+  // A truncating remainder, as stored odd values give it (-2 gives -1, which
+  // speaks English); computed wide so that the largest value cannot overflow.
+  State.Tongue = static_cast<int>((std::int64_t { State.Tongue } + 1) % 2);
   RefreshOptionTexts();
   Main.ApplyTexts();
 }

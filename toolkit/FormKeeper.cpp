@@ -6,20 +6,38 @@
 #include <QScreen>
 #include <QStringList>
 #include <QWidget>
+#include <QWindow>
 
+#include <algorithm>
+#include <cstdint>
 #include <cstdlib>
 
 namespace {
 constexpr int PlacementMarker = 200;
+// How long the keeper waits for a window manager to frame a new window.
+constexpr int FrameCheckMs = 25;
+constexpr int FrameCheckCount = 40;
 
-QRect VirtualDesktop()
+QRect AvailableDesktop()
 {
   QRect desktop;
   for (const QScreen* screen : QGuiApplication::screens())
-    desktop = desktop.united(screen->geometry());
+    desktop = desktop.united(screen->availableGeometry());
   return desktop;
 }
+
+// A length limited to the smallest size, unless the desktop is smaller.
+std::int64_t Limit(std::int64_t length, int smallest, int desktop)
+{
+  return std::clamp<std::int64_t>(length, std::min(smallest, desktop), desktop);
+}
+
 } // namespace
+
+bool WindowsCanBePlaced()
+{
+  return !QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+}
 
 std::optional<TPlacement> ParsePlacement(const QString& text)
 {
@@ -48,29 +66,32 @@ QString FormatPlacement(const TPlacement& p)
     .arg(p.Bottom);
 }
 
-TPlacement KeepOnDesktop(TPlacement p, const QRect& desktop)
+QRect PlacedRect(const TPlacement& p, const QRect& desktop)
 {
-  const int w = std::abs(p.Right - p.Left);
-  const int h = std::abs(p.Bottom - p.Top);
-  const int desktopRight = desktop.x() + desktop.width();
-  const int desktopBottom = desktop.y() + desktop.height();
-  if (p.Right > desktopRight) {
-    p.Left = desktopRight - w;
-    p.Right = desktopRight;
-  }
-  if (p.Bottom > desktopBottom) {
-    p.Top = desktopBottom - h;
-    p.Bottom = desktopBottom;
-  }
-  if (p.Left < desktop.x()) {
-    p.Right = desktop.x() + w;
-    p.Left = desktop.x();
-  }
-  if (p.Top < desktop.y()) {
-    p.Bottom = desktop.y() + h;
-    p.Top = desktop.y();
-  }
-  return p;
+  // 64 bits: the stored numbers may be anything a 32-bit integer holds.
+  const std::int64_t w = Limit(std::llabs(std::int64_t { p.Right } - p.Left), TrackMinWidth, desktop.width());
+  const std::int64_t h = Limit(std::llabs(std::int64_t { p.Bottom } - p.Top), TrackMinHeight, desktop.height());
+  std::int64_t left = std::min(p.Left, p.Right);
+  std::int64_t top = std::min(p.Top, p.Bottom);
+  const std::int64_t desktopRight = std::int64_t { desktop.x() } + desktop.width();
+  const std::int64_t desktopBottom = std::int64_t { desktop.y() } + desktop.height();
+  if (left + w > desktopRight)
+    left = desktopRight - w;
+  if (top + h > desktopBottom)
+    top = desktopBottom - h;
+  left = std::max<std::int64_t>(left, desktop.x());
+  top = std::max<std::int64_t>(top, desktop.y());
+  return QRect(static_cast<int>(left), static_cast<int>(top), static_cast<int>(w), static_cast<int>(h));
+}
+
+QRect CentredRect(QSize outer, const QRect& screen, const QRect& desktop)
+{
+  // Centred at the size it has; raising it to the smallest size afterwards
+  // keeps the top-left corner where centring put it.
+  const std::int64_t left = std::int64_t { screen.x() } + (std::int64_t { screen.width() } - outer.width()) / 2;
+  const std::int64_t top = std::int64_t { screen.y() } + (std::int64_t { screen.height() } - outer.height()) / 2;
+  const auto field = [](std::int64_t v) { return static_cast<int>(std::clamp<std::int64_t>(v, INT32_MIN, INT32_MAX)); };
+  return PlacedRect({ 0, 1, field(left), field(top), field(left + outer.width()), field(top + outer.height()) }, desktop);
 }
 
 TFormKeeper::TFormKeeper(QWidget& form, TIniCtrl& ini, QString section, QString key)
@@ -79,35 +100,78 @@ TFormKeeper::TFormKeeper(QWidget& form, TIniCtrl& ini, QString section, QString 
   , Section(std::move(section))
   , Key(std::move(key))
 {
+  FrameWatch.setInterval(FrameCheckMs);
+  connect(&FrameWatch, &QTimer::timeout, this, &TFormKeeper::CheckFrame);
+}
+
+QMargins TFormKeeper::Frame() const
+{
+  const QWindow* window = Form.windowHandle();
+  return window ? window->frameMargins() : QMargins();
 }
 
 void TFormKeeper::RestorePlacement()
 {
-  // Frame sizes are known only once a window manager has framed the window.
-  const QRect frame = Form.frameGeometry();
-  const int frameWidth = frame.width() - Form.width();
-  const int frameHeight = frame.height() - Form.height();
-  Form.setMinimumSize(TrackMinWidth - frameWidth, TrackMinHeight - frameHeight);
+  Stored = ParsePlacement(Ini.ReadString(Section, Key, QString()));
+  DesignSize = Form.size();
+  Place();
+  FrameChecks = 0;
+  FrameWatch.start();
+}
 
-  const QRect desktop = VirtualDesktop();
-  if (const auto stored = ParsePlacement(Ini.ReadString(Section, Key, QString()))) {
-    const TPlacement p = KeepOnDesktop(*stored, desktop);
-    Form.move(p.Left, p.Top);
-    Form.resize(std::abs(p.Right - p.Left) - frameWidth, std::abs(p.Bottom - p.Top) - frameHeight);
-  } else {
-    const QRect screen = Form.screen() ? Form.screen()->geometry() : desktop;
-    Form.move(screen.x() + (screen.width() - frame.width()) / 2, screen.y() + (screen.height() - frame.height()) / 2);
+void TFormKeeper::Place()
+{
+  const QMargins frame = Frame();
+  PlacedWith = frame;
+  const QSize frameSize(frame.left() + frame.right(), frame.top() + frame.bottom());
+  Form.setMinimumSize(std::max(0, TrackMinWidth - frameSize.width()), std::max(0, TrackMinHeight - frameSize.height()));
+  const QRect desktop = AvailableDesktop();
+  const QRect screen = Form.screen() ? Form.screen()->availableGeometry() : desktop;
+  const QRect outer = Stored ? PlacedRect(*Stored, desktop) : CentredRect(DesignSize + frameSize, screen, desktop);
+  // move() places the frame's top-left corner, resize() sizes the inside.
+  if (WindowsCanBePlaced())
+    Form.move(outer.topLeft());
+  Form.resize(outer.size() - frameSize);
+}
+
+void TFormKeeper::CheckFrame()
+{
+  if (++FrameChecks >= FrameCheckCount)
+    FrameWatch.stop();
+  if (!Form.isVisible() || Form.isMaximized() || Form.isFullScreen())
+    return;
+  if (Frame() != PlacedWith) {
+    Place();
+    FrameWatch.stop();
   }
-  Form.resize(std::max(Form.width(), TrackMinWidth - frameWidth), std::max(Form.height(), TrackMinHeight - frameHeight));
+}
+
+QRect TFormKeeper::OuterRect() const
+{
+  const QMargins frame = Frame();
+  if (Form.isMaximized() || Form.isMinimized() || Form.isFullScreen())
+    return Form.normalGeometry().marginsAdded(frame);
+  // Asked of the display server: the toolkit's own idea of a framed
+  // window's position can be stale.
+  const QPoint inside = Form.mapToGlobal(QPoint(0, 0));
+  return QRect(inside, Form.size()).marginsAdded(frame);
 }
 
 void TFormKeeper::SavePlacement()
 {
-  const QRect normal = Form.isMaximized() || Form.isMinimized() || Form.isFullScreen()
-    ? Form.normalGeometry()
-    : Form.frameGeometry();
+  FrameWatch.stop();
+  QRect outer = OuterRect();
+  // Where the position cannot be read, the stored one stays as it was.
+  if (!WindowsCanBePlaced()) {
+    const auto stored = ParsePlacement(Ini.ReadString(Section, Key, QString()));
+    outer.moveTopLeft(stored ? QPoint(std::min(stored->Left, stored->Right), std::min(stored->Top, stored->Bottom)) : QPoint());
+  }
   const int showCmd = Form.isMaximized() ? 3 : Form.isMinimized() ? 2 : 1;
-  Ini.WriteString(Section, Key, FormatPlacement({ 0, showCmd, normal.x(), normal.y(), normal.x() + normal.width(), normal.y() + normal.height() }));
+  const auto edge = [](int from, int length) {
+    return static_cast<int>(std::min<std::int64_t>(std::int64_t { from } + length, INT32_MAX));
+  };
+  Ini.WriteString(Section, Key,
+    FormatPlacement({ 0, showCmd, outer.x(), outer.y(), edge(outer.x(), outer.width()), edge(outer.y(), outer.height()) }));
   Ini.DeleteValue(Section, Key + QStringLiteral("Color"));
   Ini.DeleteValue(Section, Key + QStringLiteral("Font"));
 }

@@ -1,7 +1,10 @@
 #pragma once
 
+#include <QMargins>
+#include <QObject>
 #include <QRect>
 #include <QString>
+#include <QTimer>
 
 #include <optional>
 
@@ -9,7 +12,7 @@ class QWidget;
 class TIniCtrl;
 
 // The stored placement "200,flags,show,left,top,right,bottom": the window's
-// outer rectangle in its normal state.
+// outer rectangle (frame included) in its normal state.
 struct TPlacement {
   int Flags = 0;
   int ShowCmd = 1;
@@ -22,24 +25,50 @@ struct TPlacement {
 // A placement value that is not seven integers with the marker 200 is none.
 std::optional<TPlacement> ParsePlacement(const QString& text);
 QString FormatPlacement(const TPlacement& placement);
-// Moves the rectangle back onto the desktop, right and bottom edges first.
-TPlacement KeepOnDesktop(TPlacement placement, const QRect& desktop);
+
+constexpr int TrackMinWidth = 640;
+constexpr int TrackMinHeight = 480;
+
+// The outer rectangle that a stored placement gives on the desktop, whatever
+// the stored numbers: its size at least 640 x 480 and at most the desktop,
+// then moved wholly onto the desktop, right and bottom edges first.
+QRect PlacedRect(const TPlacement& stored, const QRect& desktop);
+// The outer rectangle of a window of the given outer size centred on the
+// screen, its size limited as above.
+QRect CentredRect(QSize outer, const QRect& screen, const QRect& desktop);
 
 // Remembers a window's position and size in the settings store and keeps
-// the window at least 640 x 480 pixels large.
-class TFormKeeper {
+// the window at least 640 x 480 pixels large, frame included.
+//
+// A window manager frames a window only after it is shown, and only then are
+// the frame's sizes known; until then the keeper places the window as if it
+// had no frame and, once the frame appears, places it again so that the
+// outer rectangle is the one wanted.
+class TFormKeeper final : public QObject {
 public:
   TFormKeeper(QWidget& form, TIniCtrl& ini, QString section, QString key);
 
   void RestorePlacement();
   void SavePlacement();
 
-  static constexpr int TrackMinWidth = 640;
-  static constexpr int TrackMinHeight = 480;
+  // The window's outer rectangle on the desktop as it really is.
+  QRect OuterRect() const;
 
 private:
+  void Place();
+  void CheckFrame();
+  QMargins Frame() const;
+
   QWidget& Form;
   TIniCtrl& Ini;
   QString Section;
   QString Key;
+  std::optional<TPlacement> Stored;
+  QSize DesignSize;
+  QMargins PlacedWith;
+  QTimer FrameWatch;
+  int FrameChecks = 0;
 };
+
+// Top-level windows cannot be placed, nor their position read, on Wayland.
+bool WindowsCanBePlaced();

@@ -46,16 +46,65 @@ TBalloonWindow::TBalloonWindow()
   setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
+QImage BalloonPicture(const TBalloon& balloon, const QColor& fill)
+{
+  QImage picture(balloon.Window.size(), QImage::Format_ARGB32_Premultiplied);
+  picture.fill(Qt::transparent);
+  QPainter painter(&picture);
+  const QRect& b = balloon.Body;
+  painter.setPen(QPen(Qt::black, 1));
+  painter.setBrush(fill);
+  painter.drawRoundedRect(QRect(b.left(), b.top(), b.right() - b.left() - 1, b.bottom() - b.top() - 1), 8, 8);
+  painter.drawPolygon(NosePolygon(balloon));
+  // Join nose and body: the nose's base line in the fill colour.
+  painter.setPen(QPen(fill, 1));
+  painter.drawLine(balloon.Nose[0], balloon.Nose[2]);
+  return picture;
+}
+
+QRegion CoveredRegion(const QImage& picture)
+{
+  const QImage argb = picture.convertToFormat(QImage::Format_ARGB32);
+  QRegion region;
+  QList<QPair<int, int>> runs;
+  QList<QPair<int, int>> previous;
+  int since = 0;
+  const auto flush = [&](int row) {
+    for (const auto& [left, right] : previous)
+      region += QRect(left, since, right - left, row - since);
+  };
+  for (int y = 0; y <= argb.height(); ++y) {
+    runs.clear();
+    if (y < argb.height()) {
+      const auto* line = reinterpret_cast<const QRgb*>(argb.constScanLine(y));
+      for (int x = 0; x < argb.width();) {
+        if (qAlpha(line[x]) == 0) {
+          ++x;
+          continue;
+        }
+        const int left = x;
+        while (x < argb.width() && qAlpha(line[x]) != 0)
+          ++x;
+        runs.append({ left, x });
+      }
+    }
+    if (runs != previous || y == argb.height()) {
+      flush(y);
+      previous = runs;
+      since = y;
+    }
+  }
+  return region;
+}
+
 void TBalloonWindow::Show(const QString& text, const QFont& font, const TBalloon& balloon)
 {
   Text = text;
   TextFont = font;
   Geometry = balloon;
+  Picture = BalloonPicture(balloon, palette().color(QPalette::ToolTipBase));
   setGeometry(balloon.Window);
-  const QRect& body = balloon.Body;
-  QRegion shape(QRect(body.left(), body.top(), body.right() - body.left(), body.bottom() - body.top()), QRegion::Rectangle);
-  shape = shape.united(QRegion(NosePolygon(balloon)));
-  setMask(shape);
+  setMask(CoveredRegion(Picture));
   show();
   raise();
   update();
@@ -64,15 +113,7 @@ void TBalloonWindow::Show(const QString& text, const QFont& font, const TBalloon
 void TBalloonWindow::paintEvent(QPaintEvent*)
 {
   QPainter painter(this);
-  const QColor fill = palette().color(QPalette::ToolTipBase);
-  const QRect& b = Geometry.Body;
-  painter.setPen(QPen(Qt::black, 1));
-  painter.setBrush(fill);
-  painter.drawRoundedRect(QRect(b.left(), b.top(), b.right() - b.left() - 1, b.bottom() - b.top() - 1), 8, 8);
-  painter.drawPolygon(NosePolygon(Geometry));
-  // Join nose and body: the nose's base line in the fill colour.
-  painter.setPen(QPen(fill, 1));
-  painter.drawLine(Geometry.Nose[0], Geometry.Nose[2]);
+  painter.drawImage(0, 0, Picture);
   painter.setPen(palette().color(QPalette::ToolTipText));
   painter.setFont(TextFont);
   const QRect textArea(Geometry.TextOffset, QSize(width(), height()));

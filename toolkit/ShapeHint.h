@@ -3,14 +3,23 @@
 #include "BalloonGeometry.h"
 
 #include <QFont>
+#include <QImage>
+#include <QRegion>
 #include <QElapsedTimer>
 #include <QObject>
 #include <QPointer>
 #include <QTimer>
 #include <QWidget>
 
+// The balloon's outline and fill on a transparent picture of its window.
+QImage BalloonPicture(const TBalloon& balloon, const QColor& fill);
+// The pixels a picture covers, as a few rectangles: one per run of covered
+// pixels, with equal runs of neighbouring rows joined.
+QRegion CoveredRegion(const QImage& picture);
+
 // The balloon window itself: a rounded body with a nose towards the pointer,
-// shaped with a mask so that nothing around it is covered.
+// shaped with a mask that admits exactly the balloon's pixels, so that
+// nothing around it is covered and everything admitted is painted.
 class TBalloonWindow final : public QWidget {
 public:
   TBalloonWindow();
@@ -23,6 +32,7 @@ private:
   QString Text;
   QFont TextFont;
   TBalloon Geometry;
+  QImage Picture;
 };
 
 // The application's hint window: once installed, the tool tip of whatever

@@ -16,6 +16,7 @@ using TMotif = std::function<void(QPainter&)>;
 
 const QColor BlueTile(58, 104, 214);
 const QColor OrangeTile(244, 146, 36);
+constexpr QRgb MotifWhite = qRgb(254, 254, 254);
 const QPen Outline(Qt::black, 2.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
 
 QImage Face(const QColor& tile, const TMotif& motif, double turn = 0, QRgb outside = qRgb(255, 255, 255))
@@ -35,6 +36,12 @@ QImage Face(const QColor& tile, const TMotif& motif, double turn = 0, QRgb outsi
   if (motif)
     motif(painter);
   painter.end();
+  // Pure white is the buttons' transparent colour: white inside the tile is
+  // drawn a shade off it, so that it does not turn see-through.
+  for (int y = 0; y < 50; ++y)
+    for (int x = 0; x < 50; ++x)
+      if (face.pixel(x, y) == qRgb(255, 255, 255))
+        face.setPixel(x, y, MotifWhite);
   // Keep the area outside the rounded corners exactly the key colour.
   QImage mask(50, 50, QImage::Format_RGB32);
   mask.fill(Qt::white);

@@ -5,6 +5,8 @@
 
 #include <QGuiApplication>
 
+#include <vector>
+
 namespace {
 
 TEST(Artwork, EveryButtonFaceIsAFiftyPixelFaceWithItsTransparentColour)
@@ -25,6 +27,53 @@ TEST(Artwork, EveryButtonFaceIsAFiftyPixelFaceWithItsTransparentColour)
       EXPECT_EQ(list.TransparentColor(face), expected) << button.Button << " face " << face;
     }
   }
+}
+
+// Pixels of the transparent colour that the image's edge does not reach
+// through that colour: holes through which the background would show.
+int Holes(const QImage& image)
+{
+  const QRgb key = image.pixel(0, image.height() - 1);
+  const int w = image.width();
+  const int h = image.height();
+  std::vector<char> outside(static_cast<std::size_t>(w * h), 0);
+  std::vector<QPoint> todo;
+  for (int x = 0; x < w; ++x)
+    todo.insert(todo.end(), { QPoint(x, 0), QPoint(x, h - 1) });
+  for (int y = 0; y < h; ++y)
+    todo.insert(todo.end(), { QPoint(0, y), QPoint(w - 1, y) });
+  while (!todo.empty()) {
+    const QPoint p = todo.back();
+    todo.pop_back();
+    if (p.x() < 0 || p.y() < 0 || p.x() >= w || p.y() >= h)
+      continue;
+    char& seen = outside[static_cast<std::size_t>(p.y() * w + p.x())];
+    if (seen || image.pixel(p) != key)
+      continue;
+    seen = 1;
+    todo.insert(todo.end(), { p + QPoint(1, 0), p - QPoint(1, 0), p + QPoint(0, 1), p - QPoint(0, 1) });
+  }
+  int holes = 0;
+  for (int y = 0; y < h; ++y)
+    for (int x = 0; x < w; ++x)
+      holes += image.pixel(x, y) == key && !outside[static_cast<std::size_t>(y * w + x)];
+  return holes;
+}
+
+TEST(Artwork, NoFaceIsSeeThroughInsideItsTile)
+{
+  const TBitmapList bmps = LoadBmps();
+  const TDlgResources res;
+  const std::pair<const char*, const TBitmapList*> lists[] = { { "bmps", &bmps }, { "dlgs", &res.dlgs },
+    { "opts", &res.opts }, { "btns", &res.btns } };
+  int faces = 0;
+  for (const auto& [name, list] : lists)
+    for (int i = 0; i < list->Count(); ++i)
+      if (list->IsValid(i) && list->Bitmap(i).size() == QSize(50, 50)) {
+        ++faces;
+        EXPECT_EQ(Holes(list->Bitmap(i)), 0) << name << " " << i;
+      }
+  EXPECT_EQ(faces, 47);
 }
 
 TEST(Artwork, BoardAndDialogImagesHaveTheirSizes)

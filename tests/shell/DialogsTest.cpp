@@ -2,6 +2,8 @@
 
 #include "TurnedLabel.h"
 
+#include <QLabel>
+
 namespace {
 
 TEST_F(TShellTest, MessageDialogSpeaksTheCatalogueAndAnswersKeys)
@@ -131,6 +133,65 @@ TEST_F(TShellTest, DialogsSitOverTheMainWindow)
   dialog.ShowCode(1);
   const QRect outer = Main().frameGeometry();
   EXPECT_EQ(at, QPoint(outer.x() + (outer.width() - 319) / 2, outer.y() + outer.height() - (Main().height() + 158) / 2));
+}
+
+// Ink pixels of a label: its text colour, white, on a transparent ground.
+int Ink(QLabel* label)
+{
+  const QImage image = label->grab().toImage().convertToFormat(QImage::Format_ARGB32);
+  int ink = 0;
+  for (int y = 0; y < image.height(); ++y)
+    for (int x = 0; x < image.width(); ++x)
+      ink += qAlpha(image.pixel(x, y)) > 0 && qGray(image.pixel(x, y)) > 128;
+  return ink;
+}
+
+TEST_F(TShellTest, LowLabelsShowTheirDescendersWhole)
+{
+  Write("tongue", "0");
+  Start();
+  const QString text = QStringLiteral("Hintergrund: grau, Musik: b_riverside.mid, gjpqy");
+  int labels = 0;
+  for (QDialog* dialog : { static_cast<QDialog*>(&Forms->OptionDlg), static_cast<QDialog*>(&Forms->TongueDlg) })
+    for (QLabel* label : dialog->findChildren<QLabel*>()) {
+      if (label->height() != 18)
+        continue;
+      ++labels;
+      label->setText(text);
+      // The same label with room to spare shows all of the text.
+      QLabel tall;
+      tall.setFont(label->font());
+      tall.setStyleSheet(label->styleSheet());
+      tall.setAlignment(label->alignment());
+      tall.setText(text);
+      tall.resize(label->width(), 60);
+      EXPECT_GT(Ink(label), 0);
+      EXPECT_EQ(Ink(label), Ink(&tall)) << dialog->objectName().toStdString() << " label at " << label->y();
+    }
+  EXPECT_EQ(labels, 7);
+}
+
+TEST_F(TShellTest, OptionsIgnoreEscapeAndTurnTheLanguageByRemainder)
+{
+  Write("tongue", "0");
+  Start();
+  TOptionDlg& options = Forms->OptionDlg;
+  TShellState& state = Main().State;
+  // (Tongue + 1) mod 2, truncating: odd stored values give -1, 0 or 1.
+  const std::pair<int, int> turns[] = { { 1, 0 }, { 0, 1 }, { -1, 0 }, { -2, -1 }, { -5, 0 }, { 2147483647, 0 } };
+  for (const auto& [before, after] : turns) {
+    state.Tongue = before;
+    bool stillOpen = false;
+    TModalAnswerer answerer([&](QWidget* dialog) {
+      Press(dialog, Qt::Key_Escape);
+      stillOpen = dialog->isVisible();
+      Click(options.TongueBtn);
+      Click(options.OKBtn);
+    });
+    Click(Main().OptionBtn);
+    EXPECT_TRUE(stillOpen) << before;
+    EXPECT_EQ(state.Tongue, after) << before;
+  }
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "FakeAudio.h"
 #include "ShellFixture.h"
 
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTextBrowser>
 
@@ -49,7 +50,7 @@ TEST(HelpSystem, KeepsADiagnosticLogWhenAsked)
   EXPECT_TRUE(text.contains("is missing"));
 }
 
-TEST_F(TShellTest, RulesFollowTheLanguageAndCloseWithTheProgram)
+TEST_F(TShellTest, RulesFollowTheLanguageKeepTheirPlaceAndCloseWithTheProgram)
 {
   Write("tongue", "1");
   Start();
@@ -57,13 +58,30 @@ TEST_F(TShellTest, RulesFollowTheLanguageAndCloseWithTheProgram)
   QTextBrowser* viewer = Main().Help()->Viewer();
   ASSERT_NE(viewer, nullptr);
   EXPECT_TRUE(viewer->toPlainText().contains("Spielregeln"));
+  EXPECT_EQ(viewer->window(), viewer); // a window of its own, over the main window
+  EXPECT_EQ(viewer->parentWidget(), &Main());
+  QScrollBar* scroll = viewer->verticalScrollBar();
+  ASSERT_GT(scroll->maximum(), 0);
+  scroll->setValue(scroll->maximum() / 2);
+  const int place = scroll->value();
+  Click(Main().RulesBtn);
+  EXPECT_EQ(Main().Help()->Viewer(), viewer);
+  EXPECT_EQ(scroll->value(), place); // raised as it was
   Main().State.Tongue = 0;
   Click(Main().RulesBtn);
   EXPECT_EQ(Main().Help()->Viewer(), viewer);
   EXPECT_TRUE(viewer->toPlainText().contains("Rules"));
+
+  // Quitting closes the rules at once, so that nothing keeps the program
+  // running, and the placement is saved.
   QPointer<QTextBrowser> watch(viewer);
-  Forms.reset();
+  {
+    TModalAnswerer closer([](QWidget* dialog) { Press(dialog, Qt::Key_Y); });
+    EXPECT_TRUE(Main().close());
+  }
   EXPECT_TRUE(!watch || !watch->isVisible());
+  EXPECT_TRUE(Stored("MainForm").startsWith("200,"));
+  Forms.reset();
 }
 
 TEST_F(TShellTest, InfoDialogClosesWithItsButtonAndKeys)

@@ -1,42 +1,90 @@
 #!/usr/bin/env bash
-# Plays the real program in a real X window: answers the language question,
-# picks three cards, checks their colour on a screenshot, quits through the
-# close question and checks the five settings that quitting writes.
+# Plays the real program in real X windows, with or without a window manager
+# ("bare" or "openbox"): answers the language question, picks three cards and
+# checks their colour on a screenshot, opens the rules and quits through the
+# close question while they are open, checks what quitting writes, then
+# quits and starts again ten times and checks that the stored placement and
+# the window's outer frame stay where they were.
 set -euo pipefail
 program=$1
+manager=${2:-bare}
 work=$(mktemp -d)
 display=":$((90 + RANDOM % 800))"
 cleanup() {
   [ -n "${app:-}" ] && kill "$app" 2>/dev/null || true
+  [ -n "${wm:-}" ] && kill "$wm" 2>/dev/null || true
   [ -n "${xvfb:-}" ] && kill "$xvfb" 2>/dev/null || true
   rm -rf "$work"
 }
 trap cleanup EXIT
-fail() { echo "FAIL: $*" >&2; exit 1; }
+fail() { echo "FAIL ($manager): $*" >&2; exit 1; }
 
 Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp -noreset >/dev/null 2>&1 &
 xvfb=$!
 export DISPLAY=$display
 for _ in $(seq 50); do xdotool getdisplaygeometry >/dev/null 2>&1 && break; sleep 0.1; done
+if [ "$manager" = openbox ]; then
+  command -v openbox >/dev/null || { echo "SKIPPED: openbox is not installed"; exit 0; }
+  openbox >/dev/null 2>&1 &
+  wm=$!
+  for _ in $(seq 50); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break; sleep 0.1; done
+fi
 
 mkdir -m 700 "$work/runtime"
-env -u QT_QPA_PLATFORM XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/runtime" SDL_AUDIODRIVER=dummy "$program" >"$work/log" 2>&1 &
-app=$!
-
-window=$(xdotool search --sync --onlyvisible --name '^Trivolo V2.1$' | head -1) || fail "no main window"
-sleep 0.5
+ini="$work/config/Mollberg/Trivolo/V2.ini"
+start() {
+  env -u QT_QPA_PLATFORM XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/runtime" SDL_AUDIODRIVER=dummy \
+    "$program" >"$work/log" 2>&1 &
+  app=$!
+  window=$(xdotool search --sync --onlyvisible --name '^Trivolo V2.1$' | head -1) || fail "no main window"
+  sleep 0.6 # the window manager frames the window, the program settles
+  measure
+}
+# The client area's position and size, and the frame's extents around it.
+measure() {
+  local info
+  info=$(xwininfo -id "$window")
+  left=$(sed -n 's/.*Absolute upper-left X: *//p' <<<"$info")
+  top=$(sed -n 's/.*Absolute upper-left Y: *//p' <<<"$info")
+  width=$(sed -n 's/.*Width: *//p' <<<"$info")
+  height=$(sed -n 's/.*Height: *//p' <<<"$info")
+  local extents
+  extents=$(xprop -id "$window" _NET_FRAME_EXTENTS 2>/dev/null | sed -n 's/.*= //p')
+  IFS=', ' read -r fl fr ft fb <<<"${extents:-0, 0, 0, 0}"
+  outer="$((left - fl)),$((top - ft)),$((left + width + fr)),$((top + height + fb))"
+}
+stored() { sed -n 's/^MainForm="\?200,[0-9]*,[0-9]*,\([-0-9,]*\)"\?$/\1/p' "$ini"; }
 pixel() { convert "$work/shot.png" -format "%[fx:int(255*p{$1,$2}.r)],%[fx:int(255*p{$1,$2}.g)],%[fx:int(255*p{$1,$2}.b)]" info:; }
+# The door, then Yes in the close question, which sits centred over the
+# window's outer width and over its client area's height.
+quit() {
+  xdotool mousemove $((left + width - 52 + 25)) $((top + 4 + 25)) click 1
+  sleep 0.5
+  local ow=$((width + fl + fr)) oh=$((height + ft + fb))
+  local dx=$((left - fl + (ow - 319) / 2)) dy=$((top - ft + oh - (height + 158) / 2))
+  xdotool mousemove $((dx + 260 + 25)) $((dy + 100 + 25)) click 1
+  for _ in $(seq 20); do kill -0 "$app" 2>/dev/null || break; sleep 0.1; done
+  kill -0 "$app" 2>/dev/null && fail "the program did not end within 2 s of Yes"
+  wait "$app" || fail "the program exited with $?"
+  app=
+}
 
+start
+# A first start centres the framed window at its design size, 701 x 401
+# inside, then raises it to 480 outer pixels, its top where centring put it.
+ow=$((701 + fl + fr))
+want="$(((1280 - ow) / 2)),$(((1024 - 401 - ft - fb) / 2)),$(((1280 - ow) / 2 + ow)),$(((1024 - 401 - ft - fb) / 2 + 480))"
+[ "$outer" = "$want" ] || fail "the first start's outer frame is $outer, not $want"
 # The language dialog sits in the middle of the 1280 x 1024 screen.
 xdotool mousemove 585 483 click 1
 sleep 0.5
 
-eval "$(xdotool getwindowgeometry --shell "$window")"
-left=$X
-top=$Y
-# Client 701 x 480: cells of 102 pixels from (180, 66).
+# The grid as the board lays it out for the client area's size.
+cell=$(( (width - 200) / 4 < (height - 70) / 4 ? (width - 200) / 4 : (height - 70) / 4 ))
+gridx=$((left + (width - 4 * cell) / 2 + cell / 3))
+gridy=$((top + (height - 60 - 4 * cell) / 2 + 60))
 for col in 0 1 2; do
-  xdotool mousemove $((left + 180 + 102 * col + 51)) $((top + 66 + 51)) click 1
+  xdotool mousemove $((gridx + cell * col + cell / 2)) $((gridy + cell / 2)) click 1
   sleep 0.2
 done
 xdotool mousemove $((left + 10)) $((top + 200))
@@ -44,7 +92,7 @@ sleep 0.3
 import -window root "$work/shot.png"
 yellow=0
 for col in 0 1 2; do
-  face=$(pixel $((left + 180 + 102 * col + 8)) $((top + 66 + 51)))
+  face=$(pixel $((gridx + cell * col + 8)) $((gridy + cell / 2)))
   [ "$face" = "255,255,0" ] && yellow=$((yellow + 1))
   [ "$face" = "255,255,0" ] || [ "$face" = "255,255,255" ] || fail "card $col shows $face"
 done
@@ -52,18 +100,25 @@ done
 [ "$yellow" = 3 ] || [ "$yellow" = 0 ] || fail "$yellow of three picked cards are yellow"
 [ "$(pixel $((left + 300)) $((top + 10)))" != "0,0,0" ] || fail "the header is not painted"
 
-# Quit: the door, then Yes in the close question.
-xdotool mousemove $((left + 701 - 52 + 25)) $((top + 4 + 25)) click 1
-sleep 0.5
-xdotool mousemove $((left + 191 + 260 + 25)) $((top + 161 + 100 + 25)) click 1
-for _ in $(seq 50); do kill -0 "$app" 2>/dev/null || break; sleep 0.1; done
-kill -0 "$app" 2>/dev/null && fail "the program did not end"
-app=
+# The rules stay open while the program is quit.
+xdotool mousemove $((left + width - 104 + 25)) $((top + 4 + 25)) click 1
+xdotool search --sync --onlyvisible --name 'Spielregeln' >/dev/null || fail "no rules window"
+sleep 0.3
+quit
 
-ini="$work/config/Mollberg/Trivolo/V2.ini"
 [ -f "$ini" ] || fail "no settings file"
-for key in sound music hint tongue backmode; do
+for key in sound music hint tongue backmode MainForm; do
   grep -q "^$key=" "$ini" || fail "no $key in the settings"
 done
 grep -q '^tongue=1$' "$ini" || fail "the chosen language was not stored"
-echo "real window check passed"
+
+# Ten starts from a stored placement: each restores the outer frame exactly
+# and saves it unchanged.
+sed -i 's/^MainForm=.*/MainForm="200,0,1,150,100,1000,700"/' "$ini"
+for cycle in $(seq 10); do
+  start
+  [ "$outer" = "150,100,1000,700" ] || fail "start $cycle: the outer frame is $outer"
+  quit
+  [ "$(stored)" = "150,100,1000,700" ] || fail "start $cycle: stored $(stored)"
+done
+echo "real window check passed ($manager)"

@@ -1,4 +1,5 @@
 #include "BalloonGeometry.h"
+#include "ShapeHint.h"
 #include "BitmapList.h"
 #include "ImageButton.h"
 
@@ -142,6 +143,36 @@ TEST(Balloon, PicksTheFirstPositionThatFitsOnTheDesktop)
   EXPECT_GE(squeezed.Window.top(), 0);
   EXPECT_LE(squeezed.Window.right(), 140);
   EXPECT_LE(squeezed.Window.bottom(), 60);
+}
+
+TEST(Balloon, MaskAdmitsExactlyThePaintedBalloonInFewRectangles)
+{
+  const QRect desktop(0, 0, 1024, 768);
+  const QColor fill(255, 255, 225);
+  for (const QPoint pointer : { QPoint(500, 400), QPoint(500, 10), QPoint(50, 10), QPoint(1000, 750) }) {
+    const TBalloon b = PlaceBalloon(QSize(100, 16), pointer, desktop);
+    const QImage picture = BalloonPicture(b, fill);
+    const QRegion mask = CoveredRegion(picture);
+    int outline = 0;
+    for (int y = 0; y < picture.height(); ++y)
+      for (int x = 0; x < picture.width(); ++x) {
+        const QRgb pixel = picture.pixel(x, y);
+        ASSERT_EQ(mask.contains(QPoint(x, y)), qAlpha(pixel) != 0) << b.Position << " at " << x << "," << y;
+        outline += pixel == qRgb(0, 0, 0);
+      }
+    // The rounded corners leave the body's corner pixel outside, the nose's
+    // tip (the window's last column where the tip lies just past it) is
+    // outlined and inside.
+    EXPECT_FALSE(mask.contains(QPoint(b.Body.left(), b.Body.top()))) << b.Position;
+    const QPoint tip(std::min(b.Nose[1].x(), picture.width() - 1), b.Nose[1].y());
+    EXPECT_EQ(picture.pixel(tip), qRgb(0, 0, 0)) << b.Position;
+    EXPECT_GT(outline, 2 * (b.Body.width() + b.Body.height())) << b.Position;
+    EXPECT_LT(mask.rectCount(), 60) << b.Position;
+
+    TBalloonWindow window;
+    window.Show(QStringLiteral("Hint"), QFont(), b);
+    EXPECT_EQ(window.mask(), mask) << b.Position;
+  }
 }
 
 } // namespace

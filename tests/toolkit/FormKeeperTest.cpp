@@ -28,23 +28,33 @@ TEST(FormKeeper, ParsesOnlySevenIntegersWithTheMarker)
   EXPECT_EQ(FormatPlacement(p), "200,2,3,100,50,900,650");
 }
 
-TEST(FormKeeper, KeepsTheRectangleOnTheDesktop)
+TEST(FormKeeper, PlacesEveryStoredRectangleWhollyOnTheDesktop)
 {
-  const QRect desktop(0, 0, 1024, 768);
   struct TCase {
     const char* Stored;
-    int Left, Top, Right, Bottom;
+    QRect Desktop;
+    QRect Outer;
   };
+  const QRect desktop(0, 0, 1024, 768);
   const TCase cases[] = {
-    { "200,0,1,100,50,900,650", 100, 50, 900, 650 },
-    { "200,0,1,900,50,1700,650", 224, 50, 1024, 650 },
-    { "200,0,1,-50,-20,750,580", 0, 0, 800, 600 },
-    { "200,0,1,100,500,900,1100", 100, 168, 900, 768 },
+    { "200,0,1,100,50,900,650", desktop, QRect(100, 50, 800, 600) },
+    { "200,0,1,900,50,1700,650", desktop, QRect(224, 50, 800, 600) },
+    { "200,0,1,-50,-20,750,580", desktop, QRect(0, 0, 800, 600) },
+    { "200,0,1,100,500,900,1100", desktop, QRect(100, 168, 800, 600) },
+    { "200,0,1,900,650,100,50", desktop, QRect(100, 50, 800, 600) }, // inverted
+    { "200,0,1,300,200,300,200", desktop, QRect(300, 200, 640, 480) }, // no size
+    { "200,0,1,1014,758,1814,1358", desktop, QRect(224, 168, 800, 600) }, // 10 px on the desktop
+    { "200,0,1,-5000,-5000,-4200,-4400", desktop, QRect(0, 0, 800, 600) },
+    { "200,0,1,0,0,100000,100000", desktop, QRect(0, 0, 1024, 768) },
+    { "200,0,1,-2147483648,-2147483648,2147483647,2147483647", desktop, QRect(0, 0, 1024, 768) },
+    { "200,0,1,2147483647,2147483647,-2147483648,-2147483648", desktop, QRect(0, 0, 1024, 768) },
+    { "200,0,1,2147483647,2147483647,2147483647,2147483647", desktop, QRect(384, 288, 640, 480) },
+    { "200,0,1,0,0,800,600", QRect(100, 50, 1024, 768), QRect(100, 50, 800, 600) },
+    { "200,0,1,-1280,0,-480,600", QRect(-1280, 0, 2304, 1024), QRect(-1280, 0, 800, 600) },
+    { "200,0,1,0,0,800,600", QRect(0, 0, 600, 400), QRect(0, 0, 600, 400) }, // a desktop below the smallest size
   };
-  for (const auto& c : cases) {
-    const TPlacement p = KeepOnDesktop(*ParsePlacement(c.Stored), desktop);
-    EXPECT_EQ((std::array { p.Left, p.Top, p.Right, p.Bottom }), (std::array { c.Left, c.Top, c.Right, c.Bottom })) << c.Stored;
-  }
+  for (const auto& c : cases)
+    EXPECT_EQ(PlacedRect(*ParsePlacement(c.Stored), c.Desktop), c.Outer) << c.Stored;
 }
 
 TEST(FormKeeper, RestoresCentresAndSaves)
