@@ -39,6 +39,10 @@ QString TTextScrambler::Transform(const QString& text, std::int32_t k) const
   double x = static_cast<double>(fabsl(static_cast<long double>(k) / PiExtended));
   QString result = text;
   for (qsizetype i = 0; i < result.size(); ++i) {
+    // One step per character: a character outside the Basic Multilingual
+    // Plane is two UTF-16 units, passed through together.
+    if (result[i].isHighSurrogate() && i + 1 < result.size() && result[i + 1].isLowSurrogate())
+      ++i;
     x = x - std::trunc(x);
     int d = static_cast<int>(truncl(static_cast<long double>(n) * static_cast<long double>(x)));
     if (k < 0)

@@ -195,10 +195,13 @@ void THighscoreDlg::OkBtnClick()
     EditBack->findChild<QLabel*>(QStringLiteral("pla%1").arg(FEditRow))->setText(FPlayerName);
   }
   Edit1->hide();
+  // All fifteen rows and the name replace the stored ones in one step.
+  Ini.BeginUpdate();
   Ini.WriteString(Common, QStringLiteral("player"), FPlayerName);
   for (int i = 0; i < Rows; ++i)
     Ini.WriteString(Common, FINIString + QString::number(i),
       Scrambler.Encode(QString::number(FScores[static_cast<std::size_t>(i)]) + QLatin1Char(',') + FNames[static_cast<std::size_t>(i)]));
+  Ini.EndUpdate();
   accept();
 }
 

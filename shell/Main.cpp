@@ -178,9 +178,12 @@ void Tmainform::closeEvent(QCloseEvent* event)
     event->ignore();
     return;
   }
+  // The settings and the placement are stored in one step.
+  ini.BeginUpdate();
   Leave();
   event->accept();
   Destroy();
+  ini.EndUpdate();
 }
 
 bool Tmainform::CloseQuery()

@@ -1,43 +1,74 @@
 #include "IniCtrl.h"
 
+#include <QDir>
+#include <QFile>
 #include <QFileInfo>
-#include <QSettings>
+#include <QLockFile>
+#include <QSaveFile>
+#include <QStandardPaths>
+#include <QStorageInfo>
 #include <QStringList>
 
 namespace {
 
-QString Entry(const QString& section, const QString& key)
+// Why the lock of a settings file could not be taken.
+QString LockProblem(const QLockFile& lock)
 {
-  return section + QLatin1Char('/') + key;
+  const QStorageInfo storage(QFileInfo(lock.fileName()).absolutePath());
+  if (storage.isReadOnly())
+    return QStringLiteral("its file system is read-only");
+  if (storage.isValid() && storage.bytesAvailable() < 4096)
+    return QStringLiteral("the disk is full");
+  if (lock.error() == QLockFile::LockFailedError)
+    return QStringLiteral("another program holds its lock \"%1\" (or it cannot be read)").arg(lock.fileName());
+  if (lock.error() == QLockFile::PermissionError)
+    return QStringLiteral("its folder cannot be written to");
+  return QStringLiteral("its lock \"%1\" cannot be made").arg(lock.fileName());
 }
 
 } // namespace
 
 TIniCtrl::TIniCtrl(QString organisation, QString application)
-  : Organisation(std::move(organisation))
-  , Application(std::move(application))
+  : Path(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + QLatin1Char('/') + organisation
+      + QLatin1Char('/') + application + QStringLiteral(".ini"))
 {
 }
 
-QString TIniCtrl::FileName() const
+std::optional<TIniText> TIniCtrl::Load(QString* problem) const
 {
-  return QSettings(QSettings::IniFormat, QSettings::UserScope, Organisation, Application).fileName();
+  const QFileInfo info(Path);
+  if (!info.exists())
+    return TIniText();
+  QFile file(Path);
+  if (info.isDir() || !file.open(QIODevice::ReadOnly)) {
+    if (problem)
+      *problem = QStringLiteral("it cannot be read");
+    return std::nullopt;
+  }
+  if (file.size() > LargestFile) {
+    if (problem)
+      *problem = QStringLiteral("it is too large to be a settings file");
+    return std::nullopt;
+  }
+  const QByteArray bytes = file.read(LargestFile + 1);
+  if (file.error() != QFileDevice::NoError || bytes.size() > LargestFile) {
+    if (problem)
+      *problem = QStringLiteral("it cannot be read");
+    return std::nullopt;
+  }
+  return TIniText(bytes);
 }
 
 QString TIniCtrl::ReadString(const QString& section, const QString& key, const QString& fallback) const
 {
-  const QSettings settings(QSettings::IniFormat, QSettings::UserScope, Organisation, Application);
-  if (settings.status() != QSettings::NoError)
+  // A value written inside an update is seen before the update is stored.
+  for (qsizetype i = Pending.size() - 1; i >= 0; --i)
+    if (Pending[i].Section == section && Pending[i].Key == key)
+      return Pending[i].Value.value_or(fallback);
+  const std::optional<TIniText> text = Load(nullptr);
+  if (!text)
     return fallback;
-  const QVariant value = settings.value(Entry(section, key));
-  if (!value.isValid())
-    return fallback;
-  // A hand-edited value with unquoted commas reads back as a list.
-  if (value.metaType().id() == QMetaType::QStringList)
-    return value.toStringList().join(QLatin1Char(','));
-  if (!value.canConvert<QString>())
-    return fallback;
-  return value.toString();
+  return text->Value(section, key).value_or(fallback);
 }
 
 int TIniCtrl::ReadInteger(const QString& section, const QString& key, int fallback) const
@@ -52,33 +83,9 @@ bool TIniCtrl::ReadBool(const QString& section, const QString& key, bool fallbac
   return ReadInteger(section, key, fallback ? 1 : 0) != 0;
 }
 
-bool TIniCtrl::Change(const QString& key, const std::function<void(QSettings&)>& change)
-{
-  QSettings settings(QSettings::IniFormat, QSettings::UserScope, Organisation, Application);
-  QString problem;
-  if (settings.status() == QSettings::FormatError) {
-    // Rewriting an unreadable file would throw away whatever it holds.
-    problem = QStringLiteral("The settings file \"%1\" is damaged, so \"%2\" was not saved.");
-  } else {
-    change(settings);
-    settings.sync();
-    if (settings.status() != QSettings::NoError || QFileInfo(settings.fileName()).isDir())
-      problem = QStringLiteral("The settings file \"%1\" could not be written, so \"%2\" was not saved.");
-  }
-  if (problem.isEmpty()) {
-    ErrorReported = false;
-    return true;
-  }
-  if (!ErrorReported && OnError) {
-    ErrorReported = true;
-    OnError(problem.arg(settings.fileName(), key));
-  }
-  return false;
-}
-
 void TIniCtrl::WriteString(const QString& section, const QString& key, const QString& value)
 {
-  Change(key, [&](QSettings& settings) { settings.setValue(Entry(section, key), value); });
+  Change({ section, key, value });
 }
 
 void TIniCtrl::WriteInteger(const QString& section, const QString& key, int value)
@@ -93,5 +100,69 @@ void TIniCtrl::WriteBool(const QString& section, const QString& key, bool value)
 
 void TIniCtrl::DeleteValue(const QString& section, const QString& key)
 {
-  Change(key, [&](QSettings& settings) { settings.remove(Entry(section, key)); });
+  Change({ section, key, std::nullopt });
+}
+
+void TIniCtrl::Change(TChange change)
+{
+  Pending.append(std::move(change));
+  if (Updating == 0)
+    Store();
+}
+
+void TIniCtrl::BeginUpdate()
+{
+  ++Updating;
+}
+
+bool TIniCtrl::EndUpdate()
+{
+  if (Updating == 0 || --Updating > 0)
+    return true;
+  return Store();
+}
+
+bool TIniCtrl::Store()
+{
+  const QList<TChange> changes = std::exchange(Pending, {});
+  if (changes.isEmpty())
+    return true;
+  QString problem;
+  [&] {
+    QDir().mkpath(QFileInfo(Path).absolutePath());
+    QLockFile lock(Path + QStringLiteral(".lock"));
+    if (!lock.tryLock(LockWaitMs)) {
+      problem = LockProblem(lock);
+      return;
+    }
+    std::optional<TIniText> text = Load(&problem);
+    if (!text)
+      return;
+    const QByteArray before = text->Bytes();
+    for (const TChange& change : changes) {
+      if (change.Value)
+        text->SetValue(change.Section, change.Key, *change.Value);
+      else
+        text->Remove(change.Section, change.Key);
+    }
+    const QByteArray after = text->Bytes();
+    if (after == before && QFileInfo::exists(Path))
+      return; // nothing to change
+    QSaveFile file(Path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(after) != after.size() || !file.commit()) {
+      problem = file.errorString();
+      file.cancelWriting();
+    }
+  }();
+  if (problem.isEmpty())
+    return true;
+  QStringList keys;
+  for (const TChange& change : changes)
+    if (!keys.contains(change.Key))
+      keys << change.Key;
+  if (OnError)
+    OnError(QStringLiteral("The settings file \"%1\" could not be written, because %2. It keeps what it held before; "
+                           "not saved: %3.")
+              .arg(Path, problem, keys.join(QStringLiteral(", "))));
+  return false;
 }

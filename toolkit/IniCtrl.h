@@ -1,13 +1,22 @@
 #pragma once
 
+#include <QList>
 #include <QString>
 
 #include <functional>
+#include <optional>
+
+#include "IniText.h"
 
 // The per-user settings store: named string values in sections. Integers
 // and Booleans are stored as text ("12", "-1"; "1" and "0"). Every
-// operation opens, reads or writes and closes the file by itself, so a value
+// operation reads, or writes and replaces, the file by itself, so a value
 // written is seen by the next read, in this process or another one.
+//
+// A read gives what the file holds, or the default for a value it does not
+// hold. A write replaces the whole file at once (a new file renamed over the
+// old one, under a lock), keeping every line it does not change; when it
+// fails, the file keeps what it held, and the failure is told to OnError.
 class TIniCtrl {
 public:
   // The file is <config>/<organisation>/<application>.ini.
@@ -21,15 +30,35 @@ public:
   void WriteBool(const QString& section, const QString& key, bool value);
   void DeleteValue(const QString& section, const QString& key);
 
-  QString FileName() const;
+  // The writes between BeginUpdate and EndUpdate replace the file together,
+  // in one step: a reader, or a crash, sees all of them or none. EndUpdate
+  // tells whether they were stored.
+  void BeginUpdate();
+  bool EndUpdate();
 
-  // Told once about a write that failed; the stored values stay as they were.
+  QString FileName() const { return Path; }
+
+  // Told once about every write that failed, with what was not saved and
+  // why; the stored values stay as they were.
   std::function<void(const QString&)> OnError;
 
-private:
-  bool Change(const QString& key, const std::function<void(class QSettings&)>& change);
+  // The longest a write waits for another writer's lock.
+  static constexpr int LockWaitMs = 2000;
+  // A larger file is no settings file of this program's; it is left alone.
+  static constexpr qint64 LargestFile = 1 << 20;
 
-  QString Organisation;
-  QString Application;
-  bool ErrorReported = false;
+private:
+  struct TChange {
+    QString Section;
+    QString Key;
+    std::optional<QString> Value; // none: delete
+  };
+  void Change(TChange change);
+  bool Store();
+  // The file's text; none when it exists but cannot be read whole.
+  std::optional<TIniText> Load(QString* problem) const;
+
+  QString Path;
+  QList<TChange> Pending;
+  int Updating = 0;
 };

@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -195,6 +196,31 @@ TEST_F(THighscoreTest, SitsOverTheMainWindow)
   }));
   const QRect outer = Main.frameGeometry();
   EXPECT_EQ(at, QPoint(outer.x() + (outer.width() - 320) / 2, outer.y() + (outer.height() - 476) / 2 - 2));
+}
+
+TEST_F(THighscoreTest, AFailedOkNeverTurnsIntoALaterWriteOfDefaults)
+{
+  for (int i = 0; i < 15; ++i)
+    Store(i, QStringLiteral("%1,P%2").arg(200 - 10 * i).arg(i));
+  QStringList reports;
+  Ini.OnError = [&reports](const QString& text) { reports << text; };
+  // The settings cannot be written: a folder where the lock must go.
+  const QString lock = Ini.FileName() + ".lock";
+  ASSERT_TRUE(QDir().mkpath(lock));
+  ASSERT_TRUE(Show(500, false, [&] { Click(Dlg().OkBtn); }));
+  EXPECT_EQ(reports.size(), 1);
+  EXPECT_EQ(Row(0), "200,P0");
+
+  // The list shown again is the stored one, and its OK stores it again.
+  ASSERT_TRUE(Show(0, true, [&] { Click(Dlg().OkBtn); }));
+  EXPECT_EQ(reports.size(), 2);
+  EXPECT_EQ(Shown("pla", 0), "P0");
+  EXPECT_EQ(Shown("sco", 14), "60");
+  ASSERT_TRUE(QDir(lock).removeRecursively());
+  ASSERT_TRUE(Show(0, true, [&] { Click(Dlg().OkBtn); }));
+  EXPECT_EQ(reports.size(), 2);
+  for (int i = 0; i < 15; ++i)
+    EXPECT_EQ(Row(i), QStringLiteral("%1,P%2").arg(200 - 10 * i).arg(i));
 }
 
 } // namespace

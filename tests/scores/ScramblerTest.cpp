@@ -64,4 +64,21 @@ TEST(TextScrambler, DecodeUndoesEncodeAndLeavesOtherCharactersAlone)
   }
 }
 
+TEST(TextScrambler, TakesOneStepPerCharacterOutsideTheBasicPlane)
+{
+  const TTextScrambler scrambler = Standard();
+  // An emoji is one character: the letters after it shift as they would
+  // after any other single character that is not scrambled.
+  const QString emoji = QString::fromUtf8("\xF0\x9F\x98\x80");
+  const QString withEmoji = "120,Ann" + emoji + "Bob" + emoji + emoji + "Cy";
+  const QString withDash = "120,Ann-Bob--Cy";
+  QString expected = scrambler.Encode(withDash);
+  expected.replace(QLatin1Char('-'), emoji);
+  EXPECT_EQ(scrambler.Encode(withEmoji), expected);
+  EXPECT_EQ(scrambler.Decode(scrambler.Encode(withEmoji)), withEmoji);
+  // A lone half of a pair stays one step, as before.
+  const QString lone = QString("A") + QChar(0xD83D) + "B";
+  EXPECT_EQ(scrambler.Decode(scrambler.Encode(lone)), lone);
+}
+
 } // namespace

@@ -7,7 +7,15 @@
 #include <QFileInfo>
 #include <QUuid>
 
+#include <QSettings>
+#include <QSysInfo>
+
 #include <csignal>
+#include <cstdio>
+#include <functional>
+#include <random>
+#include <sched.h>
+#include <sys/mount.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -61,40 +69,228 @@ TEST(IniCtrl, StringsRoundTripAndEveryOperationStandsAlone)
   EXPECT_EQ(writer.ReadString("common", "player", "gone"), "gone");
 }
 
-TEST(IniCtrl, AFolderInPlaceOfTheFileGivesDefaultsAndOneReport)
+TEST(IniCtrl, KeepsTheFileFormatOfQtSettingsBothWays)
+{
+  TIniCtrl ini = FreshStore();
+  const QStringList texts = { "plain", "200,0,1,100,50,900,650", " lead", "trail ", "@at", "@@twice", "a;b", "a\"b",
+    "a\\b", "a=b", "#c", ";c", "[x]", "", "Grüße, Jürgen", QString::fromUtf8("😀 x"), "tab\there", "nl\nx",
+    QString(QChar(1)) + "a", "%20" };
+  for (int i = 0; i < texts.size(); ++i)
+    ini.WriteString("common", QStringLiteral("k%1").arg(i), texts[i]);
+  {
+    const QSettings settings(ini.FileName(), QSettings::IniFormat);
+    for (int i = 0; i < texts.size(); ++i)
+      EXPECT_EQ(settings.value(QStringLiteral("common/k%1").arg(i)).toString(), texts[i]) << i;
+  }
+  QFile::remove(ini.FileName());
+  {
+    QSettings settings(ini.FileName(), QSettings::IniFormat);
+    for (int i = 0; i < texts.size(); ++i)
+      settings.setValue(QStringLiteral("common/k%1").arg(i), texts[i]);
+    settings.setValue("common/list", QStringList { "a", "b" }); // a hand-edited a,b
+  }
+  for (int i = 0; i < texts.size(); ++i)
+    EXPECT_EQ(ini.ReadString("common", QStringLiteral("k%1").arg(i), "-"), texts[i]) << i;
+  EXPECT_EQ(ini.ReadString("common", "list", "-"), "a,b");
+}
+
+TEST(IniCtrl, AFailedWriteIsToldOnceAndChangesNothing)
 {
   TIniCtrl ini = FreshStore();
   ASSERT_TRUE(QDir().mkpath(ini.FileName()));
   QStringList reports;
   ini.OnError = [&reports](const QString& text) { reports << text; };
   EXPECT_EQ(ini.ReadInteger("common", "tongue", -1), -1);
+  ini.BeginUpdate();
   ini.WriteInteger("common", "tongue", 1);
   ini.WriteBool("common", "sound", false);
+  EXPECT_FALSE(ini.EndUpdate());
   ASSERT_EQ(reports.size(), 1);
-  EXPECT_TRUE(reports[0].contains("tongue"));
+  EXPECT_TRUE(reports[0].contains("not saved: tongue, sound")) << reports[0].toStdString();
   EXPECT_TRUE(QFileInfo(ini.FileName()).isDir());
+  EXPECT_EQ(ini.ReadInteger("common", "tongue", -1), -1);
+  ini.WriteInteger("common", "tongue", 0); // every failure is told
+  EXPECT_EQ(reports.size(), 2);
 }
 
-TEST(IniCtrl, ADamagedFileIsNotOverwritten)
+// Damaged and hand-edited files: every read gives one consistent answer from
+// the first on, and a write changes its own line and nothing else.
+TEST(IniCtrl, ReadsDamagedFilesConsistentlyAndWritesKeepEveryOtherLine)
+{
+  struct TCase {
+    const char* Before;
+    int Tongue; // read with default -1
+    const char* After; // once tongue is written as 0
+  };
+  const TCase cases[] = {
+    { "[common]\ntongue=1\n[x\n", 1, "[common]\ntongue=0\n[x\n" },
+    { "[common]\n[x\ntongue=1\n", -1, "[common]\ntongue=0\n[x\ntongue=1\n" },
+    { "[other]\nno equals sign\nkeep=me\n[common]\ntongue=1\n", 1, "[other]\nno equals sign\nkeep=me\n[common]\ntongue=0\n" },
+    { "\xff\xfe garbage[[[\n[common]\ntongue=1\n", 1, "\xff\xfe garbage[[[\n[common]\ntongue=0\n" },
+    { ";comment\n# note\n[common]\n  tongue = 1  \nplayer=Ann\n\n[more]\nx=\"y\n", 1,
+      ";comment\n# note\n[common]\ntongue=0\nplayer=Ann\n\n[more]\nx=\"y\n" },
+    { "[common]\r\ntongue=1\r\n", 1, "[common]\r\ntongue=0\r\n" },
+    { "[common]\ntongue=1\ntongue=7\n", 7, "[common]\ntongue=1\ntongue=0\n" },
+    { "[common]\nplayer=Ann\n\n[other]\nx=1\n", -1, "[common]\nplayer=Ann\ntongue=0\n\n[other]\nx=1\n" },
+    { "[other]\nx=1", -1, "[other]\nx=1\n\n[common]\ntongue=0\n" },
+    { "", -1, "[common]\ntongue=0\n" },
+  };
+  for (const auto& c : cases) {
+    TIniCtrl ini = FreshStore();
+    QDir().mkpath(QFileInfo(ini.FileName()).absolutePath());
+    QFile file(ini.FileName());
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(c.Before);
+    file.close();
+    QStringList reports;
+    ini.OnError = [&reports](const QString& text) { reports << text; };
+    for (int read = 0; read < 2; ++read)
+      EXPECT_EQ(ini.ReadInteger("common", "tongue", -1), c.Tongue) << c.Before;
+    ini.WriteInteger("common", "tongue", 0);
+    EXPECT_TRUE(reports.isEmpty()) << c.Before;
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), QByteArray(c.After)) << c.Before;
+    file.close();
+  }
+}
+
+TEST(IniCtrl, ALockThatCannotBeTakenFailsTheWriteInSeconds)
 {
   TIniCtrl ini = FreshStore();
-  ini.WriteString("common", "player", "Ann");
-  QFile file(ini.FileName());
-  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-  const QByteArray damaged = "[common]\nplayer=Ann\n\"unterminated=\n\xff\xfe\x00garbage[[[\n";
-  file.write(damaged);
-  file.close();
+  ini.WriteInteger("common", "tongue", 1);
   QStringList reports;
   ini.OnError = [&reports](const QString& text) { reports << text; };
-  (void)ini.ReadString("common", "player", "default");
-  ini.WriteString("common", "player", "Bob");
-  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-  const QByteArray after = file.readAll();
-  // Either the file was readable enough to update, or it was left as it was.
-  if (reports.isEmpty())
-    EXPECT_EQ(ini.ReadString("common", "player", ""), "Bob");
-  else
-    EXPECT_EQ(after, damaged);
+  const QString lock = ini.FileName() + ".lock";
+
+  // A folder in the lock's place, then a fresh lock file nobody can read.
+  ASSERT_TRUE(QDir().mkpath(lock));
+  ini.WriteInteger("common", "tongue", 0);
+  ASSERT_TRUE(QDir(lock).removeRecursively());
+  QFile garbage(lock);
+  ASSERT_TRUE(garbage.open(QIODevice::WriteOnly));
+  garbage.write("\x01\x02 not a lock\n");
+  garbage.close();
+  ini.WriteInteger("common", "tongue", 0);
+  EXPECT_EQ(reports.size(), 2);
+  EXPECT_EQ(ini.ReadInteger("common", "tongue", -1), 1);
+
+  // The lock of a process that is gone is cleared at once.
+  ASSERT_TRUE(garbage.open(QIODevice::WriteOnly | QIODevice::Truncate));
+  garbage.write("2147483646\ntrivolo\n" + QSysInfo::machineHostName().toUtf8() + "\n");
+  garbage.close();
+  ini.WriteInteger("common", "tongue", 0);
+  EXPECT_EQ(reports.size(), 2);
+  EXPECT_EQ(ini.ReadInteger("common", "tongue", -1), 0);
+}
+
+// Runs the body in a child process with a private mount namespace, where
+// the store's folder is a small file system of its own. Returns the
+// child's exit code; 77 when the machine gives no such namespace.
+int InPrivateFileSystem(const QString& folder, const std::function<int()>& body)
+{
+  const pid_t child = fork();
+  if (child == 0) {
+    if (unshare(CLONE_NEWNS) != 0 || mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0
+      || mount("tmpfs", folder.toLocal8Bit().constData(), "tmpfs", 0, "size=256k") != 0)
+      _exit(77);
+    _exit(body());
+  }
+  int status = 0;
+  waitpid(child, &status, 0);
+  return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+}
+
+TEST(IniCtrl, AFullDiskOrAReadOnlyFolderKeepsWhatIsStored)
+{
+  const QString name = QUuid::createUuid().toString(QUuid::Id128);
+  const TIniCtrl probe(QStringLiteral("TrivoloTest"), name + "/V2");
+  const QString folder = QFileInfo(probe.FileName()).absolutePath();
+  ASSERT_TRUE(QDir().mkpath(folder));
+  enum TFault { fFull, fNearlyFull, fReadOnly };
+  for (const TFault fault : { fFull, fNearlyFull, fReadOnly }) {
+    const int result = InPrivateFileSystem(folder, [&] {
+      TIniCtrl ini(QStringLiteral("TrivoloTest"), name + "/V2");
+      int reports = 0;
+      ini.OnError = [&reports](const QString& text) {
+        ++reports;
+        std::fprintf(stderr, "told: %s\n", qPrintable(text));
+      };
+      const auto table = [&](const QString& player) {
+        ini.BeginUpdate();
+        for (int i = 0; i < 15; ++i)
+          ini.WriteString("common", QStringLiteral("hs%1").arg(i), QStringLiteral("%1,%2").arg(100 - i).arg(player));
+        return ini.EndUpdate();
+      };
+      const auto holds = [&](const QString& player) {
+        const TIniCtrl reader(QStringLiteral("TrivoloTest"), name + "/V2");
+        for (int i = 0; i < 15; ++i) {
+          const QString row = QStringLiteral("%1,%2").arg(100 - i).arg(player);
+          if (ini.ReadString("common", QStringLiteral("hs%1").arg(i), "") != row
+            || reader.ReadString("common", QStringLiteral("hs%1").arg(i), "") != row)
+            return false;
+        }
+        return true;
+      };
+      if (!table("Ann") || !holds("Ann"))
+        return 1;
+      QFile filler(folder + "/filler");
+      if (fault == fReadOnly) {
+        if (mount(nullptr, folder.toLocal8Bit().constData(), nullptr, MS_REMOUNT | MS_RDONLY, nullptr) != 0)
+          return 77;
+      } else {
+        filler.open(QIODevice::WriteOnly);
+        const QByteArray block(4096, 'x');
+        while (filler.write(block) == block.size() && filler.flush()) {
+        }
+        // Room for the lock, none for the new file.
+        if (fault == fNearlyFull)
+          filler.resize(filler.size() - 4096);
+        filler.close();
+      }
+      if (table("Bob") || reports != 1)
+        return 2; // the failure was not told, or told twice
+      if (!holds("Ann"))
+        return 3;
+      if (fault == fReadOnly)
+        return 0;
+      filler.remove();
+      return table("Bob") && holds("Bob") && reports == 1 ? 0 : 4;
+    });
+    if (result == 77)
+      GTEST_SKIP() << "SKIPPED: this machine gives no private mount namespace for a small file system";
+    EXPECT_EQ(result, 0) << "fault " << fault;
+  }
+}
+
+TEST(IniCtrl, AnUpdateKilledAtAnyMomentLeavesTheOldOrTheNewTable)
+{
+  TIniCtrl ini = FreshStore();
+  const auto write = [](TIniCtrl& store, char name) {
+    store.BeginUpdate();
+    store.WriteString("common", "player", QString(name));
+    for (int i = 0; i < 15; ++i)
+      store.WriteString("common", QStringLiteral("hs%1").arg(i), QStringLiteral("%1,%2").arg(i).arg(name));
+    store.EndUpdate();
+  };
+  write(ini, 'a');
+  std::mt19937 random(12345);
+  for (int attempt = 0; attempt < 12; ++attempt) {
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+      TIniCtrl writer(QStringLiteral("TrivoloTest"), QFileInfo(ini.FileName()).completeBaseName());
+      for (int i = 0;; ++i)
+        write(writer, static_cast<char>('a' + i % 26));
+    }
+    usleep(2000 + random() % 40000);
+    kill(child, SIGKILL);
+    waitpid(child, nullptr, 0);
+    const QString player = ini.ReadString("common", "player", QString());
+    ASSERT_EQ(player.size(), 1) << "attempt " << attempt;
+    for (int i = 0; i < 15; ++i)
+      EXPECT_EQ(ini.ReadString("common", QStringLiteral("hs%1").arg(i), QString()), QStringLiteral("%1,%2").arg(i).arg(player))
+        << "attempt " << attempt;
+  }
 }
 
 TEST(IniCtrl, AWriterKilledMidWriteLeavesAWholeFile)
