@@ -1,6 +1,8 @@
 #include "ShellFixture.h"
 #include "SetFinder.h"
 
+#include <QDir>
+
 namespace {
 
 TEST_F(TShellTest, FirstStartAsksForTheLanguageOnceAndSpeaksIt)
@@ -65,6 +67,29 @@ TEST_F(TShellTest, NoToTheCloseQuestionKeepsEverything)
     EXPECT_TRUE(Main().isVisible());
     EXPECT_EQ(Stored("sound"), "-");
   }
+}
+
+QStringList Warnings;
+
+TEST_F(TShellTest, QuittingEndsTheProgramWhenTheSettingsCannotBeWritten)
+{
+  Write("tongue", "0");
+  Start();
+  const QString lock = Settings.FileName() + ".lock";
+  ASSERT_TRUE(QDir().mkpath(lock)); // no write can take its lock
+  Warnings.clear();
+  const QtMessageHandler previous = qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString& text) { Warnings << text; });
+  {
+    TModalAnswerer closer([](QWidget* dialog) { Press(dialog, Qt::Key_Y); });
+    EXPECT_TRUE(Main().close());
+  }
+  qInstallMessageHandler(previous);
+  ASSERT_TRUE(QDir(lock).removeRecursively());
+  EXPECT_FALSE(Main().isVisible());
+  // One report for the settings and the placement together.
+  EXPECT_EQ(Warnings.filter("could not be written").size(), 1) << Warnings.join('\n').toStdString();
+  EXPECT_EQ(Stored("tongue"), "0");
+  EXPECT_EQ(Stored("MainForm"), "-");
 }
 
 TEST_F(TShellTest, RightHandButtonsFollowTheWidth)
