@@ -8,6 +8,7 @@
 set -euo pipefail
 program=$1
 manager=${2:-bare}
+here=$(cd "$(dirname "$0")" && pwd)
 work=$(mktemp -d)
 display=":$((90 + RANDOM % 800))"
 cleanup() {
@@ -34,7 +35,7 @@ mkdir -m 700 "$work/runtime"
 ini="$work/config/Mollberg/Trivolo/V2.ini"
 start() {
   env -u QT_QPA_PLATFORM XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/runtime" SDL_AUDIODRIVER=dummy \
-    "$program" >"$work/log" 2>&1 &
+    LSAN_OPTIONS="suppressions=$here/system_leaks.supp" "$program" >"$work/log" 2>&1 &
   app=$!
   window=$(xdotool search --sync --onlyvisible --name '^Trivolo V2.1$' | head -1) || fail "no main window"
   sleep 0.6 # the window manager frames the window, the program settles
@@ -65,7 +66,9 @@ quit() {
   xdotool mousemove $((dx + 260 + 25)) $((dy + 100 + 25)) click 1
   for _ in $(seq 20); do kill -0 "$app" 2>/dev/null || break; sleep 0.1; done
   kill -0 "$app" 2>/dev/null && fail "the program did not end within 2 s of Yes"
-  wait "$app" || fail "the program exited with $?"
+  local status=0
+  wait "$app" || status=$?
+  [ "$status" = 0 ] || { cat "$work/log" >&2; fail "the program exited with $status"; }
   app=
 }
 
