@@ -1,19 +1,42 @@
 #include "OpeningEffect.h"
 
+#include "FormKeeper.h"
+
 #include <QGuiApplication>
 #include <QPainter>
-#include <QRegion>
+#include <QWidget>
 
 #include <cmath>
 
-namespace {
+// One edge of the dotted rectangle.
+class TOpeningEffect::TEdge final : public QWidget {
+public:
+  TEdge()
+    : QWidget(nullptr, Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::WindowTransparentForInput)
+  {
+    setAttribute(Qt::WA_ShowWithoutActivating);
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+  }
 
-QRegion Outline(const QRect& r)
-{
-  return QRegion(r).subtracted(QRegion(r.adjusted(1, 1, -1, -1)));
-}
+  void Place(const QRect& area)
+  {
+    if (area.isEmpty()) {
+      hide();
+      return;
+    }
+    setGeometry(area);
+    show();
+  }
 
-} // namespace
+protected:
+  void paintEvent(QPaintEvent*) override
+  {
+    QPainter painter(this);
+    painter.fillRect(rect(), Qt::white);
+    painter.setBrushOrigin(-pos()); // the dots line up across the edges
+    painter.fillRect(rect(), QBrush(Qt::black, Qt::Dense4Pattern));
+  }
+};
 
 QRect TOpeningEffect::StepRect(QPoint start, QRect target, int step)
 {
@@ -29,55 +52,43 @@ QRect TOpeningEffect::StepRect(QPoint start, QRect target, int step)
 }
 
 TOpeningEffect::TOpeningEffect(QPoint start, QRect target)
-  : QWidget(nullptr, Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::WindowTransparentForInput)
-  , Start(start)
+  : Start(start)
   , Target(target)
 {
-  setAttribute(Qt::WA_ShowWithoutActivating);
-  setAttribute(Qt::WA_TransparentForMouseEvents);
-  setAttribute(Qt::WA_DeleteOnClose);
-  QRect area = target;
-  for (int i = 1; i <= Steps; ++i)
-    area = area.united(StepRect(start, target, i));
-  setGeometry(area);
+  for (TEdge*& edge : Edges)
+    edge = new TEdge;
   Stepper.setInterval(StepMs);
+  Stepper.setTimerType(Qt::PreciseTimer);
   connect(&Stepper, &QTimer::timeout, this, &TOpeningEffect::Advance);
+}
+
+TOpeningEffect::~TOpeningEffect()
+{
+  for (TEdge* edge : Edges)
+    delete edge;
 }
 
 void TOpeningEffect::Play(QPoint start, QRect target)
 {
   const QString platform = QGuiApplication::platformName();
-  if (platform == QLatin1String("offscreen") || platform == QLatin1String("minimal") || target.isEmpty())
+  if (platform == QLatin1String("offscreen") || platform == QLatin1String("minimal") || !WindowsCanBePlaced()
+    || target.isEmpty())
     return;
   auto* effect = new TOpeningEffect(start, target);
-  effect->Advance();
-  effect->show();
   effect->Stepper.start();
 }
 
 void TOpeningEffect::Advance()
 {
   ++Tick;
-  if (Tick > 2 * Steps) {
-    close();
+  if (Tick > Steps) {
+    Stepper.stop();
+    deleteLater();
     return;
   }
-  // First pass: rectangles 1..Tick drawn; second pass: erased in order.
-  const int first = Tick <= Steps ? 1 : Tick - Steps + 1;
-  const int last = Tick <= Steps ? Tick : Steps;
-  QRegion shape;
-  for (int i = first; i <= last; ++i)
-    shape = shape.united(Outline(StepRect(Start, Target, i).translated(-pos())));
-  if (shape.isEmpty()) {
-    close();
-    return;
-  }
-  setMask(shape);
-  update();
-}
-
-void TOpeningEffect::paintEvent(QPaintEvent*)
-{
-  QPainter painter(this);
-  painter.fillRect(rect(), QBrush(Qt::black, Qt::Dense4Pattern));
+  const QRect r = StepRect(Start, Target, Tick);
+  Edges[0]->Place(QRect(r.left(), r.top(), r.width(), 1));
+  Edges[1]->Place(QRect(r.left(), r.bottom(), r.width(), 1));
+  Edges[2]->Place(QRect(r.left(), r.top(), 1, r.height()));
+  Edges[3]->Place(QRect(r.right(), r.top(), 1, r.height()));
 }
