@@ -4,6 +4,7 @@
 #include "DlgRes.h"
 #include "ImageButton.h"
 
+#include <QKeyEvent>
 #include <QLabel>
 
 
@@ -16,6 +17,11 @@ TFramedDialog::TFramedDialog(QWidget* mainform, const TDlgResources& resources, 
   setModal(true);
   setFixedSize(width, height);
   Back->setGeometry(0, 0, width, height);
+}
+
+void TFramedDialog::keyPressEvent(QKeyEvent* event)
+{
+  event->accept();
 }
 
 void TFramedDialog::ApplyPlacementRule()

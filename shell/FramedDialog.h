@@ -15,6 +15,9 @@ public:
   TFramedDialog(QWidget* mainform, const TDlgResources& resources, int width, int height);
 
 protected:
+  // A dialog has no keyboard answers of its own unless it says so; Escape
+  // does not dismiss it either.
+  void keyPressEvent(QKeyEvent* event) override;
   // Places the dialog over the main window: centred horizontally, and
   // vertically over its client area.
   void ApplyPlacementRule();

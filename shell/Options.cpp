@@ -6,7 +6,6 @@
 #include "ShellState.h"
 #include "TurnedLabel.h"
 
-#include <QKeyEvent>
 #include <QLabel>
 
 #include <cstdint>
@@ -54,12 +53,6 @@ void TOptionDlg::showEvent(QShowEvent* event)
 {
   ApplyPlacementRule();
   TFramedDialog::showEvent(event);
-}
-
-void TOptionDlg::keyPressEvent(QKeyEvent* event)
-{
-  // The options have no keyboard answers; Escape does not close them.
-  event->accept();
 }
 
 void TOptionDlg::RefreshOptionTexts()

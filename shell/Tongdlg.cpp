@@ -5,7 +5,6 @@
 #include "ShellState.h"
 
 #include <QGuiApplication>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QScreen>
 
@@ -36,10 +35,4 @@ void TTongueDlg::EnglishBtnClick()
 {
   State.Tongue = 0;
   accept();
-}
-
-void TTongueDlg::keyPressEvent(QKeyEvent* event)
-{
-  // The dialog has no keyboard answers; Escape must not dismiss it either.
-  event->accept();
 }

@@ -13,9 +13,6 @@ public:
   TImageButton* GermanBtn;
   TImageButton* EnglishBtn;
 
-protected:
-  void keyPressEvent(QKeyEvent* event) override;
-
 private:
   void GermanBtnClick();
   void EnglishBtnClick();

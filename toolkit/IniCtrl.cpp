@@ -127,33 +127,7 @@ bool TIniCtrl::Store()
   const QList<TChange> changes = std::exchange(Pending, {});
   if (changes.isEmpty())
     return true;
-  QString problem;
-  [&] {
-    QDir().mkpath(QFileInfo(Path).absolutePath());
-    QLockFile lock(Path + QStringLiteral(".lock"));
-    if (!lock.tryLock(LockWaitMs)) {
-      problem = LockProblem(lock);
-      return;
-    }
-    std::optional<TIniText> text = Load(&problem);
-    if (!text)
-      return;
-    const QByteArray before = text->Bytes();
-    for (const TChange& change : changes) {
-      if (change.Value)
-        text->SetValue(change.Section, change.Key, *change.Value);
-      else
-        text->Remove(change.Section, change.Key);
-    }
-    const QByteArray after = text->Bytes();
-    if (after == before && QFileInfo::exists(Path))
-      return; // nothing to change
-    QSaveFile file(Path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(after) != after.size() || !file.commit()) {
-      problem = file.errorString();
-      file.cancelWriting();
-    }
-  }();
+  const QString problem = Replace(changes);
   if (problem.isEmpty())
     return true;
   QStringList keys;
@@ -165,4 +139,33 @@ bool TIniCtrl::Store()
                            "not saved: %3.")
               .arg(Path, problem, keys.join(QStringLiteral(", "))));
   return false;
+}
+
+QString TIniCtrl::Replace(const QList<TChange>& changes) const
+{
+  QDir().mkpath(QFileInfo(Path).absolutePath());
+  QLockFile lock(Path + QStringLiteral(".lock"));
+  if (!lock.tryLock(LockWaitMs))
+    return LockProblem(lock);
+  QString unreadable;
+  std::optional<TIniText> text = Load(&unreadable);
+  if (!text)
+    return unreadable;
+  const QByteArray before = text->Bytes();
+  for (const TChange& change : changes) {
+    if (change.Value)
+      text->SetValue(change.Section, change.Key, *change.Value);
+    else
+      text->Remove(change.Section, change.Key);
+  }
+  const QByteArray after = text->Bytes();
+  if (after == before && QFileInfo::exists(Path))
+    return QString(); // nothing to change
+  QSaveFile file(Path);
+  if (!file.open(QIODevice::WriteOnly) || file.write(after) != after.size() || !file.commit()) {
+    const QString problem = file.errorString();
+    file.cancelWriting();
+    return problem;
+  }
+  return QString();
 }

@@ -55,6 +55,9 @@ private:
   };
   void Change(TChange change);
   bool Store();
+  // Applies the changes to the file in one replacement; what went wrong, or
+  // nothing.
+  QString Replace(const QList<TChange>& changes) const;
   // The file's text; none when it exists but cannot be read whole.
   std::optional<TIniText> Load(QString* problem) const;
 
