@@ -10,6 +10,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation2
   xvfb xdotool imagemagick x11-utils openbox
+  weston qt6-wayland
 )
 
 missing=()

@@ -1,7 +1,6 @@
 #include "ShapeHint.h"
 
 #include <QApplication>
-#include <QCursor>
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QHelpEvent>
@@ -9,6 +8,7 @@
 #include <QPainterPath>
 #include <QPolygon>
 #include <QScreen>
+#include <QWindow>
 
 namespace {
 
@@ -154,7 +154,12 @@ void TShapeHint::ShowFor(QWidget* control)
   const QFontMetrics metrics(Font);
   const int maxWidth = std::max(HintMinTextWidth, desktop.width() / 4);
   const QSize text = metrics.boundingRect(QRect(0, 0, maxWidth, 10000), Qt::TextWordWrap, control->toolTip()).size();
-  Window.Show(control->toolTip(), Font, PlaceBalloon(text, QCursor::pos(), desktop));
+  // A popup of the control's window, which is how a compositor that does
+  // not let windows place themselves puts it next to the control.
+  Window.winId();
+  if (QWindow* balloon = Window.windowHandle())
+    balloon->setTransientParent(control->window()->windowHandle());
+  Window.Show(control->toolTip(), Font, PlaceBalloon(text, Pointer, desktop));
   Shown = control;
   HideTimer.start();
 }
@@ -175,8 +180,12 @@ bool TShapeHint::eventFilter(QObject* watched, QEvent* event)
   case QEvent::Enter:
   case QEvent::MouseMove:
   case QEvent::HoverMove: {
+    // Where the pointer is, as the event tells: the platform may not.
+    Pointer = static_cast<QSinglePointEvent*>(event)->globalPosition().toPoint();
+    // Over the control by the event's own position: the toolkit's record of
+    // which widget the pointer entered depends on the platform's enter events.
     QWidget* control = HintedControl(watched);
-    if (!control || !control->underMouse())
+    if (!control || !control->rect().contains(control->mapFromGlobal(Pointer)))
       break;
     if (control == Shown || control == Pending)
       break;

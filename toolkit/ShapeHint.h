@@ -65,4 +65,5 @@ private:
   // Started when the pointer leaves a shown hint: moving straight on to the
   // next control shows its hint at once.
   QElapsedTimer SinceLeave;
+  QPoint Pointer;
 };

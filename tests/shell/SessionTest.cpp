@@ -1,0 +1,78 @@
+// A whole session through the widgets, on whatever platform the suite runs:
+// headless here, and under a real Wayland compositor by wayland_check.sh.
+#include "ShellFixture.h"
+
+#include <QTextBrowser>
+
+namespace {
+
+bool BalloonShown()
+{
+  for (const QWidget* window : QApplication::topLevelWidgets())
+    if (window->windowType() == Qt::ToolTip && window->isVisible())
+      return true;
+  return false;
+}
+
+TEST_F(TShellTest, AWholeSessionThroughTheWidgets)
+{
+  {
+    TModalAnswerer answerer([](QWidget* dialog) {
+      ASSERT_EQ(dialog->objectName(), "TongueDlg");
+      Click(dialog->findChild<TImageButton*>("EnglishBtn"));
+    });
+    Start();
+    EXPECT_EQ(answerer.Seen, 1);
+  }
+  EXPECT_EQ(Main().State.Tongue, 0);
+
+  // A balloon over a button. The pointer moves as the window sees it: a
+  // Wayland compositor lets no program move the pointer itself.
+  QWindow* window = Main().windowHandle();
+  QTest::mouseMove(window, Main().StartBtn->geometry().center() - QPoint(5, 5));
+  QTest::mouseMove(window, Main().StartBtn->geometry().center());
+  EXPECT_TRUE(QTest::qWaitFor(BalloonShown, 3000));
+  QTest::mouseMove(window, QPoint(10, 300));
+
+  // Three cards picked: the clock starts, and they are picked or taken.
+  const TBoardLayout& layout = Main().BoardOf().Layout();
+  for (int col = 0; col < 3; ++col)
+    QTest::mouseClick(Main().Box(), Qt::LeftButton, {},
+      QPoint(layout.GridLeft + col * layout.CellSize + layout.CellSize / 2, layout.GridTop + layout.CellSize / 2));
+  const TGameRecord& record = Main().GameOf().Record();
+  EXPECT_TRUE(record.ClockRunning);
+  EXPECT_TRUE(record.PickCount == 3 || record.TakenCount == 3);
+
+  // Every dialog, opened and answered.
+  QStringList seen;
+  TModalAnswerer answerer([&](QWidget* dialog) {
+    seen << dialog->objectName();
+    if (dialog->objectName() == "YesNoDlg")
+      Press(dialog, Qt::Key_N);
+    else if (dialog->objectName() == "InfoDlg")
+      Press(dialog, Qt::Key_Return);
+    else
+      Click(dialog->findChild<TImageButton*>(dialog->objectName() == "OptionDlg" ? "OKBtn" : "OkBtn"));
+  });
+  Click(Main().OptionBtn);
+  Click(Main().InfoBtn);
+  Click(Main().HighScoreBtn);
+  Click(Main().StartBtn); // a game is running: the question whether to stop it
+  EXPECT_EQ(seen, QStringList({ "OptionDlg", "InfoDlg", "HighscoreDlg", "YesNoDlg" }));
+  EXPECT_TRUE(Main().isVisible());
+
+  // The rules, then quitting through the close question.
+  Click(Main().RulesBtn);
+  QPointer<QTextBrowser> rules = Main().Help()->Viewer();
+  ASSERT_TRUE(rules);
+  EXPECT_TRUE(QTest::qWaitForWindowExposed(rules));
+  {
+    TModalAnswerer closer([](QWidget* dialog) { Press(dialog, Qt::Key_Y); });
+    EXPECT_TRUE(Main().close());
+  }
+  EXPECT_FALSE(Main().isVisible());
+  EXPECT_TRUE(!rules || !rules->isVisible());
+  EXPECT_TRUE(Stored("MainForm").startsWith("200,"));
+}
+
+} // namespace

@@ -1,0 +1,35 @@
+#!/usr/bin/env bash
+# Runs the whole-session test under a real Wayland compositor: weston's
+# headless backend, with Qt's Wayland platform. The program must live
+# through it all and end cleanly.
+set -euo pipefail
+tests=$1
+command -v weston >/dev/null || { echo "SKIPPED: weston is not installed"; exit 0; }
+plugins=$(find /usr/lib -path '*qt6/plugins/platforms/libqwayland*' 2>/dev/null | head -1)
+[ -n "$plugins" ] || { echo "SKIPPED: Qt's Wayland platform (qt6-wayland) is not installed"; exit 0; }
+
+work=$(mktemp -d)
+cleanup() {
+  [ -n "${compositor:-}" ] && kill "$compositor" 2>/dev/null || true
+  rm -rf "$work"
+}
+trap cleanup EXIT
+mkdir -m 700 "$work/runtime"
+export XDG_RUNTIME_DIR="$work/runtime"
+socket=trivolo-test
+weston --backend=headless-backend.so --use-pixman --socket=$socket --width=1280 --height=1024 >"$work/weston.log" 2>&1 &
+compositor=$!
+for _ in $(seq 50); do [ -S "$XDG_RUNTIME_DIR/$socket" ] && break; sleep 0.1; done
+[ -S "$XDG_RUNTIME_DIR/$socket" ] || { cat "$work/weston.log" >&2; echo "FAIL: weston did not start" >&2; exit 1; }
+
+status=0
+env -u DISPLAY QT_QPA_PLATFORM=wayland WAYLAND_DISPLAY=$socket SDL_AUDIODRIVER=dummy \
+  LSAN_OPTIONS="suppressions=$(cd "$(dirname "$0")" && pwd)/system_leaks.supp" \
+  "$tests" --gtest_filter='*AWholeSessionThroughTheWidgets*' >"$work/log" 2>&1 || status=$?
+if [ "$status" != 0 ] || grep -q 'Wayland connection experienced a fatal error' "$work/log"; then
+  cat "$work/log" >&2
+  echo "FAIL: the session under Wayland ended with $status" >&2
+  exit 1
+fi
+grep -q '\[  PASSED  \] 1 test' "$work/log" || { cat "$work/log" >&2; echo "FAIL: the session test did not run" >&2; exit 1; }
+echo "Wayland session passed"
