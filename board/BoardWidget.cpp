@@ -12,16 +12,30 @@ TBoardWidget::TBoardWidget(QWidget* parent)
 
 void TBoardWidget::paintEvent(QPaintEvent* event)
 {
+  // Moved to a screen of another pixel density: draw anew at its density.
+  if (Image.devicePixelRatio() != devicePixelRatioF()) {
+    NewSurface();
+    return;
+  }
   QPainter painter(this);
   const QRect area = event->rect();
-  painter.drawImage(area.topLeft(), Image, area);
+  const qreal ratio = Image.devicePixelRatio();
+  painter.drawImage(QRectF(area), Image, QRectF(area.x() * ratio, area.y() * ratio, area.width() * ratio, area.height() * ratio));
 }
 
-void TBoardWidget::resizeEvent(QResizeEvent* event)
+void TBoardWidget::resizeEvent(QResizeEvent*)
 {
-  Image = QImage(event->size(), QImage::Format_RGB32);
+  NewSurface();
+}
+
+void TBoardWidget::NewSurface()
+{
+  const qreal ratio = devicePixelRatioF();
+  Image = QImage((QSizeF(size()) * ratio).toSize(), QImage::Format_RGB32);
+  Image.setDevicePixelRatio(ratio);
   Image.fill(Qt::black);
   emit Resized(width(), height());
+  update();
 }
 
 void TBoardWidget::mousePressEvent(QMouseEvent* event)

@@ -4,7 +4,8 @@
 #include <QWidget>
 
 // Presents the retained board image and reports the pointer in board
-// coordinates. It never changes the game itself.
+// coordinates. It never changes the game itself. The image has the screen's
+// device pixel ratio, so that the board is drawn at the screen's density.
 class TBoardWidget final : public QWidget {
   Q_OBJECT
 
@@ -26,5 +27,8 @@ protected:
   void mouseMoveEvent(QMouseEvent* event) override;
 
 private:
+  // A surface of the widget's size at the screen's pixel density.
+  void NewSurface();
+
   QImage Image;
 };

@@ -48,7 +48,7 @@ void TQtCanvas::SetSolidBrush(TColorRef color)
 
 void TQtCanvas::SetPatternBrush(int bitmap)
 {
-  Brush = QBrush(Bitmaps.Bitmap(bitmap));
+  Brush = QBrush(Image(bitmap));
 }
 
 void TQtCanvas::SetNoBrush()
@@ -110,10 +110,15 @@ void TQtCanvas::Polygon(const TPoint* points, int count)
   Report(polygon.boundingRect().adjusted(-2, -2, 2, 2));
 }
 
+const QImage& TQtCanvas::Image(int bitmap) const
+{
+  return Bitmaps.Bitmap(bitmap, Surface.devicePixelRatio());
+}
+
 TSize TQtCanvas::BitmapSize(int bitmap) const
 {
-  const QImage& image = Bitmaps.Bitmap(bitmap);
-  return TSize { image.width(), image.height() };
+  const QSize size = Bitmaps.Bitmap(bitmap).size();
+  return TSize { size.width(), size.height() };
 }
 
 void TQtCanvas::CopyBitmap(int x, int y, int width, int height, int bitmap, int srcX, int srcY, TRasterOp op)
@@ -132,7 +137,11 @@ void TQtCanvas::CopyBitmap(int x, int y, int width, int height, int bitmap, int 
     painter.setCompositionMode(QPainter::RasterOp_SourceOrDestination);
     break;
   }
-  painter.drawImage(QPoint(x, y), Bitmaps.Bitmap(bitmap), QRect(srcX, srcY, width, height));
+  // The source rectangle in the image's own pixels, which a dense image has
+  // more of.
+  const QImage& image = Image(bitmap);
+  const qreal ratio = image.devicePixelRatio();
+  painter.drawImage(QRectF(x, y, width, height), image, QRectF(srcX * ratio, srcY * ratio, width * ratio, height * ratio));
   Report(QRect(x, y, width, height));
 }
 

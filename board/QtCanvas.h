@@ -15,7 +15,9 @@ class TBitmapList;
 // The board's drawing operations on a retained image, with the pixel rules
 // of the original platform: aliased shapes, an exclusive right and bottom
 // edge, per-channel AND and OR for bitmap copies, pattern brushes anchored
-// at the image's origin.
+// at the image's origin. On a surface of a higher device pixel ratio the
+// shapes get edges of the device's pixels, and bitmaps come from the list's
+// images of twice the density.
 class TQtCanvas final : public TCanvas {
 public:
   TQtCanvas(QImage& surface, const TBitmapList& bitmaps);
@@ -42,6 +44,8 @@ public:
   void TextOut(int x, int y, const std::string& text, TColorRef color) override;
 
 private:
+  // The bitmap to draw on the surface: the dense one on a dense surface.
+  const QImage& Image(int bitmap) const;
   void PrepareShape(QPainter& painter) const;
   // Draws one outlined, filled shape in the platform's box convention.
   void DrawShape(int left, int top, int right, int bottom, const std::function<void(QPainter&, const QRect&)>& draw);

@@ -64,7 +64,7 @@ QLabel* TFramedDialog::Emblem()
   auto* picture = new QLabel(Back);
   picture->setGeometry(0, 12, 105, 77);
   picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  picture->setPixmap(QPixmap::fromImage(KeyedOut(Resources.dlgs.Bitmap(3), Resources.dlgs.TransparentColor(3))));
+  picture->setPixmap(QPixmap::fromImage(KeyedOut(Resources.dlgs.Bitmap(3, picture->devicePixelRatioF()), Resources.dlgs.TransparentColor(3))));
   picture->setStyleSheet(QStringLiteral("background: transparent;"));
   return picture;
 }

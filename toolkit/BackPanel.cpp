@@ -14,12 +14,14 @@ TBackPanel::TBackPanel(QWidget* parent, const TBitmapList& images, int listIndex
 
 void TBackPanel::paintEvent(QPaintEvent*)
 {
-  if (Cache.size() != size()) {
-    Cache = QPixmap(size());
+  const qreal ratio = devicePixelRatioF();
+  if (Cache.deviceIndependentSize() != QSizeF(size()) || Cache.devicePixelRatio() != ratio) {
+    Cache = QPixmap((QSizeF(size()) * ratio).toSize());
+    Cache.setDevicePixelRatio(ratio);
     Cache.fill(Qt::black);
     QPainter tiles(&Cache);
     if (Images.IsValid(ListIndex))
-      tiles.drawTiledPixmap(Cache.rect(), QPixmap::fromImage(Images.Bitmap(ListIndex)));
+      tiles.drawTiledPixmap(rect(), QPixmap::fromImage(Images.Bitmap(ListIndex, ratio)));
     tiles.setPen(Qt::NoPen);
     tiles.setBrush(Qt::black);
     const int w = width();

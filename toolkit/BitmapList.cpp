@@ -1,17 +1,23 @@
 #include "BitmapList.h"
 
-TBitmapList::TBitmapList(std::vector<QImage> items)
+TBitmapList::TBitmapList(std::vector<QImage> items, std::vector<QImage> dense)
   : Items(std::move(items))
+  , Dense(std::move(dense))
 {
+  Dense.resize(Items.size());
+  for (QImage& image : Dense)
+    image.setDevicePixelRatio(2);
 }
 
 TBitmapList TBitmapList::Load(const QString& folder, int count)
 {
   std::vector<QImage> items;
-  items.reserve(static_cast<std::size_t>(count));
-  for (int i = 0; i < count; ++i)
+  std::vector<QImage> dense;
+  for (int i = 0; i < count; ++i) {
     items.emplace_back(QImage(QStringLiteral("%1/%2.png").arg(folder).arg(i)).convertToFormat(QImage::Format_RGB32));
-  return TBitmapList(std::move(items));
+    dense.emplace_back(QImage(QStringLiteral("%1/%2@2x.png").arg(folder).arg(i)).convertToFormat(QImage::Format_RGB32));
+  }
+  return TBitmapList(std::move(items), std::move(dense));
 }
 
 bool TBitmapList::IsValid(int index) const
@@ -23,6 +29,13 @@ const QImage& TBitmapList::Bitmap(int index) const
 {
   static const QImage empty;
   return IsValid(index) ? Items[static_cast<std::size_t>(index)] : empty;
+}
+
+const QImage& TBitmapList::Bitmap(int index, qreal devicePixelRatio) const
+{
+  if (devicePixelRatio > 1 && IsValid(index) && !Dense[static_cast<std::size_t>(index)].isNull())
+    return Dense[static_cast<std::size_t>(index)];
+  return Bitmap(index);
 }
 
 QRgb TBitmapList::TransparentColor(int index) const

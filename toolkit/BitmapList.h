@@ -10,20 +10,26 @@
 class TBitmapList {
 public:
   TBitmapList() = default;
-  explicit TBitmapList(std::vector<QImage> items);
+  // The items, and where there are any, their images of twice the pixel
+  // density (twice the size, with a device pixel ratio of 2).
+  explicit TBitmapList(std::vector<QImage> items, std::vector<QImage> dense = {});
 
-  // Loads items 0..count-1 from "<folder>/<index>.png"; missing files give
-  // empty items.
+  // Loads items 0..count-1 from "<folder>/<index>.png", and their dense
+  // images from "<folder>/<index>@2x.png"; missing files give empty items.
   static TBitmapList Load(const QString& folder, int count);
 
   int Count() const { return static_cast<int>(Items.size()); }
   bool IsValid(int index) const;
   // The item's image, or an empty image for an invalid index.
   const QImage& Bitmap(int index) const;
+  // The image to draw on a device of the given pixel ratio: the dense one
+  // above ratio 1, where the item has one.
+  const QImage& Bitmap(int index, qreal devicePixelRatio) const;
   QRgb TransparentColor(int index) const;
 
 private:
   std::vector<QImage> Items;
+  std::vector<QImage> Dense;
 };
 
 // The image with every pixel of the key colour made fully transparent.

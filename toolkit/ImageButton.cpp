@@ -104,9 +104,10 @@ void TImageButton::paintEvent(QPaintEvent*)
   if (face < 0)
     return;
   // Key out the transparent colour so that the parent shows around the face.
-  const QImage image = KeyedOut(Faces.Bitmap(face), TransparentColor);
+  const QImage image = KeyedOut(Faces.Bitmap(face, devicePixelRatioF()), TransparentColor);
   QPainter painter(this);
-  const QPoint at = FaceStyle == sbCenter ? QPoint((width() - image.width()) / 2, (height() - image.height()) / 2) : QPoint(0, 0);
+  const QSize size = Faces.Bitmap(face).size();
+  const QPoint at = FaceStyle == sbCenter ? QPoint((width() - size.width()) / 2, (height() - size.height()) / 2) : QPoint(0, 0);
   painter.drawImage(at, image);
 }
 

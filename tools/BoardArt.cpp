@@ -36,10 +36,10 @@ QRgb ToQRgb(TRgb c)
   return qRgb(channel(c.R), channel(c.G), channel(c.B));
 }
 
-// Per-pixel speckle value, periodic with the tile since it hashes the pixel.
+// Per-pixel speckle value: a hash of the pixel, so it repeats with the tile.
 double Speckle(int x, int y, std::uint32_t seed)
 {
-  return HashUnit(x % TileWidth, y % TileHeight, seed);
+  return HashUnit(x, y, seed);
 }
 
 TRgb GreyMarble(double u, double v, int x, int y)
@@ -84,10 +84,11 @@ TRgb Granite(double u, double v, int x, int y, TRgb dark, TRgb base, TRgb light,
   return c;
 }
 
-TRgb Material(int band, int x, int y)
+// The material of a band at pixel (x, y) of a tile drawn at the given scale.
+TRgb Material(int band, int x, int y, int scale)
 {
-  const double u = static_cast<double>(x) / TileWidth;
-  const double v = static_cast<double>(y) / TileHeight;
+  const double u = static_cast<double>(x) / (TileWidth * scale);
+  const double v = static_cast<double>(y) / (TileHeight * scale);
   switch (band) {
   case 0:
     return GreyMarble(u, v, x, y);
@@ -102,25 +103,31 @@ TRgb Material(int band, int x, int y)
   }
 }
 
-QImage Pattern(QRgb ink)
+// Two crossing diagonals one pixel wide on an 8 x 8 tile; at a larger scale
+// the lines keep their width and get smooth edges.
+QImage Pattern(QRgb ink, int scale)
 {
-  QImage image(8, 8, QImage::Format_RGB32);
-  for (int y = 0; y < 8; ++y)
-    for (int x = 0; x < 8; ++x)
-      image.setPixel(x, y, (x == y || x + y == 7) ? ink : qRgb(248, 252, 248));
+  const int n = 8 * scale;
+  QImage image(n, n, QImage::Format_RGB32);
+  for (int y = 0; y < n; ++y)
+    for (int x = 0; x < n; ++x) {
+      const int down = ((x - y) % n + n) % n;
+      const int up = (x + y + scale) % n;
+      image.setPixel(x, y, (down < scale || up < scale) ? ink : qRgb(248, 252, 248));
+    }
   return image;
 }
 
 } // namespace
 
-QImage MakeDigitStrip()
+QImage MakeDigitStrip(int scale)
 {
-  constexpr int cell = 20;
-  constexpr int height = 27;
+  const int cell = 20 * scale;
+  const int height = 27 * scale;
   QImage glyphs(11 * cell, height, QImage::Format_RGB32);
   glyphs.fill(Qt::black);
   QFont font(QStringLiteral("Liberation Sans"));
-  font.setPixelSize(30);
+  font.setPixelSize(30 * scale);
   font.setBold(true);
   font.setStretch(88);
   {
@@ -130,7 +137,7 @@ QImage MakeDigitStrip()
     painter.setPen(QColor(255, 217, 31));
     for (int i = 0; i < 11; ++i) {
       const QString text = i == 0 ? QStringLiteral("-") : QString::number(i - 1);
-      painter.drawText(QRect(i * cell, 1, cell - 1, height), Qt::AlignCenter, text);
+      painter.drawText(QRect(i * cell, scale, cell - scale, height), Qt::AlignCenter, text);
     }
   }
   QImage strip(11 * cell, 2 * height, QImage::Format_RGB32);
@@ -144,32 +151,35 @@ QImage MakeDigitStrip()
   return strip;
 }
 
-QImage MakeBackgroundSheet()
+QImage MakeBackgroundSheet(int scale)
 {
-  QImage sheet(2 * TileWidth, 5 * TileHeight, QImage::Format_RGB32);
+  const int w = TileWidth * scale;
+  const int h = TileHeight * scale;
+  QImage sheet(2 * w, 5 * h, QImage::Format_RGB32);
   for (int band = 0; band < 5; ++band)
-    for (int y = 0; y < TileHeight; ++y)
-      for (int x = 0; x < TileWidth; ++x) {
-        const TRgb c = Material(band, x, y);
-        sheet.setPixel(x, band * TileHeight + y, ToQRgb(c));
-        sheet.setPixel(TileWidth + x, band * TileHeight + y, ToQRgb(Scale(c, 0.58)));
+    for (int y = 0; y < h; ++y)
+      for (int x = 0; x < w; ++x) {
+        const TRgb c = Material(band, x, y, scale);
+        sheet.setPixel(x, band * h + y, ToQRgb(c));
+        sheet.setPixel(w + x, band * h + y, ToQRgb(Scale(c, 0.58)));
       }
   return sheet;
 }
 
-std::vector<QImage> MakeFillPatterns()
+std::vector<QImage> MakeFillPatterns(int scale)
 {
-  return { Pattern(qRgb(0, 0, 248)), Pattern(qRgb(0, 128, 0)), Pattern(qRgb(248, 0, 0)), Pattern(qRgb(0, 0, 0)) };
+  return { Pattern(qRgb(0, 0, 248), scale), Pattern(qRgb(0, 128, 0), scale), Pattern(qRgb(248, 0, 0), scale),
+    Pattern(qRgb(0, 0, 0), scale) };
 }
 
-QImage MakeGraniteTile(bool darker)
+QImage MakeGraniteTile(bool darker, int scale)
 {
-  QImage tile(TileWidth, TileHeight, QImage::Format_RGB32);
+  QImage tile(TileWidth * scale, TileHeight * scale, QImage::Format_RGB32);
   const TRgb base = darker ? TRgb { 92, 94, 98 } : TRgb { 176, 178, 182 };
-  for (int y = 0; y < TileHeight; ++y)
-    for (int x = 0; x < TileWidth; ++x) {
-      const double u = static_cast<double>(x) / TileWidth;
-      const double v = static_cast<double>(y) / TileHeight;
+  for (int y = 0; y < tile.height(); ++y)
+    for (int x = 0; x < tile.width(); ++x) {
+      const double u = static_cast<double>(x) / tile.width();
+      const double v = static_cast<double>(y) / tile.height();
       tile.setPixel(x, y, ToQRgb(Granite(u, v, x, y, Scale(base, 0.55), base, Scale(base, 1.3), darker ? 61 : 71)));
     }
   return tile;

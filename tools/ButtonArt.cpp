@@ -19,11 +19,15 @@ const QColor OrangeTile(244, 146, 36);
 constexpr QRgb MotifWhite = qRgb(254, 254, 254);
 const QPen Outline(Qt::black, 2.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
 
-QImage Face(const QColor& tile, const TMotif& motif, double turn = 0, QRgb outside = qRgb(255, 255, 255))
+// A 50 x 50 face (times the scale): a rounded tile in the tile colour with
+// the motif, turned by the given angle, on the key colour outside.
+QImage Face(int scale, const QColor& tile, const TMotif& motif, double turn = 0, QRgb outside = qRgb(255, 255, 255))
 {
-  QImage face(50, 50, QImage::Format_RGB32);
+  const int n = 50 * scale;
+  QImage face(n, n, QImage::Format_RGB32);
   face.fill(outside);
   QPainter painter(&face);
+  painter.scale(scale, scale);
   painter.setRenderHint(QPainter::Antialiasing);
   painter.setPen(QPen(Qt::black, 3.5));
   painter.setBrush(tile);
@@ -38,21 +42,22 @@ QImage Face(const QColor& tile, const TMotif& motif, double turn = 0, QRgb outsi
   painter.end();
   // Pure white is the buttons' transparent colour: white inside the tile is
   // drawn a shade off it, so that it does not turn see-through.
-  for (int y = 0; y < 50; ++y)
-    for (int x = 0; x < 50; ++x)
+  for (int y = 0; y < n; ++y)
+    for (int x = 0; x < n; ++x)
       if (face.pixel(x, y) == qRgb(255, 255, 255))
         face.setPixel(x, y, MotifWhite);
   // Keep the area outside the rounded corners exactly the key colour.
-  QImage mask(50, 50, QImage::Format_RGB32);
+  QImage mask(n, n, QImage::Format_RGB32);
   mask.fill(Qt::white);
   QPainter shape(&mask);
+  shape.scale(scale, scale);
   shape.setRenderHint(QPainter::Antialiasing, false);
   shape.setPen(Qt::NoPen);
   shape.setBrush(Qt::black);
   shape.drawRoundedRect(QRectF(0.5, 0.5, 49, 49), 11, 11);
   shape.end();
-  for (int y = 0; y < 50; ++y)
-    for (int x = 0; x < 50; ++x)
+  for (int y = 0; y < n; ++y)
+    for (int x = 0; x < n; ++x)
       if (mask.pixel(x, y) == qRgb(255, 255, 255))
         face.setPixel(x, y, outside);
   return face;
@@ -404,23 +409,24 @@ void Bulb(QPainter& p, bool lit)
   p.drawLine(QPointF(20, 35), QPointF(30, 35));
 }
 
-QImage Blank()
+QImage Blank(int scale)
 {
-  return Face(Qt::white, nullptr);
+  return Face(scale, Qt::white, nullptr);
 }
 
-void AddTrio(TArtList& list, int first, const QColor& tile, const TMotif& normal, const TMotif& second, double turn = 0)
+void AddTrio(int scale, TArtList& list, int first, const QColor& tile, const TMotif& normal, const TMotif& second, double turn = 0)
 {
-  list[first] = Face(tile, normal);
-  list[first + 1] = Face(tile, second ? second : normal, second ? 0 : turn);
+  list[first] = Face(scale, tile, normal);
+  list[first + 1] = Face(scale, tile, second ? second : normal, second ? 0 : turn);
   list[first + 2] = Grey(list[first]);
 }
 
-QImage Emblem()
+QImage Emblem(int scale)
 {
-  QImage emblem(100, 75, QImage::Format_RGB32);
+  QImage emblem(100 * scale, 75 * scale, QImage::Format_RGB32);
   emblem.fill(qRgb(255, 0, 255));
   QPainter p(&emblem);
+  p.scale(scale, scale);
   p.setRenderHint(QPainter::Antialiasing, false);
   p.setPen(QPen(Qt::black, 2));
   p.setBrush(QColor(40, 90, 210));
@@ -448,66 +454,66 @@ QImage Emblem()
 
 } // namespace
 
-TArtList MakeGameButtonFaces()
+TArtList MakeGameButtonFaces(int scale)
 {
   TArtList list;
-  AddTrio(list, 6, BlueTile, Spiral, nullptr, 90);
-  AddTrio(list, 9, BlueTile, Rocket, nullptr, 20);
-  AddTrio(list, 12, BlueTile, [](QPainter& p) { Cup(p, false); }, [](QPainter& p) { Cup(p, true); });
-  AddTrio(list, 15, BlueTile, Trophy, nullptr, -15);
+  AddTrio(scale, list, 6, BlueTile, Spiral, nullptr, 90);
+  AddTrio(scale, list, 9, BlueTile, Rocket, nullptr, 20);
+  AddTrio(scale, list, 12, BlueTile, [](QPainter& p) { Cup(p, false); }, [](QPainter& p) { Cup(p, true); });
+  AddTrio(scale, list, 15, BlueTile, Trophy, nullptr, -15);
   return list;
 }
 
-TArtList MakeDialogArt()
+TArtList MakeDialogArt(int scale)
 {
   TArtList list;
-  list[0] = Blank();
-  list[1] = MakeGraniteTile(false);
-  list[2] = MakeGraniteTile(true);
-  list[3] = Emblem();
-  list[5] = Face(BlueTile, Tick);
-  list[6] = Face(BlueTile, Tick, -15);
-  list[7] = Face(BlueTile, Cross);
-  list[8] = Face(BlueTile, Cross, 15);
-  list[21] = Face(OrangeTile, [](QPainter& p) { GermanFlags(p, false); }, 0, qRgb(0, 0, 255));
-  list[22] = Face(OrangeTile, [](QPainter& p) { GermanFlags(p, true); }, 0, qRgb(0, 0, 255));
-  list[23] = Face(OrangeTile, [](QPainter& p) { EnglishFlags(p, false); }, 0, qRgb(0, 255, 0));
-  list[24] = Face(OrangeTile, [](QPainter& p) { EnglishFlags(p, true); }, 0, qRgb(0, 255, 0));
+  list[0] = Blank(scale);
+  list[1] = MakeGraniteTile(false, scale);
+  list[2] = MakeGraniteTile(true, scale);
+  list[3] = Emblem(scale);
+  list[5] = Face(scale, BlueTile, Tick);
+  list[6] = Face(scale, BlueTile, Tick, -15);
+  list[7] = Face(scale, BlueTile, Cross);
+  list[8] = Face(scale, BlueTile, Cross, 15);
+  list[21] = Face(scale, OrangeTile, [](QPainter& p) { GermanFlags(p, false); }, 0, qRgb(0, 0, 255));
+  list[22] = Face(scale, OrangeTile, [](QPainter& p) { GermanFlags(p, true); }, 0, qRgb(0, 0, 255));
+  list[23] = Face(scale, OrangeTile, [](QPainter& p) { EnglishFlags(p, false); }, 0, qRgb(0, 255, 0));
+  list[24] = Face(scale, OrangeTile, [](QPainter& p) { EnglishFlags(p, true); }, 0, qRgb(0, 255, 0));
   list[27] = QImage(); // the list holds 28 items
   return list;
 }
 
-TArtList MakeOptionFaces()
+TArtList MakeOptionFaces(int scale)
 {
   TArtList list;
-  list[0] = Blank();
-  list[1] = Face(OrangeTile, [](QPainter& p) { Lips(p, false); });
-  list[2] = Face(OrangeTile, [](QPainter& p) { Lips(p, true); });
-  AddTrio(list, 3, OrangeTile, [](QPainter& p) { Clef(p, false); }, [](QPainter& p) { Clef(p, true); });
-  list[6] = Face(OrangeTile, [](QPainter& p) { Speaker(p, 0, QColor(70, 70, 80)); });
-  list[7] = Face(OrangeTile, [](QPainter& p) { Speaker(p, 0, QColor(170, 170, 180)); });
-  list[8] = Face(OrangeTile, [](QPainter& p) { Speaker(p, 3, QColor(70, 70, 80)); });
-  AddTrio(list, 9, OrangeTile, [](QPainter& p) { Dumbbell(p, false); }, [](QPainter& p) { Dumbbell(p, true); });
-  list[12] = Face(OrangeTile, [](QPainter& p) { Swatches(p, false); });
-  list[13] = Face(OrangeTile, [](QPainter& p) { Swatches(p, true); });
+  list[0] = Blank(scale);
+  list[1] = Face(scale, OrangeTile, [](QPainter& p) { Lips(p, false); });
+  list[2] = Face(scale, OrangeTile, [](QPainter& p) { Lips(p, true); });
+  AddTrio(scale, list, 3, OrangeTile, [](QPainter& p) { Clef(p, false); }, [](QPainter& p) { Clef(p, true); });
+  list[6] = Face(scale, OrangeTile, [](QPainter& p) { Speaker(p, 0, QColor(70, 70, 80)); });
+  list[7] = Face(scale, OrangeTile, [](QPainter& p) { Speaker(p, 0, QColor(170, 170, 180)); });
+  list[8] = Face(scale, OrangeTile, [](QPainter& p) { Speaker(p, 3, QColor(70, 70, 80)); });
+  AddTrio(scale, list, 9, OrangeTile, [](QPainter& p) { Dumbbell(p, false); }, [](QPainter& p) { Dumbbell(p, true); });
+  list[12] = Face(scale, OrangeTile, [](QPainter& p) { Swatches(p, false); });
+  list[13] = Face(scale, OrangeTile, [](QPainter& p) { Swatches(p, true); });
   return list;
 }
 
-TArtList MakeProgramFaces()
+TArtList MakeProgramFaces(int scale)
 {
   TArtList list;
-  list[0] = Blank();
-  list[1] = Face(OrangeTile, [](QPainter& p) { Door(p, false); });
-  list[2] = Face(OrangeTile, [](QPainter& p) { Door(p, true); });
+  list[0] = Blank(scale);
+  list[1] = Face(scale, OrangeTile, [](QPainter& p) { Door(p, false); });
+  list[2] = Face(scale, OrangeTile, [](QPainter& p) { Door(p, true); });
   const TMotif info = [](QPainter& p) { Glyph(p, QStringLiteral("i"), QColor(40, 200, 60), 36); };
-  list[3] = Face(OrangeTile, info);
-  list[4] = Face(OrangeTile, info, -20);
+  list[3] = Face(scale, OrangeTile, info);
+  list[4] = Face(scale, OrangeTile, info, -20);
   const TMotif question = [](QPainter& p) { Glyph(p, QStringLiteral("?"), QColor(255, 225, 30), 36); };
-  list[5] = Face(OrangeTile, question);
-  list[6] = Face(OrangeTile, question, 180);
-  list[7] = Face(OrangeTile, Tools);
-  list[8] = Face(OrangeTile, Tools, 90);
-  AddTrio(list, 19, BlueTile, [](QPainter& p) { Bulb(p, false); }, [](QPainter& p) { Bulb(p, true); });
+  list[5] = Face(scale, OrangeTile, question);
+  list[6] = Face(scale, OrangeTile, question, 180);
+  list[7] = Face(scale, OrangeTile, Tools);
+  list[8] = Face(scale, OrangeTile, Tools, 90);
+  AddTrio(scale, list, 19, BlueTile, [](QPainter& p) { Bulb(p, false); }, [](QPainter& p) { Bulb(p, true); });
   return list;
 }
 

@@ -10,8 +10,9 @@
 // empty in the list.
 using TArtList = std::map<int, QImage>;
 
-TArtList MakeGameButtonFaces(); // bmps 6..17
-TArtList MakeDialogArt();       // dlgs
-TArtList MakeOptionFaces();     // opts
-TArtList MakeProgramFaces();    // btns, with the Tip button's faces at 19..21
+// Each at a scale: 1, or 2 for screens of twice the pixel density.
+TArtList MakeGameButtonFaces(int scale); // bmps 6..17
+TArtList MakeDialogArt(int scale);       // dlgs
+TArtList MakeOptionFaces(int scale);     // opts
+TArtList MakeProgramFaces(int scale);    // btns, with the Tip button's faces at 19..21
 QImage MakeProgramIcon();

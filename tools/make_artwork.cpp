@@ -59,6 +59,27 @@ QImage ContactSheet(const std::vector<TNamedList>& lists)
   return sheet.copy(0, 0, sheet.width(), y + 10);
 }
 
+TArtList MakeBmps(int scale)
+{
+  TArtList bmps = MakeGameButtonFaces(scale);
+  bmps[0] = MakeDigitStrip(scale);
+  bmps[1] = MakeBackgroundSheet(scale);
+  const auto patterns = MakeFillPatterns(scale);
+  for (int i = 0; i < 4; ++i)
+    bmps[2 + i] = patterns[static_cast<std::size_t>(i)];
+  return bmps;
+}
+
+std::vector<TNamedList> AllLists(int scale)
+{
+  return {
+    { QStringLiteral("bmps"), MakeBmps(scale) },
+    { QStringLiteral("dlgs"), MakeDialogArt(scale) },
+    { QStringLiteral("opts"), MakeOptionFaces(scale) },
+    { QStringLiteral("btns"), MakeProgramFaces(scale) },
+  };
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -73,27 +94,20 @@ int main(int argc, char** argv)
   const QDir assets(QString::fromLocal8Bit(argv[1]));
   const QDir docs(QString::fromLocal8Bit(argv[2]));
 
-  TArtList bmps = MakeGameButtonFaces();
-  bmps[0] = MakeDigitStrip();
-  bmps[1] = MakeBackgroundSheet();
-  const auto patterns = MakeFillPatterns();
-  for (int i = 0; i < 4; ++i)
-    bmps[2 + i] = patterns[static_cast<std::size_t>(i)];
-  const std::vector<TNamedList> lists = {
-    { QStringLiteral("bmps"), bmps },
-    { QStringLiteral("dlgs"), MakeDialogArt() },
-    { QStringLiteral("opts"), MakeOptionFaces() },
-    { QStringLiteral("btns"), MakeProgramFaces() },
-  };
+  // Every image at scale 1 as "<index>.png" and at scale 2 as
+  // "<index>@2x.png"; the contact sheet shows scale 1.
   bool ok = true;
-  for (const auto& list : lists) {
-    assets.mkpath(list.Name);
-    for (const auto& [index, image] : list.Images)
-      if (!image.isNull())
-        ok = Save(image, assets.filePath(QStringLiteral("%1/%2.png").arg(list.Name).arg(index))) && ok;
+  for (const int scale : { 1, 2 }) {
+    const QString suffix = scale == 1 ? QStringLiteral(".png") : QStringLiteral("@2x.png");
+    for (const auto& list : AllLists(scale)) {
+      assets.mkpath(list.Name);
+      for (const auto& [index, image] : list.Images)
+        if (!image.isNull())
+          ok = Save(image, assets.filePath(QStringLiteral("%1/%2%3").arg(list.Name).arg(index).arg(suffix))) && ok;
+    }
   }
   ok = Save(MakeProgramIcon(), assets.filePath(QStringLiteral("trivolo.png"))) && ok;
   docs.mkpath(QStringLiteral("."));
-  ok = Save(ContactSheet(lists), docs.filePath(QStringLiteral("artwork.png"))) && ok;
+  ok = Save(ContactSheet(AllLists(1)), docs.filePath(QStringLiteral("artwork.png"))) && ok;
   return ok ? 0 : 1;
 }

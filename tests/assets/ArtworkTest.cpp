@@ -72,8 +72,28 @@ TEST(Artwork, NoFaceIsSeeThroughInsideItsTile)
       if (list->IsValid(i) && list->Bitmap(i).size() == QSize(50, 50)) {
         ++faces;
         EXPECT_EQ(Holes(list->Bitmap(i)), 0) << name << " " << i;
+        EXPECT_EQ(Holes(list->Bitmap(i, 2)), 0) << name << " " << i << " dense";
       }
   EXPECT_EQ(faces, 47);
+}
+
+TEST(Artwork, EveryImageHasADenseTwinOfTwiceTheSizeAndTheSameKey)
+{
+  const TBitmapList bmps = LoadBmps();
+  const TDlgResources res;
+  const std::pair<const char*, const TBitmapList*> lists[] = { { "bmps", &bmps }, { "dlgs", &res.dlgs },
+    { "opts", &res.opts }, { "btns", &res.btns } };
+  for (const auto& [name, list] : lists)
+    for (int i = 0; i < list->Count(); ++i) {
+      if (!list->IsValid(i))
+        continue;
+      const QImage& plain = list->Bitmap(i);
+      const QImage& dense = list->Bitmap(i, 2);
+      ASSERT_EQ(dense.size(), plain.size() * 2) << name << " " << i;
+      EXPECT_EQ(dense.devicePixelRatio(), 2) << name << " " << i;
+      EXPECT_EQ(dense.pixel(0, dense.height() - 1), plain.pixel(0, plain.height() - 1)) << name << " " << i;
+      EXPECT_EQ(&list->Bitmap(i, 1), &plain) << name << " " << i;
+    }
 }
 
 TEST(Artwork, BoardAndDialogImagesHaveTheirSizes)
