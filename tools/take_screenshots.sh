@@ -1,34 +1,69 @@
 #!/usr/bin/env bash
-# Takes the screenshots in docs/ from the real program in a virtual X display:
+# Takes the screenshots in docs/ from the real program: in a virtual X
+# display at scale 1 and at scale 2 (a 200 % screen), and under a Wayland
+# compositor (weston's headless backend).
 #   tools/take_screenshots.sh build/app/trivolo docs
 set -euo pipefail
 program=$(realpath "$1")
 out=$(realpath "$2")
 work=$(mktemp -d)
-display=":$((90 + RANDOM % 800))"
 cleanup() {
   [ -n "${app:-}" ] && kill "$app" 2>/dev/null || true
-  [ -n "${xvfb:-}" ] && kill "$xvfb" 2>/dev/null || true
+  [ -n "${server:-}" ] && kill "$server" 2>/dev/null || true
   rm -rf "$work"
 }
 trap cleanup EXIT
-Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp -noreset >/dev/null 2>&1 &
-xvfb=$!
-export DISPLAY=$display
-for _ in $(seq 50); do xdotool getdisplaygeometry >/dev/null 2>&1 && break; sleep 0.1; done
-mkdir -p -m 700 "$work/runtime" "$work/config/Mollberg/Trivolo"
-printf '[common]\ntongue=0\nMainForm="200,0,1,100,100,801,580"\n' >"$work/config/Mollberg/Trivolo/V2.ini"
-env -u QT_QPA_PLATFORM XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/runtime" SDL_AUDIODRIVER=dummy \
-  "$program" >/dev/null 2>&1 &
+mkdir -p -m 700 "$work/runtime"
+export XDG_RUNTIME_DIR="$work/runtime" XDG_CONFIG_HOME="$work/config" SDL_AUDIODRIVER=dummy
+
+settings() {
+  mkdir -p "$work/config/Mollberg/Trivolo"
+  printf '[common]\ntongue=0\nMainForm="200,0,1,%s"\n' "$1" >"$work/config/Mollberg/Trivolo/V2.ini"
+}
+stop() {
+  kill "$app" "$server" 2>/dev/null || true
+  wait "$app" "$server" 2>/dev/null || true
+  app= server=
+}
+
+# X at scale 1 and 2: the main window, then the options over it.
+for scale in 1 2; do
+  display=":$((90 + RANDOM % 800))"
+  Xvfb "$display" -screen 0 1600x1200x24 -nolisten tcp -noreset >/dev/null 2>&1 &
+  server=$!
+  export DISPLAY=$display
+  for _ in $(seq 50); do xdotool getdisplaygeometry >/dev/null 2>&1 && break; sleep 0.1; done
+  # Logical pixels: the client area 701 x 480 at the screen's top left.
+  settings "0,0,701,480"
+  env -u QT_QPA_PLATFORM QT_SCALE_FACTOR=$scale "$program" >/dev/null 2>&1 &
+  app=$!
+  xdotool search --sync --onlyvisible --name '^Trivolo V2.1$' >/dev/null
+  sleep 1.5
+  xdotool mousemove 1590 1190
+  sleep 0.3
+  crop="$((701 * scale))x$((480 * scale))+0+0"
+  name=$([ "$scale" = 1 ] && echo mainform || echo mainform-scale2)
+  import -window root -crop "$crop" +repage "$out/$name.png"
+  if [ "$scale" = 1 ]; then
+    # The options button sits 208 pixels from the right edge.
+    xdotool mousemove $((701 - 208 + 25)) 29 click 1
+    sleep 0.8
+    xdotool mousemove 1590 1190
+    sleep 0.6
+    import -window root -crop "$crop" +repage "$out/options.png"
+  fi
+  stop
+done
+
+# Wayland: the compositor decides where the window goes; the whole output.
+socket=trivolo-shot
+weston --debug --backend=headless-backend.so --use-pixman --socket=$socket --width=1024 --height=640 >/dev/null 2>&1 &
+server=$!
+for _ in $(seq 50); do [ -S "$XDG_RUNTIME_DIR/$socket" ] && break; sleep 0.1; done
+settings "0,0,701,480"
+env -u DISPLAY QT_QPA_PLATFORM=wayland WAYLAND_DISPLAY=$socket "$program" >/dev/null 2>&1 &
 app=$!
-xdotool search --sync --onlyvisible --name '^Trivolo V2.1$' >/dev/null
-sleep 1.5
-xdotool mousemove 1200 1000
-sleep 0.3
-import -window root -crop 701x480+100+100 +repage "$out/mainform.png"
-# The options button sits 208 pixels from the right edge.
-xdotool mousemove $((100 + 701 - 208 + 25)) $((100 + 29)) click 1
-sleep 0.8
-xdotool mousemove 1200 1000
-sleep 0.6
-import -window root -crop 701x480+100+100 +repage "$out/options.png"
+sleep 2.5
+(cd "$work" && WAYLAND_DISPLAY=$socket weston-screenshooter >/dev/null 2>&1)
+mv "$work"/wayland-screenshot-*.png "$out/wayland.png"
+stop
