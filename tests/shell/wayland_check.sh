@@ -22,9 +22,12 @@ compositor=$!
 for _ in $(seq 50); do [ -S "$XDG_RUNTIME_DIR/$socket" ] && break; sleep 0.1; done
 [ -S "$XDG_RUNTIME_DIR/$socket" ] || { cat "$work/weston.log" >&2; echo "FAIL: weston did not start" >&2; exit 1; }
 
+# The sanitizer build leaves leak checks to the same session run headless:
+# the Wayland client libraries and the plugins they unload keep allocations
+# that the program cannot free and that have no name to suppress.
 status=0
 env -u DISPLAY QT_QPA_PLATFORM=wayland WAYLAND_DISPLAY=$socket SDL_AUDIODRIVER=dummy \
-  LSAN_OPTIONS="suppressions=$(cd "$(dirname "$0")" && pwd)/system_leaks.supp" \
+  ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0" \
   "$tests" --gtest_filter='*AWholeSessionThroughTheWidgets*' >"$work/log" 2>&1 || status=$?
 if [ "$status" != 0 ] || grep -q 'Wayland connection experienced a fatal error' "$work/log"; then
   cat "$work/log" >&2
