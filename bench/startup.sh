@@ -1,10 +1,18 @@
 #!/usr/bin/env bash
-# Measures the real program under Xvfb: time from exec to the main window
-# being mapped, resident memory 3 s after start with music on and off, and
-# CPU time over 30 s of idling with the game clock running.
-#   bench/startup.sh build/app/trivolo
+# Measures the real program under Xvfb against the floor of any Qt program,
+# an empty window (build/bench/minimal_window), run interleaved round by
+# round: when each window is mapped and when the screen last changed (its
+# first stable frame, opening effect included), with music off and on; the
+# resident memory 3 s after start; and, with music off, CPU time and
+# wake-ups of the program's threads over 30 s of idling with the clock
+# running.
+#   bench/startup.sh build [ROUNDS]
 set -euo pipefail
-program=${1:-build/app/trivolo}
+build=${1:-build}
+rounds=${2:-9}
+program=$build/app/trivolo
+minimal=$build/bench/minimal_window
+watch=$build/bench/frame_watch
 work=$(mktemp -d)
 display=":$((90 + RANDOM % 800))"
 Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp -noreset >/dev/null 2>&1 &
@@ -13,7 +21,7 @@ trap 'kill $xvfb 2>/dev/null; rm -rf "$work"' EXIT
 export DISPLAY=$display
 for _ in $(seq 50); do xdotool getdisplaygeometry >/dev/null 2>&1 && break; sleep 0.1; done
 mkdir -m 700 "$work/runtime"
-export XDG_RUNTIME_DIR="$work/runtime" XDG_CONFIG_HOME="$work/config"
+export XDG_RUNTIME_DIR="$work/runtime" XDG_CONFIG_HOME="$work/config" SDL_AUDIODRIVER=${SDL_AUDIODRIVER:-dummy}
 unset QT_QPA_PLATFORM
 
 settings() {
@@ -21,44 +29,55 @@ settings() {
   printf '[common]\ntongue=0\nmusic=%s\n' "$1" >"$work/config/Mollberg/Trivolo/V2.ini"
 }
 
-# Starts the program; sets pid and ms (until its window is mapped).
-start() {
-  local begin end
-  begin=$(date +%s%N)
-  "$program" >/dev/null 2>&1 &
-  pid=$!
-  until xdotool search --onlyvisible --name '^Trivolo V2.1$' >/dev/null 2>&1; do sleep 0.01; done
-  end=$(date +%s%N)
-  ms=$(((end - begin) / 1000000))
-}
+# Rounds of: the empty window, the game with music off, with music on.
+for round in $(seq "$rounds"); do
+  read -r mm ms < <("$watch" Minimal 2 "$minimal")
+  settings 0
+  read -r om os < <("$watch" 'Trivolo V2.1' 3 "$program")
+  settings 1
+  read -r nm ns < <("$watch" 'Trivolo V2.1' 3 "$program")
+  echo "$mm $ms $om $os $nm $ns" >>"$work/rounds"
+done
 
+# Medians of each column and of the per-round ratios to the empty window.
+median() { sort -n | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
+column() { awk -v c="$1" '{ print $c }' "$work/rounds" | median; }
+ratio() { awk -v a="$1" -v b="$2" '{ printf "%.2f\n", $a / ($b > 0 ? $b : 1) }' "$work/rounds" | median; }
+echo "medians of $rounds interleaved rounds (ms from exec; ratio to the empty window, paired per round):"
+printf '%-22s %8s %8s %12s %8s\n' "" mapped ratio "stable frame" ratio
+printf '%-22s %8s %8s %12s %8s\n' "empty Qt window" "$(column 1)" 1 "$(column 2)" 1
+printf '%-22s %8s %8s %12s %8s\n' "Trivolo, music off" "$(column 3)" "$(ratio 3 1)" "$(column 4)" "$(ratio 4 2)"
+printf '%-22s %8s %8s %12s %8s\n' "Trivolo, music on" "$(column 5)" "$(ratio 5 1)" "$(column 6)" "$(ratio 6 2)"
+
+rss_mib() { awk '/VmRSS/ { printf "%.1f", $2 / 1024 }' "/proc/$1/status"; }
+cpu_ms() { awk '{ print ($14 + $15) * 10 }' "/proc/$1/stat"; }
+switches() { cat /proc/"$1"/task/*/status | awk '/ctxt_switches/ { n += $2 } END { print n }'; }
+start() {
+  "$@" >/dev/null 2>&1 &
+  pid=$!
+  sleep 3
+}
 stop() {
   kill "$pid"
   wait "$pid" 2>/dev/null || true
 }
 
-rss_kib() { awk '/VmRSS/ { print $2 }' "/proc/$1/status"; }
-cpu_ticks() { awk '{ print $14 + $15 }' "/proc/$1/stat"; }
-
-for music in 1 0; do
+start "$minimal"
+echo "resident 3 s after start: empty Qt window $(rss_mib "$pid") MiB"
+stop
+for music in 0 1; do
   settings $music
-  times=()
-  for _ in 1 2 3 4 5; do
-    start
-    times+=("$ms")
-    stop
-  done
-  start
-  sleep 3
-  echo "music=$music: mapped after ${times[*]} ms; resident after 3 s: $(( $(rss_kib "$pid") / 1024 )) MiB"
+  start "$program"
+  echo "resident 3 s after start: Trivolo, music $([ $music = 1 ] && echo on || echo off) $(rss_mib "$pid") MiB"
   if [ "$music" = 0 ]; then
     # Start the clock with a press on the board, then idle.
     eval "$(xdotool getwindowgeometry --shell "$(xdotool search --onlyvisible --name '^Trivolo V2.1$' | head -1)")"
     xdotool mousemove $((X + 20)) $((Y + 200)) click 1
-    before=$(cpu_ticks "$pid")
+    cpu=$(cpu_ms "$pid")
+    woken=$(switches "$pid")
     sleep 30
-    after=$(cpu_ticks "$pid")
-    echo "idle with the clock running: $(( (after - before) * 10 )) ms CPU in 30 s"
+    echo "idle 30 s, music off, clock running: $(($(cpu_ms "$pid") - cpu)) ms CPU," \
+      "$(( ($(switches "$pid") - woken) / 30 )) context switches per second over all threads"
   fi
   stop
 done

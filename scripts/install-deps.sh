@@ -9,7 +9,7 @@ packages=(
   libsdl2-mixer-dev timgm6mb-soundfont
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation2
-  xvfb xdotool imagemagick x11-utils openbox
+  xvfb xdotool imagemagick x11-utils openbox libxcb1-dev
   weston qt6-wayland
 )
 
