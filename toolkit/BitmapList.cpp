@@ -3,6 +3,7 @@
 TBitmapList::TBitmapList(std::vector<QImage> items, std::vector<QImage> dense)
   : Items(std::move(items))
   , Dense(std::move(dense))
+  , DenseLoaded(Items.size(), true)
 {
   Dense.resize(Items.size());
   for (QImage& image : Dense)
@@ -12,12 +13,12 @@ TBitmapList::TBitmapList(std::vector<QImage> items, std::vector<QImage> dense)
 TBitmapList TBitmapList::Load(const QString& folder, int count)
 {
   std::vector<QImage> items;
-  std::vector<QImage> dense;
-  for (int i = 0; i < count; ++i) {
+  for (int i = 0; i < count; ++i)
     items.emplace_back(QImage(QStringLiteral("%1/%2.png").arg(folder).arg(i)).convertToFormat(QImage::Format_RGB32));
-    dense.emplace_back(QImage(QStringLiteral("%1/%2@2x.png").arg(folder).arg(i)).convertToFormat(QImage::Format_RGB32));
-  }
-  return TBitmapList(std::move(items), std::move(dense));
+  TBitmapList list(std::move(items));
+  list.Folder = folder;
+  list.DenseLoaded.assign(list.Items.size(), false);
+  return list;
 }
 
 bool TBitmapList::IsValid(int index) const
@@ -33,9 +34,15 @@ const QImage& TBitmapList::Bitmap(int index) const
 
 const QImage& TBitmapList::Bitmap(int index, qreal devicePixelRatio) const
 {
-  if (devicePixelRatio > 1 && IsValid(index) && !Dense[static_cast<std::size_t>(index)].isNull())
-    return Dense[static_cast<std::size_t>(index)];
-  return Bitmap(index);
+  if (devicePixelRatio <= 1 || !IsValid(index))
+    return Bitmap(index);
+  const auto i = static_cast<std::size_t>(index);
+  if (!DenseLoaded[i]) {
+    DenseLoaded[i] = true;
+    Dense[i] = QImage(QStringLiteral("%1/%2@2x.png").arg(Folder).arg(index)).convertToFormat(QImage::Format_RGB32);
+    Dense[i].setDevicePixelRatio(2);
+  }
+  return Dense[i].isNull() ? Bitmap(index) : Dense[i];
 }
 
 QRgb TBitmapList::TransparentColor(int index) const

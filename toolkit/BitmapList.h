@@ -14,8 +14,9 @@ public:
   // density (twice the size, with a device pixel ratio of 2).
   explicit TBitmapList(std::vector<QImage> items, std::vector<QImage> dense = {});
 
-  // Loads items 0..count-1 from "<folder>/<index>.png", and their dense
-  // images from "<folder>/<index>@2x.png"; missing files give empty items.
+  // Loads items 0..count-1 from "<folder>/<index>.png"; missing files give
+  // empty items. Their dense images, "<folder>/<index>@2x.png", are loaded
+  // when first asked for, so that screens of ratio 1 never pay for them.
   static TBitmapList Load(const QString& folder, int count);
 
   int Count() const { return static_cast<int>(Items.size()); }
@@ -29,7 +30,9 @@ public:
 
 private:
   std::vector<QImage> Items;
-  std::vector<QImage> Dense;
+  mutable std::vector<QImage> Dense;
+  mutable std::vector<bool> DenseLoaded;
+  QString Folder;
 };
 
 // The image with every pixel of the key colour made fully transparent.
