@@ -3,7 +3,7 @@
 # once optimised, once under AddressSanitizer and UndefinedBehaviorSanitizer.
 set -euo pipefail
 cd "$(dirname "$0")"
-scripts/install-deps.sh
+scripts/install-deps.sh --test
 
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT

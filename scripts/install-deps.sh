@@ -1,17 +1,22 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that building, playing and testing need.
-# Quiet when everything is already there.
+# Installs the Debian packages that building and playing need, and with
+# --test also those that the tests and benchmarks need. Quiet when
+# everything is already there.
 set -euo pipefail
 
 packages=(
   cmake ninja-build g++ pkg-config
-  qt6-base-dev qt6-qpa-plugins
+  qt6-base-dev qt6-qpa-plugins qt6-wayland
   libsdl2-mixer-dev timgm6mb-soundfont
-  libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation2
-  xvfb xdotool imagemagick x11-utils openbox libxcb1-dev
-  weston qt6-wayland
 )
+if [ "${1:-}" = --test ]; then
+  packages+=(
+    libgtest-dev libgmock-dev libbenchmark-dev
+    xvfb xdotool imagemagick x11-utils openbox libxcb1-dev
+    weston
+  )
+fi
 
 missing=()
 for p in "${packages[@]}"; do
