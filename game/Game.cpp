@@ -148,14 +148,14 @@ void TGame::MouseDown(std::optional<TSlot> slot)
     ++Rec.PickCount;
 
   Rec.Picked[col][row] = !Rec.Picked[col][row];
-  Host.PlayEffect(Rec.Picked[col][row] ? 5 : 6);
+  Host.PlayEffect(Rec.Picked[col][row] ? efPick : efUnpick);
   Host.RedrawSlot(col, row);
 
   if (Rec.PickCount == 3) {
     if (PickedFormSet())
       TakeSet();
     else
-      Host.PlayEffect(2);
+      Host.PlayEffect(efNotASet);
   }
 }
 
@@ -180,15 +180,15 @@ void TGame::TakeSet()
 
   if (Rec.TakenCount == CardCount) {
     Rec.GameState = gsOver;
-    Host.PlayEffect(1);
-    Host.ShowCode(1);
+    Host.PlayEffect(efGameWon);
+    Host.ShowCode(mcGameWon);
     EndOfGame();
   } else if (TableHasSet()) {
-    Host.PlayEffect(3);
+    Host.PlayEffect(efSetTaken);
   } else {
     Rec.GameState = gsOver;
-    Host.PlayEffect(4);
-    Host.ShowText(10, Text("Kein weiteres SET möglich.\rDu bist am Ende.", "No more SET possible.\rYou are at the end."));
+    Host.PlayEffect(efGameOver);
+    Host.ShowText(mcOwnText, Text("Kein weiteres SET möglich.\rDu bist am Ende.", "No more SET possible.\rYou are at the end."));
     EndOfGame();
   }
 }
@@ -248,7 +248,7 @@ void TGame::StartBtnClick()
 {
   if (Rec.GameState == gsPaused)
     return;
-  if (Rec.GameState == gsRunning && Host.ShowCode(4) == mrNo)
+  if (Rec.GameState == gsRunning && Host.ShowCode(mcGiveUpGame) == mrNo)
     return;
   NewGame();
   Host.RepaintBoard();

@@ -60,7 +60,7 @@ void TGame::TipBtnMouseDown()
     Host.DrawScore();
     return;
   }
-  if (Host.ShowText(11, Text("Kein SET in der Auslage. Neu mischen?", "No SET in the deck. Shall I mix up the deck?")) == mrYes)
+  if (Host.ShowText(mcOwnQuestion, Text("Kein SET in der Auslage. Neu mischen?", "No SET in the deck. Shall I mix up the deck?")) == mrYes)
     MixBtnClick();
 }
 
@@ -106,7 +106,7 @@ void TGame::MouseMove(std::optional<TSlot> slot)
         picked[found++] = Rec.Table[c][r];
   Rec.AttrMatch = {};
   if (ComputeMatch(picked[0], picked[1], Rec.Table[col][row], Rec.AttrMatch) && Host.DetectorOn())
-    Host.PlayEffect(7);
+    Host.PlayEffect(efDetectorSet);
   Host.ClearDetector();
   Host.ShowDetector();
   Rec.HoverCol = col;

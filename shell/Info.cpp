@@ -4,6 +4,7 @@
 #include "ImageButton.h"
 #include "ShellState.h"
 #include "TurnedLabel.h"
+#include "Version.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -16,7 +17,7 @@ TInfoDlg::TInfoDlg(QWidget* mainform, const TDlgResources& resources, const TShe
   Emblem();
   auto* progLabel = new TTurnedLabel(Back, QStringLiteral("Trivolo"), 32);
   progLabel->setGeometry(12, 84, 53, 316);
-  auto* versionLabel = new TTurnedLabel(Back, QStringLiteral("Version  V2.1"), 16);
+  auto* versionLabel = new TTurnedLabel(Back, QStringLiteral("Version  " TRIVOLO_VERSION), 16);
   versionLabel->setGeometry(56, 130, 21, 266);
   TBackPanel* panel = InnerPanel(105, 12, 381, 333);
   Lines = TextLabel(panel, 20, 20, 341, 293, 16, false);

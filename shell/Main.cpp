@@ -11,6 +11,7 @@
 #include "Options.h"
 #include "ShapeHint.h"
 #include "Tongdlg.h"
+#include "Version.h"
 #include "YesNo.h"
 
 #include <QCloseEvent>
@@ -117,7 +118,7 @@ void Tmainform::FormCreate()
   State.ProgramDir = QCoreApplication::applicationDirPath() + QLatin1Char('/');
   Scrambler.Init(QString(), 0);
   State.FirstShow = true;
-  setWindowTitle(QStringLiteral("Trivolo V2.1"));
+  setWindowTitle(QStringLiteral("Trivolo " TRIVOLO_VERSION));
   InstallHelp();
   State.Tongue = ini.ReadInteger(Common, QStringLiteral("tongue"), -1);
   State.SoundOn = ini.ReadBool(Common, QStringLiteral("sound"), true);
@@ -188,7 +189,7 @@ void Tmainform::closeEvent(QCloseEvent* event)
 
 bool Tmainform::CloseQuery()
 {
-  return ShowCode(3) == mrYes;
+  return ShowCode(mcReallyQuit) == mrYes;
 }
 
 void Tmainform::Leave()
@@ -314,7 +315,7 @@ void Tmainform::ClearDetector()
 
 void Tmainform::PlayEffect(int effect)
 {
-  if (!State.SoundOn || effect < 1 || effect > 7 || !Audio.EffectsAvailable())
+  if (!State.SoundOn || effect < 1 || effect > EffectCount || !Audio.EffectsAvailable())
     return;
   Audio.PlayEffect(effect - 1);
 }

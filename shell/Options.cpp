@@ -5,6 +5,7 @@
 #include "Main.h"
 #include "ShellState.h"
 #include "TurnedLabel.h"
+#include "Version.h"
 
 #include <QLabel>
 
@@ -19,7 +20,7 @@ TOptionDlg::TOptionDlg(Tmainform& mainform, const TDlgResources& resources, TShe
   Emblem();
   ProgLabel = new TTurnedLabel(Back, QStringLiteral("Trivolo"), 37);
   ProgLabel->setGeometry(12, 119, 53, 281);
-  VersionLabel = new TTurnedLabel(Back, QStringLiteral("Version  V2.1"), 16);
+  VersionLabel = new TTurnedLabel(Back, QStringLiteral("Version  " TRIVOLO_VERSION), 16);
   VersionLabel->setGeometry(56, 130, 21, 266);
   OKBtn = FaceButton(Back, "OKBtn", 436, 355);
 
@@ -58,7 +59,7 @@ void TOptionDlg::showEvent(QShowEvent* event)
 void TOptionDlg::RefreshOptionTexts()
 {
   ProgLabel->SetText(QStringLiteral("Trivolo"));
-  VersionLabel->SetText(QStringLiteral("Version  V2.1"));
+  VersionLabel->SetText(QStringLiteral("Version  " TRIVOLO_VERSION));
   MusicBtn->setEnabled(State.MusicAvailable);
   OKBtn->SetHint(Say(State, "Zurück zum Spiel", "Back to game"));
   OptLabel->setText(Say(State, "Einstellungen:", "Options:"));
