@@ -11,6 +11,7 @@
 class TTextScrambler {
 public:
   // An empty alphabet takes A-Z, a-z, 0-9; a key of 0 takes 27491.
+  explicit TTextScrambler(const QString& alphabet = QString(), std::int32_t key = 0) { Init(alphabet, key); }
   void Init(const QString& alphabet, std::int32_t key);
   QString Encode(const QString& text) const { return Transform(text, Key); }
   QString Decode(const QString& text) const { return Transform(text, -Key); }

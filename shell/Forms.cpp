@@ -1,7 +1,7 @@
 #include "Forms.h"
 
-TForms::TForms(const TDlgResources& resources, TAudioBackend& audio)
-  : mainform(resources, audio)
+TForms::TForms(const TDlgResources& resources, TAudioBackend& audio, std::uint64_t seed)
+  : mainform(resources, audio, seed)
   , OptionDlg(mainform, resources, mainform.State)
   , YesNoDlg(&mainform, resources, mainform.State)
   , TongueDlg(&mainform, resources, mainform.State)

@@ -13,7 +13,7 @@ class TDlgResources;
 // then the dialogs, which it is told about once they exist.
 class TForms {
 public:
-  TForms(const TDlgResources& resources, TAudioBackend& audio);
+  TForms(const TDlgResources& resources, TAudioBackend& audio, std::uint64_t seed = TPcgRandom::ClockSeed());
 
   Tmainform mainform;
   TOptionDlg OptionDlg;

@@ -29,7 +29,7 @@ constexpr int DesignHeight = 401;
 const QString Common = QStringLiteral("common");
 } // namespace
 
-Tmainform::Tmainform(const TDlgResources& resources, TAudioBackend& audio)
+Tmainform::Tmainform(const TDlgResources& resources, TAudioBackend& audio, std::uint64_t seed)
   : QWidget(nullptr)
   , ini(QStringLiteral("Mollberg"), QStringLiteral("Trivolo/V2"))
   , Music(audio, State)
@@ -37,7 +37,7 @@ Tmainform::Tmainform(const TDlgResources& resources, TAudioBackend& audio)
   , DlgResources(resources)
   , Audio(audio)
   , Bmps(LoadBmps())
-  , Random(0)
+  , Random(seed)
   , Game(*this, Random)
   , box(new TBoardWidget(this))
   , Canvas(box->Surface(), Bmps)
@@ -116,7 +116,7 @@ TImageButton* Tmainform::MakeButton(const char* name, int left)
 void Tmainform::FormCreate()
 {
   State.ProgramDir = QCoreApplication::applicationDirPath() + QLatin1Char('/');
-  Scrambler.Init(QString(), 0);
+  Scrambler.Init(QString(), 0); // the default alphabet and key
   State.FirstShow = true;
   setWindowTitle(QStringLiteral("Trivolo " TRIVOLO_VERSION));
   InstallHelp();
@@ -125,7 +125,6 @@ void Tmainform::FormCreate()
   State.MusicOn = ini.ReadBool(Common, QStringLiteral("music"), true);
   State.DetectorOn = ini.ReadBool(Common, QStringLiteral("hint"), true);
   State.BackMode = ini.ReadInteger(Common, QStringLiteral("backmode"), 0);
-  Random = TPcgRandom(TPcgRandom::ClockSeed());
   Board.Resize(width(), height());
   Game.NewGame();
   ApplyTexts();

@@ -36,7 +36,8 @@ class Tmainform final : public QWidget, public TGameHost {
   Q_OBJECT
 
 public:
-  Tmainform(const TDlgResources& resources, TAudioBackend& audio);
+  // The game's random source is seeded from the clock unless a seed is given.
+  Tmainform(const TDlgResources& resources, TAudioBackend& audio, std::uint64_t seed = TPcgRandom::ClockSeed());
   ~Tmainform() override;
 
   struct TDialogs {

@@ -12,10 +12,11 @@ TMidiPlayer::~TMidiPlayer()
   Close();
 }
 
-void TMidiPlayer::Open()
+void TMidiPlayer::Open(const std::string& fileName)
 {
   if (IsOpen)
     Close();
+  FileName = fileName;
   std::string error;
   if (!Backend.OpenMusic(FileName, error))
     throw TMediaError(error.empty() ? "Unbekannter Fehler-Code" : error);

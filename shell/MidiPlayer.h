@@ -17,11 +17,9 @@ public:
   explicit TMidiPlayer(TAudioBackend& backend);
   ~TMidiPlayer();
 
-  std::string FileName;
-
   // Each throws TMediaError: open with the backend's text, play and stop
-  // when no piece is open.
-  void Open();
+  // when no piece is open. Opening closes the piece open before.
+  void Open(const std::string& fileName);
   void Play();
   void Stop();
   void Close();
@@ -30,5 +28,6 @@ public:
 
 private:
   TAudioBackend& Backend;
+  std::string FileName;
   bool IsOpen = false;
 };

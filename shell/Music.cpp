@@ -31,9 +31,8 @@ void TMusicBox::Report(const std::exception& error)
 
 bool TMusicBox::OpenCurrent()
 {
-  Player.FileName = (State.ProgramDir + CurrentName()).toStdString();
   try {
-    Player.Open();
+    Player.Open((State.ProgramDir + CurrentName()).toStdString());
     return true;
   } catch (const TMediaError& error) {
     Report(error);

@@ -14,9 +14,11 @@
 
 namespace {
 constexpr int PlacementMarker = 200;
-// How long the keeper waits for a window manager to frame a new window.
+// How long the keeper waits for a window manager to frame a new window:
+// polled for the first second, at the window's events for five.
 constexpr int FrameCheckMs = 25;
 constexpr int FrameCheckCount = 40;
+constexpr int FrameWatchMs = 5000;
 
 QRect AvailableDesktop()
 {
@@ -101,7 +103,20 @@ TFormKeeper::TFormKeeper(QWidget& form, TIniCtrl& ini, QString section, QString 
   , Key(std::move(key))
 {
   FrameWatch.setInterval(FrameCheckMs);
-  connect(&FrameWatch, &QTimer::timeout, this, &TFormKeeper::CheckFrame);
+  connect(&FrameWatch, &QTimer::timeout, this, [this] {
+    if (++FrameChecks >= FrameCheckCount)
+      FrameWatch.stop();
+    CheckFrame();
+  });
+  Form.installEventFilter(this);
+}
+
+bool TFormKeeper::eventFilter(QObject* watched, QEvent* event)
+{
+  const QEvent::Type type = event->type();
+  if (Watching && (type == QEvent::Move || type == QEvent::WindowActivate || type == QEvent::Paint))
+    CheckFrame();
+  return QObject::eventFilter(watched, event);
 }
 
 QMargins TFormKeeper::Frame() const
@@ -115,6 +130,8 @@ void TFormKeeper::RestorePlacement()
   Stored = ParsePlacement(Ini.ReadString(Section, Key, QString()));
   DesignSize = Form.size();
   Place();
+  Watching = true;
+  WatchingFor.start();
   FrameChecks = 0;
   FrameWatch.start();
 }
@@ -136,14 +153,22 @@ void TFormKeeper::Place()
 
 void TFormKeeper::CheckFrame()
 {
-  if (++FrameChecks >= FrameCheckCount)
-    FrameWatch.stop();
+  if (!Watching || WatchingFor.elapsed() > FrameWatchMs) {
+    StopWatching();
+    return;
+  }
   if (!Form.isVisible() || Form.isMaximized() || Form.isFullScreen())
     return;
   if (Frame() != PlacedWith) {
+    StopWatching();
     Place();
-    FrameWatch.stop();
   }
+}
+
+void TFormKeeper::StopWatching()
+{
+  Watching = false;
+  FrameWatch.stop();
 }
 
 QRect TFormKeeper::OuterRect() const
@@ -159,7 +184,7 @@ QRect TFormKeeper::OuterRect() const
 
 void TFormKeeper::SavePlacement()
 {
-  FrameWatch.stop();
+  StopWatching();
   QRect outer = OuterRect();
   // Where the position cannot be read, the stored one stays as it was.
   if (!WindowsCanBePlaced()) {

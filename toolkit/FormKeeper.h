@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QElapsedTimer>
 #include <QMargins>
 #include <QObject>
 #include <QRect>
@@ -54,9 +55,13 @@ public:
   // The window's outer rectangle on the desktop as it really is.
   QRect OuterRect() const;
 
+protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
   void Place();
   void CheckFrame();
+  void StopWatching();
   QMargins Frame() const;
 
   QWidget& Form;
@@ -66,6 +71,10 @@ private:
   std::optional<TPlacement> Stored;
   QSize DesignSize;
   QMargins PlacedWith;
+  // Watching for the frame: at the window's moves and activations, which a
+  // window manager's framing brings, and every few milliseconds for a while.
+  bool Watching = false;
+  QElapsedTimer WatchingFor;
   QTimer FrameWatch;
   int FrameChecks = 0;
 };

@@ -37,7 +37,7 @@ for scale in 1 2; do
   settings "0,0,701,480"
   env -u QT_QPA_PLATFORM QT_SCALE_FACTOR=$scale "$program" >/dev/null 2>&1 &
   app=$!
-  xdotool search --sync --onlyvisible --name '^Trivolo V2.1$' >/dev/null
+  until xdotool search --onlyvisible --name '^Trivolo V2.1$' >/dev/null 2>&1; do sleep 0.1; done
   sleep 1.5
   xdotool mousemove 1590 1190
   sleep 0.3

@@ -74,9 +74,9 @@ protected:
 
   void SetUp() override { QFile::remove(Settings.FileName()); }
 
-  void Start(TAudioBackend* audio = nullptr)
+  void Start(TAudioBackend* audio = nullptr, std::uint64_t seed = TPcgRandom::ClockSeed())
   {
-    Forms = std::make_unique<TForms>(Resources, audio ? *audio : Audio);
+    Forms = std::make_unique<TForms>(Resources, audio ? *audio : Audio, seed);
     Forms->mainform.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&Forms->mainform));
     QTest::qWait(30); // the first-show question is queued after the show

@@ -152,7 +152,7 @@ TEST(MidiPlayer, PlayAndStopNeedAnOpenPiece)
   } silent;
   TMidiPlayer failing(silent);
   try {
-    failing.Open();
+    failing.Open("piece.mid");
     FAIL() << "no error";
   } catch (const TMediaError& error) {
     EXPECT_STREQ(error.what(), "Unbekannter Fehler-Code");

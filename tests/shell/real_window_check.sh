@@ -19,6 +19,17 @@ cleanup() {
 }
 trap cleanup EXIT
 fail() { echo "FAIL ($manager): $*" >&2; exit 1; }
+# The first visible window with the title, asked again while other windows
+# come and go (a search fails when one vanishes under it): up to 20 s.
+find_window() {
+  local found
+  for _ in $(seq 200); do
+    found=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -1) || true
+    [ -n "$found" ] && { echo "$found"; return 0; }
+    sleep 0.1
+  done
+  return 1
+}
 
 Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp -noreset >/dev/null 2>&1 &
 xvfb=$!
@@ -37,7 +48,7 @@ start() {
   env -u QT_QPA_PLATFORM XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/runtime" SDL_AUDIODRIVER=dummy \
     LSAN_OPTIONS="suppressions=$here/system_leaks.supp" "$program" >"$work/log" 2>&1 &
   app=$!
-  window=$(xdotool search --sync --onlyvisible --name '^Trivolo V2.1$' | head -1) || fail "no main window"
+  window=$(find_window '^Trivolo V2.1$') || fail "no main window"
   sleep 0.6 # the window manager frames the window, the program settles
   measure
 }
@@ -105,7 +116,7 @@ done
 
 # The rules stay open while the program is quit.
 xdotool mousemove $((left + width - 104 + 25)) $((top + 4 + 25)) click 1
-xdotool search --sync --onlyvisible --name 'Spielregeln' >/dev/null || fail "no rules window"
+find_window 'Spielregeln' >/dev/null || fail "no rules window"
 sleep 0.3
 quit
 
