@@ -21,7 +21,7 @@ namespace {
 
 std::string ScoreText(const TGame& game)
 {
-  return std::to_string(std::clamp(game.ComputeScore(), ScoreMin, ScoreMax));
+  return std::to_string(std::clamp(ComputeScore(game.Record()), ScoreMin, ScoreMax));
 }
 
 int FirstDigitLeft(int width, int characters)

@@ -4,13 +4,8 @@
 #include "Random.h"
 
 #include <algorithm>
-#include <limits>
 
 namespace {
-constexpr int PointsPerCard = 9;
-constexpr int PointsPerBonus = 13;
-constexpr int PointsPerTip = 167;
-constexpr int PointsPerTick = 3;
 constexpr int StartTicks = -11;
 constexpr int MixPenaltyTicks = 100;
 constexpr int MixNeedsMoreThan = 16;
@@ -41,8 +36,8 @@ void TGame::NewGame()
   Rec.TakenCount = 0;
   Rec.BonusSum = 0;
   Rec.TipCount = 0;
-  for (int col = 0; col < 4; ++col)
-    for (int row = 0; row < 4; ++row)
+  for (int col = 0; col < GridSize; ++col)
+    for (int row = 0; row < GridSize; ++row)
       DealSlot(col, row);
   // Hint marks do not count in PickCount; start clean whatever was shown.
   Rec.PickCount = 0;
@@ -71,13 +66,9 @@ bool TGame::PickedFormSet()
   if (Rec.PickCount < 3)
     return false;
   Rec.AttrMatch = {};
-  std::array<int, 3> cards {};
-  int found = 0;
-  for (int col = 0; col < 4 && found < 3; ++col)
-    for (int row = 0; row < 4 && found < 3; ++row)
-      if (Rec.Picked[col][row])
-        cards[found++] = Rec.Table[col][row];
-  return ComputeMatch(cards[0], cards[1], cards[2], Rec.AttrMatch);
+  const std::array<TSlot, 3> slots = PickedSlots().Slots;
+  const auto card = [&](std::size_t i) { return Rec.Table[slots[i].Col][slots[i].Row]; };
+  return ComputeMatch(card(0), card(1), card(2), Rec.AttrMatch);
 }
 
 bool TGame::TableHasSet() const
@@ -85,9 +76,9 @@ bool TGame::TableHasSet() const
   // Only the answer matters, so look for the completing third card of each
   // pair instead of walking all ordered triples.
   std::array<bool, CardCount + 1> onTable {};
-  std::array<int, 16> cards {};
+  std::array<int, SlotCount> cards {};
   int count = 0;
-  for (int p = 0; p < 16; ++p) {
+  for (int p = 0; p < SlotCount; ++p) {
     const TSlot s = SlotOfPosition(p);
     const int card = Rec.Table[s.Col][s.Row];
     if (card != 0) {
@@ -104,12 +95,28 @@ bool TGame::TableHasSet() const
 
 std::int32_t TGame::ComputeScore() const
 {
-  const std::int64_t score = std::int64_t { PointsPerCard } * Rec.TakenCount
-    + std::int64_t { PointsPerBonus } * Rec.BonusSum - std::int64_t { PointsPerTip } * Rec.TipCount
-    - std::int64_t { PointsPerTick } * Rec.TimeTicks;
-  // Saturate instead of wrapping on absurdly long games.
-  return static_cast<std::int32_t>(std::clamp<std::int64_t>(
-    score, std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max()));
+  return ::ComputeScore(Rec);
+}
+
+TGame::TPicked TGame::PickedSlots() const
+{
+  TPicked picked;
+  for (int col = 0; col < GridSize && picked.Count < 3; ++col)
+    for (int row = 0; row < GridSize && picked.Count < 3; ++row)
+      if (Rec.Picked[col][row])
+        picked.Slots[static_cast<std::size_t>(picked.Count++)] = TSlot { col, row };
+  return picked;
+}
+
+void TGame::DropPicks()
+{
+  for (int col = 0; col < GridSize; ++col)
+    for (int row = 0; row < GridSize; ++row)
+      if (Rec.Picked[col][row]) {
+        Rec.Picked[col][row] = false;
+        Host.RedrawSlot(col, row);
+      }
+  Rec.PickCount = 0;
 }
 
 void TGame::ResetHover()
@@ -161,12 +168,7 @@ void TGame::MouseDown(std::optional<TSlot> slot)
 
 void TGame::TakeSet()
 {
-  std::array<TSlot, 3> slots {};
-  int found = 0;
-  for (int col = 0; col < 4 && found < 3; ++col)
-    for (int row = 0; row < 4 && found < 3; ++row)
-      if (Rec.Picked[col][row])
-        slots[found++] = TSlot { col, row };
+  const std::array<TSlot, 3> slots = PickedSlots().Slots;
   for (const TSlot& s : slots) {
     DealSlot(s.Col, s.Row);
     Host.RedrawSlot(s.Col, s.Row);
@@ -214,8 +216,8 @@ void TGame::MixBtnClick()
   Host.MusicKeepAlive();
   if (Rec.GameState != gsRunning || Rec.DeckCount <= MixNeedsMoreThan)
     return;
-  for (int col = 0; col < 4; ++col)
-    for (int row = 0; row < 4; ++row)
+  for (int col = 0; col < GridSize; ++col)
+    for (int row = 0; row < GridSize; ++row)
       if (Rec.Table[col][row] != 0) {
         ++Rec.DeckCount;
         Rec.Deck[Rec.DeckCount] = Rec.Table[col][row];
@@ -226,8 +228,8 @@ void TGame::MixBtnClick()
   Rec.PickCount = 0;
   Shuffle(Rec.DeckCount);
   Rec.TimeTicks += MixPenaltyTicks;
-  for (int col = 0; col < 4; ++col)
-    for (int row = 0; row < 4; ++row) {
+  for (int col = 0; col < GridSize; ++col)
+    for (int row = 0; row < GridSize; ++row) {
       DealSlot(col, row);
       Host.RedrawSlot(col, row);
     }

@@ -37,6 +37,14 @@ public:
   static constexpr int ShuffleSwaps = 10000;
 
 private:
+  // The picked slots, up to three, column by column.
+  struct TPicked {
+    std::array<TSlot, 3> Slots {};
+    int Count = 0;
+  };
+  TPicked PickedSlots() const;
+  // Drops every pick and redraws the slots that were picked.
+  void DropPicks();
   void Shuffle(int count);
   void TakeSet();
   void EndOfGame();

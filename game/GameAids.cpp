@@ -5,7 +5,7 @@
 #include "Random.h"
 
 namespace {
-constexpr int Positions = 16;
+constexpr int Positions = SlotCount;
 }
 
 std::optional<std::array<int, 3>> TGame::SearchHint(int a, int b, int c) const
@@ -39,13 +39,7 @@ void TGame::TipBtnMouseDown()
   if (Rec.GameState != gsRunning)
     return;
   Rec.ClockRunning = true;
-  for (int col = 0; col < 4; ++col)
-    for (int row = 0; row < 4; ++row)
-      if (Rec.Picked[col][row]) {
-        Rec.Picked[col][row] = false;
-        Host.RedrawSlot(col, row);
-      }
-  Rec.PickCount = 0;
+  DropPicks();
 
   const int a = Random.Below(Positions);
   const int b = Random.Below(Positions);
@@ -66,13 +60,7 @@ void TGame::TipBtnMouseDown()
 
 void TGame::TipBtnMouseUp()
 {
-  for (int col = 0; col < 4; ++col)
-    for (int row = 0; row < 4; ++row)
-      if (Rec.Picked[col][row]) {
-        Rec.Picked[col][row] = false;
-        Host.RedrawSlot(col, row);
-      }
-  Rec.PickCount = 0;
+  DropPicks();
 }
 
 void TGame::MouseMove(std::optional<TSlot> slot)
@@ -98,14 +86,11 @@ void TGame::MouseMove(std::optional<TSlot> slot)
     return;
   }
 
-  std::array<int, 2> picked {};
-  int found = 0;
-  for (int c = 0; c < 4 && found < 2; ++c)
-    for (int r = 0; r < 4 && found < 2; ++r)
-      if (Rec.Picked[c][r])
-        picked[found++] = Rec.Table[c][r];
+  const std::array<TSlot, 3> picked = PickedSlots().Slots;
   Rec.AttrMatch = {};
-  if (ComputeMatch(picked[0], picked[1], Rec.Table[col][row], Rec.AttrMatch) && Host.DetectorOn())
+  if (ComputeMatch(Rec.Table[picked[0].Col][picked[0].Row], Rec.Table[picked[1].Col][picked[1].Row], Rec.Table[col][row],
+        Rec.AttrMatch)
+    && Host.DetectorOn())
     Host.PlayEffect(efDetectorSet);
   Host.ClearDetector();
   Host.ShowDetector();

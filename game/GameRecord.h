@@ -5,13 +5,17 @@
 
 enum TGameState : std::uint8_t { gsRunning = 0, gsPaused = 1, gsOver = 2 };
 
+// The table is a square of GridSize columns and rows.
+constexpr int GridSize = 4;
+constexpr int SlotCount = GridSize * GridSize;
+
 // The whole state of one game. Table and Picked are indexed [column][row];
 // Deck uses positions 1..81 and its top card sits at position DeckCount.
 struct TGameRecord {
   std::array<std::int32_t, 82> Deck {};
   std::int32_t DeckCount = 0;
-  std::array<std::array<std::int32_t, 4>, 4> Table {};
-  std::array<std::array<bool, 4>, 4> Picked {};
+  std::array<std::array<std::int32_t, GridSize>, GridSize> Table {};
+  std::array<std::array<bool, GridSize>, GridSize> Picked {};
   std::int32_t PickCount = 0;
   std::int32_t TakenCount = 0;
   std::int32_t BonusSum = 0;
@@ -32,4 +36,8 @@ struct TSlot {
 };
 
 // Slot positions 0..15 of the SET searches run along the rows.
-constexpr TSlot SlotOfPosition(int p) { return TSlot { p % 4, p / 4 }; }
+constexpr TSlot SlotOfPosition(int p) { return TSlot { p % GridSize, p / GridSize }; }
+
+// The score: 9 per card taken and 13 per bonus point, less 167 per hint and
+// 3 per second; saturated at the 32-bit limits.
+std::int32_t ComputeScore(const TGameRecord& record);

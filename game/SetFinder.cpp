@@ -4,10 +4,10 @@
 
 std::optional<std::array<TSlot, 3>> FirstSetOnTable(const TGameRecord& rec)
 {
-  std::array<TSlot, 16> slots {};
+  std::array<TSlot, SlotCount> slots {};
   int count = 0;
-  for (int col = 0; col < 4; ++col)
-    for (int row = 0; row < 4; ++row)
+  for (int col = 0; col < GridSize; ++col)
+    for (int row = 0; row < GridSize; ++row)
       if (rec.Table[col][row] != 0)
         slots[count++] = TSlot { col, row };
   const auto card = [&rec](TSlot s) { return rec.Table[s.Col][s.Row]; };
