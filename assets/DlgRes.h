@@ -29,6 +29,14 @@ public:
 
 enum TFaceList { flBmps, flDlgs, flOpts, flBtns };
 
+// The items of dlgs that are not button faces.
+enum TDlgsItem : int {
+  dlgBlank = 0,
+  dlgDialogGranite = 1, // the light granite that fills a dialog
+  dlgPanelGranite = 2, // the darker granite of the panels inside it
+  dlgEmblem = 3,
+};
+
 // Which list items one button shows when up, disabled, under the pointer
 // and held down.
 struct TButtonFaces {

@@ -21,7 +21,7 @@ TBoardLayout ComputeLayout(int width, int height)
   while (layout.CellSize > 1 && GridLeftFor(width, layout.CellSize) + 4 * layout.CellSize > width)
     --layout.CellSize;
   layout.GridLeft = GridLeftFor(width, layout.CellSize);
-  layout.GridTop = (height - 60 - 4 * layout.CellSize) / 2 + 60;
+  layout.GridTop = (height - GridAreaTop - 4 * layout.CellSize) / 2 + GridAreaTop;
   layout.PanelSize = (3 * layout.CellSize) / 7;
   layout.PanelLeft = (layout.GridLeft - layout.PanelSize) / 2 + 5;
   layout.PanelTop = layout.GridTop + layout.CellSize / 6;

@@ -15,6 +15,9 @@ struct TBoardLayout {
 };
 
 constexpr int HeaderHeight = 58;
+// The grid is centred in the area below this line, two pixels under the
+// header, where the frame's thick line runs.
+constexpr int GridAreaTop = 60;
 
 TBoardLayout ComputeLayout(int width, int height);
 

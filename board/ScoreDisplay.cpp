@@ -15,6 +15,10 @@ constexpr int DigitPitch = 20;
 constexpr int DigitWidth = 19;
 constexpr int PatchWidth = 100;
 constexpr int LabelOffset = 5;
+// The digit block is centred by (width - CentringSpan - block) / 2 +
+// CentringLeft: in the header between the two button groups.
+constexpr int CentringSpan = 364;
+constexpr int CentringLeft = 208;
 } // namespace
 
 namespace {
@@ -24,9 +28,15 @@ std::string ScoreText(const TGame& game)
   return std::to_string(std::clamp(ComputeScore(game.Record()), ScoreMin, ScoreMax));
 }
 
+// The left edge of a block of the given width, centred in the header.
+int CentredLeft(int width, int block)
+{
+  return (width - CentringSpan - block) / 2 + CentringLeft;
+}
+
 int FirstDigitLeft(int width, int characters)
 {
-  return (width - 364 - DigitPitch * characters) / 2 + 208;
+  return CentredLeft(width, DigitPitch * characters);
 }
 
 } // namespace
@@ -45,7 +55,7 @@ void TBoard::DrawScore()
   const int x0 = FirstDigitLeft(W, n);
 
   const TSize tile = Tile();
-  const int left = (W - 364 - PatchWidth) / 2 + 208;
+  const int left = CentredLeft(W, PatchWidth);
   const int p = ((left % tile.Width) + tile.Width) % tile.Width;
   const int y0 = tile.Height * Band() + ScoreTop;
   if (tile.Width - p >= PatchWidth) {

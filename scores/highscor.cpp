@@ -50,13 +50,13 @@ THighscoreDlg::THighscoreDlg(QWidget* mainform, const TDlgResources& resources, 
   setObjectName(QStringLiteral("HighscoreDlg"));
   setModal(true);
   setFixedSize(320, 476);
-  auto* back = Panel(this, resources, 1, QRect(0, 0, 320, 476));
+  auto* back = Panel(this, resources, dlgDialogGranite, QRect(0, 0, 320, 476));
   QFont titleFont(QStringLiteral("Arial"));
   titleFont.setPixelSize(19);
   titleFont.setBold(true);
-  title = WhiteLabel(Panel(back, resources, 2, QRect(11, 12, 298, 33)), QStringLiteral("title"), QRect(12, 4, 273, 25), Qt::AlignHCenter, titleFont);
-  EditBack = Panel(back, resources, 2, QRect(11, 48, 298, 329));
-  auto* p6 = Panel(back, resources, 2, QRect(11, 380, 298, 29));
+  title = WhiteLabel(Panel(back, resources, dlgPanelGranite, QRect(11, 12, 298, 33)), QStringLiteral("title"), QRect(12, 4, 273, 25), Qt::AlignHCenter, titleFont);
+  EditBack = Panel(back, resources, dlgPanelGranite, QRect(11, 48, 298, 329));
+  auto* p6 = Panel(back, resources, dlgPanelGranite, QRect(11, 380, 298, 29));
   ClearBox = new QCheckBox(QStringLiteral(" "), p6);
   ClearBox->setGeometry(16, 7, 17, 17);
   QFont small(QStringLiteral("Arial"));

@@ -12,7 +12,7 @@ TFramedDialog::TFramedDialog(QWidget* mainform, const TDlgResources& resources, 
   : QDialog(mainform, Qt::Dialog | Qt::FramelessWindowHint)
   , Mainform(mainform)
   , Resources(resources)
-  , Back(new TBackPanel(this, resources.dlgs, 1))
+  , Back(new TBackPanel(this, resources.dlgs, dlgDialogGranite))
 {
   setModal(true);
   setFixedSize(width, height);
@@ -34,7 +34,7 @@ void TFramedDialog::ApplyPlacementRule()
 
 TBackPanel* TFramedDialog::InnerPanel(int left, int top, int width, int height)
 {
-  auto* panel = new TBackPanel(Back, Resources.dlgs, 2);
+  auto* panel = new TBackPanel(Back, Resources.dlgs, dlgPanelGranite);
   panel->setGeometry(left, top, width, height);
   return panel;
 }
@@ -64,7 +64,7 @@ QLabel* TFramedDialog::Emblem()
   auto* picture = new QLabel(Back);
   picture->setGeometry(0, 12, 105, 77);
   picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  picture->setPixmap(QPixmap::fromImage(KeyedOut(Resources.dlgs.Bitmap(3, picture->devicePixelRatioF()), Resources.dlgs.TransparentColor(3))));
+  picture->setPixmap(QPixmap::fromImage(KeyedOut(Resources.dlgs.Bitmap(dlgEmblem, picture->devicePixelRatioF()), Resources.dlgs.TransparentColor(dlgEmblem))));
   picture->setStyleSheet(QStringLiteral("background: transparent;"));
   return picture;
 }

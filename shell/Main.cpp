@@ -24,6 +24,13 @@
 #include <QTimer>
 
 namespace {
+// The right-hand buttons' left edges, as distances from the right edge: 50
+// pixels wide on a 52-pixel pitch, the last 2 pixels from the edge.
+constexpr int OptionBtnFromRight = 208;
+constexpr int InfoBtnFromRight = 156;
+constexpr int RulesBtnFromRight = 104;
+constexpr int ExitBtnFromRight = 52;
+constexpr int ButtonTop = 4;
 constexpr int DesignWidth = 701;
 constexpr int DesignHeight = 401;
 const QString Common = QStringLiteral("common");
@@ -61,10 +68,10 @@ Tmainform::Tmainform(const TDlgResources& resources, TAudioBackend& audio, std::
   PauseBtn = MakeButton("PauseBtn", 108);
   HighScoreBtn = MakeButton("HighScoreBtn", 160);
   TipBtn = MakeButton("TipBtn", 212);
-  OptionBtn = MakeButton("OptionBtn", DesignWidth - 208);
-  InfoBtn = MakeButton("InfoBtn", DesignWidth - 156);
-  RulesBtn = MakeButton("RulesBtn", DesignWidth - 104);
-  ExitBtn = MakeButton("ExitBtn", DesignWidth - 52);
+  OptionBtn = MakeButton("OptionBtn", DesignWidth - OptionBtnFromRight);
+  InfoBtn = MakeButton("InfoBtn", DesignWidth - InfoBtnFromRight);
+  RulesBtn = MakeButton("RulesBtn", DesignWidth - RulesBtnFromRight);
+  ExitBtn = MakeButton("ExitBtn", DesignWidth - ExitBtnFromRight);
   MixBtn->SetFaceStyle(sbCenter);
 
   QFont labelFont(QStringLiteral("Liberation Sans"));
@@ -110,7 +117,7 @@ void Tmainform::Destroy()
 
 TImageButton* Tmainform::MakeButton(const char* name, int left)
 {
-  return DlgResources.FaceButton(this, name, left, 4, &Bmps);
+  return DlgResources.FaceButton(this, name, left, ButtonTop, &Bmps);
 }
 
 void Tmainform::FormCreate()
@@ -218,10 +225,10 @@ void Tmainform::resizeEvent(QResizeEvent*)
 void Tmainform::Resize(int width, int height)
 {
   Board.Resize(width, height);
-  ExitBtn->move(width - 52, 4);
-  RulesBtn->move(width - 104, 4);
-  InfoBtn->move(width - 156, 4);
-  OptionBtn->move(width - 208, 4);
+  ExitBtn->move(width - ExitBtnFromRight, ButtonTop);
+  RulesBtn->move(width - RulesBtnFromRight, ButtonTop);
+  InfoBtn->move(width - InfoBtnFromRight, ButtonTop);
+  OptionBtn->move(width - OptionBtnFromRight, ButtonTop);
   RepaintBoard();
 }
 

@@ -96,15 +96,14 @@ TEST_F(TBoardTest, BackgroundAndHeaderBandsFollowTheBackMode)
   EXPECT_EQ(At(20, 100), BoardTexture(20, 100));
 }
 
-// Checks that the score patch holds exactly the digits of text over header
-// texture, each digit combined as (texture AND mask) OR glyph.
-void ExpectScore(const QImage& surface, const TBitmapList& bmps, int width, const std::string& text,
+// Checks that the 100-pixel score patch at left holds exactly the digits of
+// text from x0 on over header texture, each digit combined as (texture AND
+// mask) OR glyph.
+void ExpectScore(const QImage& surface, const TBitmapList& bmps, int left, int x0, const std::string& text,
   const std::function<QRgb(int, int)>& header)
 {
   const QImage& strip = bmps.Bitmap(bmpDigits);
   const int n = static_cast<int>(text.size());
-  const int x0 = (width - 364 - 20 * n) / 2 + 208;
-  const int left = (width - 464) / 2 + 208;
   for (int y = 22; y < 49; ++y)
     for (int x = left; x < left + 100; ++x) {
       QRgb expected = header(x, y);
@@ -124,22 +123,23 @@ TEST_F(TBoardTest, ScoreDigitsAreClampedCentredAndReplaceOldOnes)
     int Width;
     int Ticks; // the score is -3 x ticks on a fresh game
     std::string Shown;
-    int LabelLeft;
+    int PatchLeft;
+    int FirstDigit;
   };
   const TCase cases[] = {
-    { 701, -11, "33", 361 },
-    { 701, 33, "-99", 351 },
-    { 701, -100000, "99999", 331 },
-    { 701, 7000, "-9999", 331 },
-    { 900, 34, "-102", 441 }, // the patch wraps around the tile's edge here
+    { 701, -11, "33", 326, 356 },
+    { 701, 33, "-99", 326, 346 },
+    { 701, -100000, "99999", 326, 326 },
+    { 701, 7000, "-9999", 326, 326 },
+    { 900, 34, "-102", 426, 436 }, // the patch wraps around the tile's edge here
   };
   for (const auto& c : cases) {
     Open(c.Width, 401);
     Board.Paint();
     Rec.TimeTicks = c.Ticks;
     Board.DrawScore();
-    ExpectScore(Surface, Bmps, c.Width, c.Shown, [this](int x, int y) { return HeaderTexture(x, y); });
-    EXPECT_EQ(Board.ScoreLabelLeft(), c.LabelLeft) << c.Shown;
+    ExpectScore(Surface, Bmps, c.PatchLeft, c.FirstDigit, c.Shown, [this](int x, int y) { return HeaderTexture(x, y); });
+    EXPECT_EQ(Board.ScoreLabelLeft(), c.FirstDigit + 5) << c.Shown; // the label 5 pixels right of it
   }
   // From four characters down to one: the old digits are wiped.
   Rec.TimeTicks = 34;
@@ -147,7 +147,7 @@ TEST_F(TBoardTest, ScoreDigitsAreClampedCentredAndReplaceOldOnes)
   const int before = Board.ScoreLabelLeft();
   Rec.TimeTicks = -1;
   Board.DrawScore();
-  ExpectScore(Surface, Bmps, 900, "3", [this](int x, int y) { return HeaderTexture(x, y); });
+  ExpectScore(Surface, Bmps, 426, 466, "3", [this](int x, int y) { return HeaderTexture(x, y); });
   EXPECT_EQ(Board.ScoreLabelLeft() - before, 30);
 }
 
