@@ -1,7 +1,7 @@
-#include "Application.h"
-#include "DlgRes.h"
-#include "Forms.h"
-#include "SdlAudio.h"
+#include "assets/DlgRes.h"
+#include "shell/Application.h"
+#include "shell/Forms.h"
+#include "shell/SdlAudio.h"
 
 int main(int argc, char** argv)
 {

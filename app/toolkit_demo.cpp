@@ -1,13 +1,13 @@
 // A small window that shows the toolkit's parts on their own: a framed,
 // tiled panel, image buttons with hints, the balloon hint, the placement
 // memory and the opening effect.
-#include "Artwork.h"
-#include "BackPanel.h"
-#include "FormKeeper.h"
-#include "ImageButton.h"
-#include "IniCtrl.h"
-#include "OpeningEffect.h"
-#include "ShapeHint.h"
+#include "assets/Artwork.h"
+#include "toolkit/BackPanel.h"
+#include "toolkit/FormKeeper.h"
+#include "toolkit/ImageButton.h"
+#include "toolkit/IniCtrl.h"
+#include "toolkit/OpeningEffect.h"
+#include "toolkit/ShapeHint.h"
 
 #include <QApplication>
 #include <QCursor>

@@ -1,4 +1,4 @@
-#include "Artwork.h"
+#include "assets/Artwork.h"
 
 TBitmapList LoadBmps()
 {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "BitmapList.h"
+#include "toolkit/BitmapList.h"
 
 // The main window's bitmap list: digits, background sheet, fill patterns
 // and the faces of the game buttons.

@@ -1,6 +1,6 @@
-#include "DlgRes.h"
+#include "assets/DlgRes.h"
 
-#include "ImageButton.h"
+#include "toolkit/ImageButton.h"
 
 #include <cstring>
 #include <stdexcept>

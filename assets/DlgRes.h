@@ -1,6 +1,6 @@
 #pragma once
 
-#include "BitmapList.h"
+#include "toolkit/BitmapList.h"
 
 #include <QIcon>
 

@@ -1,7 +1,7 @@
-#include "Game.h"
-#include "Random.h"
-#include "SilentHost.h"
-#include "SetFinder.h"
+#include "game/Game.h"
+#include "game/Random.h"
+#include "game/SetFinder.h"
+#include "game/SilentHost.h"
 
 #include <benchmark/benchmark.h>
 

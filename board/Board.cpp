@@ -1,6 +1,6 @@
-#include "Board.h"
+#include "board/Board.h"
 
-#include "Game.h"
+#include "game/Game.h"
 
 #include <algorithm>
 

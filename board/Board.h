@@ -1,7 +1,7 @@
 #pragma once
 
-#include "Canvas.h"
-#include "Layout.h"
+#include "board/Canvas.h"
+#include "board/Layout.h"
 
 class TGame;
 

@@ -1,4 +1,4 @@
-#include "BoardWidget.h"
+#include "board/BoardWidget.h"
 
 #include <QMouseEvent>
 #include <QPainter>

@@ -1,8 +1,8 @@
 // One slot of the table: an empty hole, a card face with its symbols, or
 // nothing while the game is paused.
-#include "Board.h"
-#include "CardCode.h"
-#include "Game.h"
+#include "board/Board.h"
+#include "game/CardCode.h"
+#include "game/Game.h"
 
 namespace {
 constexpr TColorRef Black = Rgb(0, 0, 0);

@@ -1,4 +1,4 @@
-#include "Layout.h"
+#include "board/Layout.h"
 
 #include <algorithm>
 

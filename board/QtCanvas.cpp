@@ -1,6 +1,6 @@
-#include "QtCanvas.h"
+#include "board/QtCanvas.h"
 
-#include "BitmapList.h"
+#include "toolkit/BitmapList.h"
 
 #include <QFontMetrics>
 #include <QPainter>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Canvas.h"
+#include "board/Canvas.h"
 
 #include <QBrush>
 #include <QFont>

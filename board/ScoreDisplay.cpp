@@ -1,7 +1,7 @@
 // The score in the header: a patch of header texture, then digits from the
 // digit strip combined with the board through their mask.
-#include "Board.h"
-#include "Game.h"
+#include "board/Board.h"
+#include "game/Game.h"
 
 #include <algorithm>
 #include <string>

@@ -1,4 +1,4 @@
-#include "CardCode.h"
+#include "game/CardCode.h"
 
 namespace {
 

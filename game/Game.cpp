@@ -1,7 +1,7 @@
-#include "Game.h"
+#include "game/Game.h"
 
-#include "CardCode.h"
-#include "Random.h"
+#include "game/CardCode.h"
+#include "game/Random.h"
 
 #include <algorithm>
 

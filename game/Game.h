@@ -1,7 +1,7 @@
 #pragma once
 
-#include "GameHost.h"
-#include "GameRecord.h"
+#include "game/GameHost.h"
+#include "game/GameRecord.h"
 
 #include <cstdint>
 #include <optional>

@@ -1,8 +1,8 @@
 // The two aids of the game: the hint shown while the Tip button is held, and
 // the SET detector that follows the pointer while two cards are picked.
-#include "CardCode.h"
-#include "Game.h"
-#include "Random.h"
+#include "game/CardCode.h"
+#include "game/Game.h"
+#include "game/Random.h"
 
 namespace {
 constexpr int Positions = SlotCount;

@@ -1,4 +1,4 @@
-#include "GameRecord.h"
+#include "game/GameRecord.h"
 
 #include <algorithm>
 #include <limits>

@@ -1,6 +1,6 @@
-#include "SetFinder.h"
+#include "game/SetFinder.h"
 
-#include "CardCode.h"
+#include "game/CardCode.h"
 
 std::optional<std::array<TSlot, 3>> FirstSetOnTable(const TGameRecord& rec)
 {

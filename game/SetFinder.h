@@ -1,6 +1,6 @@
 #pragma once
 
-#include "GameRecord.h"
+#include "game/GameRecord.h"
 
 #include <array>
 #include <optional>

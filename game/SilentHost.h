@@ -1,6 +1,6 @@
 #pragma once
 
-#include "GameHost.h"
+#include "game/GameHost.h"
 
 // A host that ignores every call and answers every question with Yes; for
 // benchmarks and tests that look only at the game record or the picture.

@@ -1,4 +1,4 @@
-#include "TextScrambler.h"
+#include "scores/TextScrambler.h"
 
 #include <cmath>
 #include <cstdlib>

@@ -1,10 +1,10 @@
-#include "highscor.h"
+#include "scores/highscor.h"
 
-#include "BackPanel.h"
-#include "DlgRes.h"
-#include "ImageButton.h"
-#include "IniCtrl.h"
-#include "TextScrambler.h"
+#include "assets/DlgRes.h"
+#include "scores/TextScrambler.h"
+#include "toolkit/BackPanel.h"
+#include "toolkit/ImageButton.h"
+#include "toolkit/IniCtrl.h"
 
 #include <QCheckBox>
 #include <QKeyEvent>

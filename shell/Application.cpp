@@ -1,4 +1,4 @@
-#include "Application.h"
+#include "shell/Application.h"
 
 #include <QMessageBox>
 

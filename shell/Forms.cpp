@@ -1,4 +1,4 @@
-#include "Forms.h"
+#include "shell/Forms.h"
 
 TForms::TForms(const TDlgResources& resources, TAudioBackend& audio, std::uint64_t seed)
   : mainform(resources, audio, seed)

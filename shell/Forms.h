@@ -1,11 +1,11 @@
 #pragma once
 
-#include "Info.h"
-#include "Main.h"
-#include "Options.h"
-#include "Tongdlg.h"
-#include "YesNo.h"
-#include "highscor.h"
+#include "scores/highscor.h"
+#include "shell/Info.h"
+#include "shell/Main.h"
+#include "shell/Options.h"
+#include "shell/Tongdlg.h"
+#include "shell/YesNo.h"
 
 class TDlgResources;
 

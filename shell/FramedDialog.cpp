@@ -1,8 +1,8 @@
-#include "FramedDialog.h"
+#include "shell/FramedDialog.h"
 
-#include "BackPanel.h"
-#include "DlgRes.h"
-#include "ImageButton.h"
+#include "assets/DlgRes.h"
+#include "toolkit/BackPanel.h"
+#include "toolkit/ImageButton.h"
 
 #include <QKeyEvent>
 #include <QLabel>

@@ -1,4 +1,4 @@
-#include "Help.h"
+#include "shell/Help.h"
 
 #include <QDateTime>
 #include <QDir>

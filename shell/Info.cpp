@@ -1,10 +1,10 @@
-#include "Info.h"
+#include "shell/Info.h"
 
-#include "BackPanel.h"
-#include "ImageButton.h"
-#include "ShellState.h"
-#include "TurnedLabel.h"
-#include "Version.h"
+#include "shell/ShellState.h"
+#include "shell/Version.h"
+#include "toolkit/BackPanel.h"
+#include "toolkit/ImageButton.h"
+#include "toolkit/TurnedLabel.h"
 
 #include <QKeyEvent>
 #include <QLabel>

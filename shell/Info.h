@@ -1,6 +1,6 @@
 #pragma once
 
-#include "FramedDialog.h"
+#include "shell/FramedDialog.h"
 
 class QLabel;
 class TImageButton;

@@ -1,17 +1,17 @@
 #pragma once
 
-#include "BitmapList.h"
-#include "Board.h"
-#include "BoardWidget.h"
-#include "FormKeeper.h"
-#include "Game.h"
-#include "Help.h"
-#include "IniCtrl.h"
-#include "Music.h"
-#include "QtCanvas.h"
-#include "Random.h"
-#include "ShellState.h"
-#include "TextScrambler.h"
+#include "board/Board.h"
+#include "board/BoardWidget.h"
+#include "board/QtCanvas.h"
+#include "game/Game.h"
+#include "game/Random.h"
+#include "scores/TextScrambler.h"
+#include "shell/Help.h"
+#include "shell/Music.h"
+#include "shell/ShellState.h"
+#include "toolkit/BitmapList.h"
+#include "toolkit/FormKeeper.h"
+#include "toolkit/IniCtrl.h"
 
 #include <QWidget>
 

@@ -1,6 +1,6 @@
-#include "MidiPlayer.h"
+#include "shell/MidiPlayer.h"
 
-#include "Audio.h"
+#include "shell/Audio.h"
 
 TMidiPlayer::TMidiPlayer(TAudioBackend& backend)
   : Backend(backend)

@@ -1,6 +1,6 @@
-#include "Music.h"
+#include "shell/Music.h"
 
-#include "ShellState.h"
+#include "shell/ShellState.h"
 
 #include <QDir>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "MidiPlayer.h"
+#include "shell/MidiPlayer.h"
 
 #include <QString>
 #include <QStringList>

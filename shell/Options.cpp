@@ -1,11 +1,11 @@
-#include "Options.h"
+#include "shell/Options.h"
 
-#include "BackPanel.h"
-#include "ImageButton.h"
-#include "Main.h"
-#include "ShellState.h"
-#include "TurnedLabel.h"
-#include "Version.h"
+#include "shell/Main.h"
+#include "shell/ShellState.h"
+#include "shell/Version.h"
+#include "toolkit/BackPanel.h"
+#include "toolkit/ImageButton.h"
+#include "toolkit/TurnedLabel.h"
 
 #include <QLabel>
 

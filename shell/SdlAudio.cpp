@@ -1,4 +1,4 @@
-#include "SdlAudio.h"
+#include "shell/SdlAudio.h"
 
 #include <QFile>
 

@@ -1,8 +1,8 @@
-#include "Tongdlg.h"
+#include "shell/Tongdlg.h"
 
-#include "BackPanel.h"
-#include "ImageButton.h"
-#include "ShellState.h"
+#include "shell/ShellState.h"
+#include "toolkit/BackPanel.h"
+#include "toolkit/ImageButton.h"
 
 #include <QGuiApplication>
 #include <QLabel>

@@ -1,9 +1,9 @@
-#include "YesNo.h"
+#include "shell/YesNo.h"
 
-#include "BackPanel.h"
-#include "GameHost.h"
-#include "ImageButton.h"
-#include "ShellState.h"
+#include "game/GameHost.h"
+#include "shell/ShellState.h"
+#include "toolkit/BackPanel.h"
+#include "toolkit/ImageButton.h"
 
 #include <QKeyEvent>
 #include <QLabel>

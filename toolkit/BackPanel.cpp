@@ -1,6 +1,6 @@
-#include "BackPanel.h"
+#include "toolkit/BackPanel.h"
 
-#include "BitmapList.h"
+#include "toolkit/BitmapList.h"
 
 #include <QPainter>
 

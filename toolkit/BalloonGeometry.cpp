@@ -1,4 +1,4 @@
-#include "BalloonGeometry.h"
+#include "toolkit/BalloonGeometry.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "BitmapList.h"
+#include "toolkit/BitmapList.h"
 
 TBitmapList::TBitmapList(std::vector<QImage> items, std::vector<QImage> dense)
   : Items(std::move(items))

@@ -1,6 +1,6 @@
-#include "FormKeeper.h"
+#include "toolkit/FormKeeper.h"
 
-#include "IniCtrl.h"
+#include "toolkit/IniCtrl.h"
 
 #include <QGuiApplication>
 #include <QScreen>

@@ -1,6 +1,6 @@
-#include "ImageButton.h"
+#include "toolkit/ImageButton.h"
 
-#include "BitmapList.h"
+#include "toolkit/BitmapList.h"
 
 #include <QMouseEvent>
 #include <QPainter>

@@ -1,4 +1,4 @@
-#include "IniCtrl.h"
+#include "toolkit/IniCtrl.h"
 
 #include <QDir>
 #include <QFile>

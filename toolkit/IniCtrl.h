@@ -6,7 +6,7 @@
 #include <functional>
 #include <optional>
 
-#include "IniText.h"
+#include "toolkit/IniText.h"
 
 // The per-user settings store: named string values in sections. Integers
 // and Booleans are stored as text ("12", "-1"; "1" and "0"). Every

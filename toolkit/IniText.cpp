@@ -1,4 +1,4 @@
-#include "IniText.h"
+#include "toolkit/IniText.h"
 
 #include <algorithm>
 

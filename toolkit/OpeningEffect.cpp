@@ -1,6 +1,6 @@
-#include "OpeningEffect.h"
+#include "toolkit/OpeningEffect.h"
 
-#include "FormKeeper.h"
+#include "toolkit/FormKeeper.h"
 
 #include <QGuiApplication>
 #include <QPainter>

@@ -1,4 +1,4 @@
-#include "ShapeHint.h"
+#include "toolkit/ShapeHint.h"
 
 #include <QApplication>
 #include <QFontMetrics>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "BalloonGeometry.h"
+#include "toolkit/BalloonGeometry.h"
 
 #include <QFont>
 #include <QImage>

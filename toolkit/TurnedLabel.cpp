@@ -1,4 +1,4 @@
-#include "TurnedLabel.h"
+#include "toolkit/TurnedLabel.h"
 
 #include <QFontMetrics>
 #include <QPainter>

@@ -1,7 +1,7 @@
 // The board's artwork: the score digit strip, the background sheet with its
 // five materials, and the 8 x 8 fill patterns.
-#include "BoardArt.h"
-#include "Noise.h"
+#include "tools/BoardArt.h"
+#include "tools/Noise.h"
 
 #include <QFont>
 #include <QPainter>

@@ -1,8 +1,8 @@
 // The faces of the image buttons, the dialog backgrounds, the emblem and the
 // icon, drawn as vector art: rounded tiles with a thick black border and a
 // bold motif with black outlines.
-#include "ButtonArt.h"
-#include "BoardArt.h"
+#include "tools/BoardArt.h"
+#include "tools/ButtonArt.h"
 
 #include <QPainter>
 #include <QPainterPath>

@@ -1,8 +1,8 @@
 // Writes the program's artwork as PNG files under the given assets folder,
 // and a contact sheet of it all under the given docs folder. The output is
 // deterministic: a rerun gives the same files.
-#include "BoardArt.h"
-#include "ButtonArt.h"
+#include "tools/BoardArt.h"
+#include "tools/ButtonArt.h"
 
 #include <QDir>
 #include <QGuiApplication>

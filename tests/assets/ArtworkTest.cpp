@@ -1,5 +1,5 @@
-#include "Artwork.h"
-#include "DlgRes.h"
+#include "assets/Artwork.h"
+#include "assets/DlgRes.h"
 
 #include <gtest/gtest.h>
 

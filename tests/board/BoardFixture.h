@@ -1,11 +1,11 @@
 #pragma once
 
-#include "Artwork.h"
-#include "Board.h"
-#include "Game.h"
-#include "QtCanvas.h"
-#include "Random.h"
-#include "SilentHost.h"
+#include "assets/Artwork.h"
+#include "board/Board.h"
+#include "board/QtCanvas.h"
+#include "game/Game.h"
+#include "game/Random.h"
+#include "game/SilentHost.h"
 
 #include <gtest/gtest.h>
 

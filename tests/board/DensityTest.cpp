@@ -1,6 +1,6 @@
 // The board on a surface of twice the pixel density, as a 200 % screen
 // gets it.
-#include "BoardFixture.h"
+#include "tests/board/BoardFixture.h"
 
 #include <cstdlib>
 #include <string>

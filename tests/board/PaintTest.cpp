@@ -1,4 +1,4 @@
-#include "BoardFixture.h"
+#include "tests/board/BoardFixture.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "GameFixture.h"
+#include "tests/game/GameFixture.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "CardCode.h"
-#include "Game.h"
-#include "Random.h"
+#include "game/CardCode.h"
+#include "game/Game.h"
+#include "game/Random.h"
 
 #include <gtest/gtest.h>
 

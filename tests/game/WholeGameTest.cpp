@@ -1,5 +1,5 @@
-#include "GameFixture.h"
-#include "SetFinder.h"
+#include "game/SetFinder.h"
+#include "tests/game/GameFixture.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
-#include "DlgRes.h"
-#include "ImageButton.h"
-#include "IniCtrl.h"
-#include "TextScrambler.h"
-#include "highscor.h"
+#include "assets/DlgRes.h"
+#include "scores/highscor.h"
+#include "scores/TextScrambler.h"
+#include "toolkit/ImageButton.h"
+#include "toolkit/IniCtrl.h"
 
 #include <gtest/gtest.h>
 

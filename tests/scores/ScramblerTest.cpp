@@ -1,4 +1,4 @@
-#include "TextScrambler.h"
+#include "scores/TextScrambler.h"
 
 #include <gtest/gtest.h>
 

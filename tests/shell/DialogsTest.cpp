@@ -1,6 +1,6 @@
-#include "ShellFixture.h"
+#include "tests/shell/ShellFixture.h"
 
-#include "TurnedLabel.h"
+#include "toolkit/TurnedLabel.h"
 
 #include <QLabel>
 

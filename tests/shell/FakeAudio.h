@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Audio.h"
+#include "shell/Audio.h"
 
 #include <QFileInfo>
 #include <QString>

@@ -1,5 +1,5 @@
-#include "FakeAudio.h"
-#include "ShellFixture.h"
+#include "tests/shell/FakeAudio.h"
+#include "tests/shell/ShellFixture.h"
 
 #include <QScrollBar>
 #include <QTemporaryDir>

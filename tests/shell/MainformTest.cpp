@@ -1,5 +1,5 @@
-#include "ShellFixture.h"
-#include "SetFinder.h"
+#include "game/SetFinder.h"
+#include "tests/shell/ShellFixture.h"
 
 #include <QDir>
 

@@ -1,6 +1,6 @@
 // A whole session through the widgets, on whatever platform the suite runs:
 // headless here, and under a real Wayland compositor by wayland_check.sh.
-#include "ShellFixture.h"
+#include "tests/shell/ShellFixture.h"
 
 #include <QTextBrowser>
 

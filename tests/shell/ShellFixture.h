@@ -1,9 +1,9 @@
 #pragma once
 
-#include "DlgRes.h"
-#include "Forms.h"
-#include "ImageButton.h"
-#include "SdlAudio.h"
+#include "assets/DlgRes.h"
+#include "shell/Forms.h"
+#include "shell/SdlAudio.h"
+#include "toolkit/ImageButton.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
-#include "FakeAudio.h"
-#include "Music.h"
-#include "SdlAudio.h"
-#include "ShellState.h"
+#include "shell/Music.h"
+#include "shell/SdlAudio.h"
+#include "shell/ShellState.h"
+#include "tests/shell/FakeAudio.h"
 
 #include <gtest/gtest.h>
 

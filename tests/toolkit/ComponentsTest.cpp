@@ -1,7 +1,7 @@
-#include "BalloonGeometry.h"
-#include "ShapeHint.h"
-#include "BitmapList.h"
-#include "ImageButton.h"
+#include "toolkit/BalloonGeometry.h"
+#include "toolkit/BitmapList.h"
+#include "toolkit/ImageButton.h"
+#include "toolkit/ShapeHint.h"
 
 #include <gtest/gtest.h>
 

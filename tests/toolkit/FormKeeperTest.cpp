@@ -1,5 +1,5 @@
-#include "FormKeeper.h"
-#include "IniCtrl.h"
+#include "toolkit/FormKeeper.h"
+#include "toolkit/IniCtrl.h"
 
 #include <gtest/gtest.h>
 

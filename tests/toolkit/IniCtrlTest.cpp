@@ -1,4 +1,4 @@
-#include "IniCtrl.h"
+#include "toolkit/IniCtrl.h"
 
 #include <gtest/gtest.h>
 
