@@ -23,7 +23,7 @@ TInfoDlg::TInfoDlg(QWidget* mainform, const TDlgResources& resources, const TShe
   Lines = TextLabel(panel, 20, 20, 341, 293, 16, false);
   Lines->setAlignment(Qt::AlignCenter);
   Lines->setWordWrap(true);
-  Lines->setText(QStringLiteral("Trivolo\nVersion 2.1\n\nein Spiel von Mollberg\na game by Mollberg\n\n"
+  Lines->setText(QStringLiteral("Trivolo\nVersion " TRIVOLO_VERSION_NUMBER "\n\nein Spiel von Mollberg\na game by Mollberg\n\n"
                                 "Idee, Programm, Grafik und Musik:\nMollberg Spiele\n\n"
                                 "Viel Spaß beim Suchen!\nHave fun finding SETs!"));
   OKBtn = FaceButton(Back, "OKBtn", 436, 355);
