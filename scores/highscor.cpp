@@ -7,7 +7,6 @@
 #include "toolkit/IniCtrl.h"
 
 #include <QCheckBox>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 
@@ -18,52 +17,36 @@ namespace {
 constexpr int Rows = 15;
 const QString Common = QStringLiteral("common");
 
-QLabel* WhiteLabel(QWidget* parent, const QString& name, QRect geometry, Qt::Alignment alignment, const QFont& font)
+// A row or heading label, found again by its name.
+QLabel* Named(QLabel* label, const QString& name)
 {
-  auto* label = new QLabel(parent);
   label->setObjectName(name);
-  label->setGeometry(geometry);
-  label->setTextFormat(Qt::PlainText);
-  label->setAlignment(alignment | Qt::AlignVCenter);
-  label->setFont(font);
-  label->setStyleSheet(QStringLiteral("color: white; background: transparent;"));
   return label;
-}
-
-TBackPanel* Panel(QWidget* parent, const TDlgResources& resources, int item, QRect geometry)
-{
-  auto* panel = new TBackPanel(parent, resources.dlgs, item);
-  panel->setGeometry(geometry);
-  return panel;
 }
 
 } // namespace
 
 THighscoreDlg::THighscoreDlg(QWidget* mainform, const TDlgResources& resources, TIniCtrl& ini, const TTextScrambler& scrambler,
   const int& tongue)
-  : QDialog(mainform, Qt::Dialog | Qt::FramelessWindowHint)
-  , Mainform(mainform)
+  : TFramedDialog(mainform, resources, 320, 476)
   , Ini(ini)
   , Scrambler(scrambler)
   , Tongue(tongue)
 {
   setObjectName(QStringLiteral("HighscoreDlg"));
-  setModal(true);
-  setFixedSize(320, 476);
-  auto* back = Panel(this, resources, dlgDialogGranite, QRect(0, 0, 320, 476));
   QFont titleFont(QStringLiteral("Arial"));
   titleFont.setPixelSize(19);
   titleFont.setBold(true);
-  title = WhiteLabel(Panel(back, resources, dlgPanelGranite, QRect(11, 12, 298, 33)), QStringLiteral("title"), QRect(12, 4, 273, 25), Qt::AlignHCenter, titleFont);
-  EditBack = Panel(back, resources, dlgPanelGranite, QRect(11, 48, 298, 329));
-  auto* p6 = Panel(back, resources, dlgPanelGranite, QRect(11, 380, 298, 29));
+  title = Named(WhiteLabel(InnerPanel(11, 12, 298, 33), QRect(12, 4, 273, 25), titleFont, Qt::AlignHCenter | Qt::AlignVCenter), QStringLiteral("title"));
+  EditBack = InnerPanel(11, 48, 298, 329);
+  auto* p6 = InnerPanel(11, 380, 298, 29);
   ClearBox = new QCheckBox(QStringLiteral(" "), p6);
   ClearBox->setGeometry(16, 7, 17, 17);
   QFont small(QStringLiteral("Arial"));
   small.setPixelSize(13);
-  delcheck = WhiteLabel(p6, QStringLiteral("delcheck"), QRect(40, 8, 245, 17), Qt::AlignLeft, small);
-  CancelBtn = resources.FaceButton(back, "CancelBtn", 204, 416);
-  OkBtn = resources.FaceButton(back, "OkBtn", 260, 416);
+  delcheck = Named(WhiteLabel(p6, QRect(40, 8, 245, 17), small, Qt::AlignLeft | Qt::AlignVCenter), QStringLiteral("delcheck"));
+  CancelBtn = FaceButton(Back, "CancelBtn", 204, 416);
+  OkBtn = FaceButton(Back, "OkBtn", 260, 416);
   connect(CancelBtn, &TImageButton::OnClick, this, &THighscoreDlg::CancelBtnClick);
   connect(OkBtn, &TImageButton::OnClick, this, &THighscoreDlg::OkBtnClick);
 
@@ -88,12 +71,12 @@ THighscoreDlg::THighscoreDlg(QWidget* mainform, const TDlgResources& resources, 
   QFont rowFont(QStringLiteral("Arial"));
   rowFont.setPointSize(10);
   for (int i = 0; i < Rows; ++i)
-    WhiteLabel(EditBack, QStringLiteral("num%1").arg(i), QRect(10, 10 + 21 * i, 40, 21), Qt::AlignRight, rowFont)
+    Named(WhiteLabel(EditBack, QRect(10, 10 + 21 * i, 40, 21), rowFont, Qt::AlignRight | Qt::AlignVCenter), QStringLiteral("num%1").arg(i))
       ->setText(QStringLiteral("%1.   ").arg(i + 1));
   for (int i = 0; i < Rows; ++i)
-    WhiteLabel(EditBack, QStringLiteral("pla%1").arg(i), QRect(50, 10 + 21 * i, 140, 21), Qt::AlignLeft, rowFont);
+    Named(WhiteLabel(EditBack, QRect(50, 10 + 21 * i, 140, 21), rowFont, Qt::AlignLeft | Qt::AlignVCenter), QStringLiteral("pla%1").arg(i));
   for (int i = 0; i < Rows; ++i)
-    WhiteLabel(EditBack, QStringLiteral("sco%1").arg(i), QRect(190, 10 + 21 * i, 90, 21), Qt::AlignRight, rowFont);
+    Named(WhiteLabel(EditBack, QRect(190, 10 + 21 * i, 90, 21), rowFont, Qt::AlignRight | Qt::AlignVCenter), QStringLiteral("sco%1").arg(i));
   Edit1->raise();
 }
 
@@ -127,12 +110,16 @@ void THighscoreDlg::FillRows()
   }
 }
 
+void THighscoreDlg::Place()
+{
+  if (!Mainform)
+    return;
+  const QRect outer = Mainform->frameGeometry();
+  move(outer.x() + (outer.width() - width()) / 2, outer.y() + (outer.height() - height()) / 2 - 2);
+}
+
 void THighscoreDlg::FormActivate()
 {
-  if (Mainform) {
-    const QRect outer = Mainform->frameGeometry();
-    move(outer.x() + (outer.width() - width()) / 2, outer.y() + (outer.height() - height()) / 2 - 2);
-  }
   const bool german = Tongue == 1;
   title->setText(german ? QStringLiteral("Trivolo - Bestenliste") : QStringLiteral("Trivolo - Highscore"));
   delcheck->setText(german ? QStringLiteral("alle Einträge löschen") : QStringLiteral("remove all entries"));
@@ -208,10 +195,4 @@ void THighscoreDlg::OkBtnClick()
 void THighscoreDlg::CancelBtnClick()
 {
   reject();
-}
-
-void THighscoreDlg::keyPressEvent(QKeyEvent* event)
-{
-  // No default or cancel button: Enter and Escape do nothing here.
-  event->accept();
 }

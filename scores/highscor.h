@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QDialog>
+#include "assets/FramedDialog.h"
 
 #include <array>
 #include <cstdint>
@@ -9,14 +9,14 @@ class QCheckBox;
 class QLabel;
 class QLineEdit;
 class TBackPanel;
-class TDlgResources;
 class TImageButton;
 class TIniCtrl;
 class TTextScrambler;
 
 // The fifteen best results, stored scrambled in the settings, shown for
-// viewing or with a name box over the row that a new result earns.
-class THighscoreDlg final : public QDialog {
+// viewing or with a name box over the row that a new result earns. It has no
+// default or cancel button: Enter and Escape do nothing.
+class THighscoreDlg final : public TFramedDialog {
 public:
   THighscoreDlg(QWidget* mainform, const TDlgResources& resources, TIniCtrl& ini, const TTextScrambler& scrambler,
     const int& tongue);
@@ -47,7 +47,8 @@ public:
   static const QString DefaultName;
 
 protected:
-  void keyPressEvent(QKeyEvent* event) override;
+  // Centred over the whole main window, two pixels higher.
+  void Place() override;
 
 private:
   void FormActivate();
@@ -56,7 +57,6 @@ private:
   void OkBtnClick();
   void CancelBtnClick();
 
-  QWidget* Mainform;
   TIniCtrl& Ini;
   const TTextScrambler& Scrambler;
   const int& Tongue;

@@ -2,7 +2,7 @@
 
 TForms::TForms(const TDlgResources& resources, TAudioBackend& audio, std::uint64_t seed)
   : mainform(resources, audio, seed)
-  , OptionDlg(mainform, resources, mainform.State)
+  , OptionDlg(&mainform, resources, mainform.State, mainform.MusicOf())
   , YesNoDlg(&mainform, resources, mainform.State)
   , TongueDlg(&mainform, resources, mainform.State)
   , HighscoreDlg(&mainform, resources, mainform.ini, mainform.Scrambler, mainform.State.Tongue)

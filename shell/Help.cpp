@@ -19,6 +19,11 @@ THelpSystem::THelpSystem(QString helpFilePath, bool logging, const QString& logF
   Log(QStringLiteral("help file %1").arg(Path));
 }
 
+QTextBrowser* THelpSystem::Viewer() const
+{
+  return View;
+}
+
 THelpSystem::~THelpSystem()
 {
   CloseAll();

@@ -3,7 +3,9 @@
 #include <QFile>
 #include <QPointer>
 #include <QString>
-#include <QTextBrowser>
+
+class QTextBrowser;
+class QWidget;
 
 #include <functional>
 
@@ -22,7 +24,7 @@ public:
   void Quit();
   void CloseAll();
 
-  QTextBrowser* Viewer() const { return View; }
+  QTextBrowser* Viewer() const;
   const QString& HelpFilePath() const { return Path; }
 
   // Extracts the topic of a context from the help file's text.

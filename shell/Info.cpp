@@ -6,7 +6,6 @@
 #include "toolkit/ImageButton.h"
 #include "toolkit/TurnedLabel.h"
 
-#include <QKeyEvent>
 #include <QLabel>
 
 TInfoDlg::TInfoDlg(QWidget* mainform, const TDlgResources& resources, const TShellState& state)
@@ -28,30 +27,11 @@ TInfoDlg::TInfoDlg(QWidget* mainform, const TDlgResources& resources, const TShe
                                 "Viel Spaß beim Suchen!\nHave fun finding SETs!"));
   OKBtn = FaceButton(Back, "OKBtn", 436, 355);
   connect(OKBtn, &TImageButton::OnClick, this, [this] { done(1); });
+  SetKeyAnswers(1);
 }
 
 void TInfoDlg::ShowModal()
 {
   OKBtn->SetHint(Say(State, "Zurück zum Spiel", "Back to game"));
   exec();
-}
-
-void TInfoDlg::showEvent(QShowEvent* event)
-{
-  ApplyPlacementRule();
-  TFramedDialog::showEvent(event);
-}
-
-void TInfoDlg::keyPressEvent(QKeyEvent* event)
-{
-  switch (event->key()) {
-  case Qt::Key_Return:
-  case Qt::Key_Enter:
-  case Qt::Key_J:
-  case Qt::Key_Y:
-    done(1);
-    break;
-  default:
-    break;
-  }
 }

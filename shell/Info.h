@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/FramedDialog.h"
+#include "assets/FramedDialog.h"
 
 class QLabel;
 class TImageButton;
@@ -16,10 +16,6 @@ public:
 
   TImageButton* OKBtn;
   QLabel* Lines;
-
-protected:
-  void showEvent(QShowEvent* event) override;
-  void keyPressEvent(QKeyEvent* event) override;
 
 private:
   const TShellState& State;

@@ -2,14 +2,22 @@
 
 #include "assets/Artwork.h"
 #include "assets/DlgRes.h"
+#include "board/Board.h"
+#include "board/BoardWidget.h"
+#include "board/QtCanvas.h"
+#include "game/Game.h"
 #include "scores/highscor.h"
 #include "shell/Application.h"
 #include "shell/Audio.h"
+#include "shell/Help.h"
 #include "shell/Info.h"
+#include "shell/Music.h"
 #include "shell/Options.h"
 #include "shell/Tongdlg.h"
 #include "shell/Version.h"
 #include "shell/YesNo.h"
+#include "toolkit/BitmapList.h"
+#include "toolkit/FormKeeper.h"
 #include "toolkit/ImageButton.h"
 #include "toolkit/OpeningEffect.h"
 #include "toolkit/ShapeHint.h"
@@ -39,29 +47,29 @@ const QString Common = QStringLiteral("common");
 Tmainform::Tmainform(const TDlgResources& resources, TAudioBackend& audio, std::uint64_t seed)
   : QWidget(nullptr)
   , ini(QStringLiteral("Mollberg"), QStringLiteral("Trivolo/V2"))
-  , Music(audio, State)
   , MixBtn(nullptr)
+  , Music(std::make_unique<TMusicBox>(audio, State))
   , DlgResources(resources)
   , Audio(audio)
-  , Bmps(LoadBmps())
+  , Bmps(std::make_unique<TBitmapList>(LoadBmps()))
   , Random(seed)
-  , Game(*this, Random)
+  , Game(std::make_unique<TGame>(*this, Random))
   , box(new TBoardWidget(this))
-  , Canvas(box->Surface(), Bmps)
-  , Board(Canvas, Game, State)
+  , Canvas(std::make_unique<TQtCanvas>(box->Surface(), *Bmps))
+  , Board(std::make_unique<TBoard>(*Canvas, *Game, State))
   , ScoreLabel(new QLabel(QStringLiteral("Punkte:"), this))
   , Timer(new QTimer(this))
   , ShapeHint1(new TShapeHint(this))
-  , FormKeeper1(*this, ini, Common, QStringLiteral("MainForm"))
+  , FormKeeper1(std::make_unique<TFormKeeper>(*this, ini, Common, QStringLiteral("MainForm")))
 {
   setObjectName(QStringLiteral("mainform"));
   setWindowIcon(ProgramIcon());
   setPalette(QPalette(QColor(192, 192, 192)));
   resize(DesignWidth, DesignHeight);
   box->setGeometry(rect());
-  Canvas.Changed = [this](const QRect& area) { box->update(area); };
+  Canvas->Changed = [this](const QRect& area) { box->update(area); };
   ini.OnError = ShowErrorBox;
-  Music.OnError = ShowErrorBox;
+  Music->OnError = ShowErrorBox;
 
   MixBtn = MakeButton("MixBtn", 4);
   StartBtn = MakeButton("StartBtn", 56);
@@ -81,15 +89,15 @@ Tmainform::Tmainform(const TDlgResources& resources, TAudioBackend& audio, std::
   ScoreLabel->move(272, 4);
 
   connect(box, &TBoardWidget::Resized, this, &Tmainform::Resize);
-  connect(box, &TBoardWidget::MouseDown, this, [this](int x, int y) { Game.MouseDown(Board.PointToSlot(x, y)); });
-  connect(box, &TBoardWidget::MouseMove, this, [this](int x, int y) { Game.MouseMove(Board.PointToSlot(x, y)); });
+  connect(box, &TBoardWidget::MouseDown, this, [this](int x, int y) { Game->MouseDown(Board->PointToSlot(x, y)); });
+  connect(box, &TBoardWidget::MouseMove, this, [this](int x, int y) { Game->MouseMove(Board->PointToSlot(x, y)); });
   connect(Timer, &QTimer::timeout, this, &Tmainform::Timer1Timer);
-  connect(MixBtn, &TImageButton::OnClick, this, [this] { Game.MixBtnClick(); });
-  connect(StartBtn, &TImageButton::OnClick, this, [this] { Game.StartBtnClick(); });
-  connect(PauseBtn, &TImageButton::OnClick, this, [this] { Game.PauseBtnClick(); });
+  connect(MixBtn, &TImageButton::OnClick, this, [this] { Game->MixBtnClick(); });
+  connect(StartBtn, &TImageButton::OnClick, this, [this] { Game->StartBtnClick(); });
+  connect(PauseBtn, &TImageButton::OnClick, this, [this] { Game->PauseBtnClick(); });
   connect(HighScoreBtn, &TImageButton::OnClick, this, &Tmainform::HighScoreBtnClick);
-  connect(TipBtn, &TImageButton::OnMouseDown, this, [this] { Game.TipBtnMouseDown(); });
-  connect(TipBtn, &TImageButton::OnMouseUp, this, [this] { Game.TipBtnMouseUp(); });
+  connect(TipBtn, &TImageButton::OnMouseDown, this, [this] { Game->TipBtnMouseDown(); });
+  connect(TipBtn, &TImageButton::OnMouseUp, this, [this] { Game->TipBtnMouseUp(); });
   connect(OptionBtn, &TImageButton::OnClick, this, &Tmainform::OptionBtnClick);
   connect(InfoBtn, &TImageButton::OnClick, this, &Tmainform::InfoBtnClick);
   connect(RulesBtn, &TImageButton::OnClick, this, &Tmainform::RulesBtnClick);
@@ -111,13 +119,25 @@ Tmainform::~Tmainform()
 void Tmainform::Destroy()
 {
   Destroyed = true;
-  FormKeeper1.SavePlacement();
+  FormKeeper1->SavePlacement();
   FormDestroy();
+}
+
+void Tmainform::SetDialogs(const TDialogs& dialogs)
+{
+  Dialogs = dialogs;
+  if (Dialogs.OptionDlg) {
+    connect(Dialogs.OptionDlg, &TOptionDlg::LanguageChanged, this, &Tmainform::ApplyTexts);
+    connect(Dialogs.OptionDlg, &TOptionDlg::BackgroundChanged, this, [this] {
+      RepaintBoard();
+      ApplyTexts();
+    });
+  }
 }
 
 TImageButton* Tmainform::MakeButton(const char* name, int left)
 {
-  return DlgResources.FaceButton(this, name, left, ButtonTop, &Bmps);
+  return DlgResources.FaceButton(this, name, left, ButtonTop, Bmps.get());
 }
 
 void Tmainform::FormCreate()
@@ -132,8 +152,8 @@ void Tmainform::FormCreate()
   State.MusicOn = ini.ReadBool(Common, QStringLiteral("music"), true);
   State.DetectorOn = ini.ReadBool(Common, QStringLiteral("hint"), true);
   State.BackMode = ini.ReadInteger(Common, QStringLiteral("backmode"), 0);
-  Board.Resize(width(), height());
-  Game.NewGame();
+  Board->Resize(width(), height());
+  Game->NewGame();
   ApplyTexts();
 }
 
@@ -158,11 +178,11 @@ void Tmainform::showEvent(QShowEvent* event)
   QWidget::showEvent(event);
   if (!State.FirstShow)
     return;
-  FormKeeper1.RestorePlacement();
+  FormKeeper1->RestorePlacement();
   TOpeningEffect::Play(QCursor::pos(), frameGeometry());
   // The music is looked for once the window is on the screen, so that its
   // loading does not hold up the first picture; the first tick plays it.
-  QMetaObject::invokeMethod(this, [this] { Music.Start(); }, Qt::QueuedConnection);
+  QMetaObject::invokeMethod(this, [this] { Music->Start(); }, Qt::QueuedConnection);
   // Ask once the window is on the screen, not from inside its show event.
   QMetaObject::invokeMethod(this, &Tmainform::FormShow, Qt::QueuedConnection);
 }
@@ -224,7 +244,7 @@ void Tmainform::resizeEvent(QResizeEvent*)
 
 void Tmainform::Resize(int width, int height)
 {
-  Board.Resize(width, height);
+  Board->Resize(width, height);
   ExitBtn->move(width - ExitBtnFromRight, ButtonTop);
   RulesBtn->move(width - RulesBtnFromRight, ButtonTop);
   InfoBtn->move(width - InfoBtnFromRight, ButtonTop);
@@ -234,7 +254,7 @@ void Tmainform::Resize(int width, int height)
 
 void Tmainform::Timer1Timer()
 {
-  Game.Timer1Timer();
+  Game->Timer1Timer();
 }
 
 void Tmainform::ApplyTexts()
@@ -277,46 +297,36 @@ void Tmainform::RulesBtnClick()
     HelpSystem->ShowContext(State.German() ? 1 : 2);
 }
 
-void Tmainform::MusicSwitch()
-{
-  Music.Switch();
-}
-
-QString Tmainform::CurrentMusicName() const
-{
-  return Music.CurrentName();
-}
-
 void Tmainform::MoveScoreLabel()
 {
-  ScoreLabel->move(Board.ScoreLabelLeft(), ScoreLabel->y());
+  ScoreLabel->move(Board->ScoreLabelLeft(), ScoreLabel->y());
 }
 
 void Tmainform::RedrawSlot(int col, int row)
 {
-  Board.RedrawSlot(col, row);
+  Board->RedrawSlot(col, row);
 }
 
 void Tmainform::RepaintBoard()
 {
-  Board.Paint();
+  Board->Paint();
   MoveScoreLabel();
 }
 
 void Tmainform::DrawScore()
 {
-  Board.DrawScore();
+  Board->DrawScore();
   MoveScoreLabel();
 }
 
 void Tmainform::ShowDetector()
 {
-  Board.ShowDetector();
+  Board->ShowDetector();
 }
 
 void Tmainform::ClearDetector()
 {
-  Board.ClearDetector();
+  Board->ClearDetector();
 }
 
 void Tmainform::PlayEffect(int effect)
@@ -328,7 +338,7 @@ void Tmainform::PlayEffect(int effect)
 
 void Tmainform::MusicKeepAlive()
 {
-  Music.KeepAlive();
+  Music->KeepAlive();
 }
 
 int Tmainform::ShowCode(int code)

@@ -1,16 +1,9 @@
 #pragma once
 
-#include "board/Board.h"
-#include "board/BoardWidget.h"
-#include "board/QtCanvas.h"
-#include "game/Game.h"
+#include "game/GameHost.h"
 #include "game/Random.h"
 #include "scores/TextScrambler.h"
-#include "shell/Help.h"
-#include "shell/Music.h"
 #include "shell/ShellState.h"
-#include "toolkit/BitmapList.h"
-#include "toolkit/FormKeeper.h"
 #include "toolkit/IniCtrl.h"
 
 #include <QWidget>
@@ -20,18 +13,27 @@
 class QLabel;
 class QTimer;
 class TAudioBackend;
+class TBitmapList;
+class TBoard;
+class TBoardWidget;
 class TDlgResources;
+class TFormKeeper;
+class TGame;
+class THelpSystem;
 class THighscoreDlg;
 class TInfoDlg;
 class TImageButton;
+class TMusicBox;
 class TOptionDlg;
+class TQtCanvas;
 class TShapeHint;
 class TTongueDlg;
 class TYesNoDlg;
 
 // The main window: owns the game, the board, the button bar, the settings
 // and the one-second timer, and carries out everything the game asks of its
-// host. The dialogs are created after it and attached with SetDialogs.
+// host. The dialogs are created after it and attached with SetDialogs, the
+// one place where the window listens to them.
 class Tmainform final : public QWidget, public TGameHost {
   Q_OBJECT
 
@@ -47,24 +49,22 @@ public:
     THighscoreDlg* HighscoreDlg = nullptr;
     TInfoDlg* InfoDlg = nullptr;
   };
-  void SetDialogs(const TDialogs& dialogs) { Dialogs = dialogs; }
+  void SetDialogs(const TDialogs& dialogs);
 
+  // What the dialogs share with the window.
   TShellState State;
   TIniCtrl ini;
   // The program's one scrambler of the stored high-score rows.
   TTextScrambler Scrambler;
+  TMusicBox& MusicOf() { return *Music; }
 
-  TMusicBox Music;
   THelpSystem* Help() { return HelpSystem.get(); }
-
-  TGame& GameOf() { return Game; }
-  TBoard& BoardOf() { return Board; }
+  TGame& GameOf() { return *Game; }
+  TBoard& BoardOf() { return *Board; }
   TBoardWidget* Box() const { return box; }
   QLabel* Score() const { return ScoreLabel; }
 
   void ApplyTexts();
-  void MusicSwitch();
-  QString CurrentMusicName() const;
 
   // The outward calls of the game.
   void RedrawSlot(int col, int row) override;
@@ -112,19 +112,20 @@ private:
   void RulesBtnClick();
   TImageButton* MakeButton(const char* name, int left);
 
+  std::unique_ptr<TMusicBox> Music;
   const TDlgResources& DlgResources;
   TAudioBackend& Audio;
   std::unique_ptr<THelpSystem> HelpSystem;
   TDialogs Dialogs;
-  TBitmapList Bmps;
+  std::unique_ptr<TBitmapList> Bmps;
   TPcgRandom Random;
-  TGame Game;
+  std::unique_ptr<TGame> Game;
   TBoardWidget* box;
-  TQtCanvas Canvas;
-  TBoard Board;
+  std::unique_ptr<TQtCanvas> Canvas;
+  std::unique_ptr<TBoard> Board;
   QLabel* ScoreLabel;
   QTimer* Timer;
   TShapeHint* ShapeHint1;
-  TFormKeeper FormKeeper1;
+  std::unique_ptr<TFormKeeper> FormKeeper1;
   bool Destroyed = false;
 };

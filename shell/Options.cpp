@@ -1,6 +1,6 @@
 #include "shell/Options.h"
 
-#include "shell/Main.h"
+#include "shell/Music.h"
 #include "shell/ShellState.h"
 #include "shell/Version.h"
 #include "toolkit/BackPanel.h"
@@ -11,10 +11,10 @@
 
 #include <cstdint>
 
-TOptionDlg::TOptionDlg(Tmainform& mainform, const TDlgResources& resources, TShellState& state)
-  : TFramedDialog(&mainform, resources, 497, 416)
-  , Main(mainform)
+TOptionDlg::TOptionDlg(QWidget* mainform, const TDlgResources& resources, TShellState& state, TMusicBox& music)
+  : TFramedDialog(mainform, resources, 497, 416)
   , State(state)
+  , Music(music)
 {
   setObjectName(QStringLiteral("OptionDlg"));
   Emblem();
@@ -50,12 +50,6 @@ void TOptionDlg::ShowModal()
   exec();
 }
 
-void TOptionDlg::showEvent(QShowEvent* event)
-{
-  ApplyPlacementRule();
-  TFramedDialog::showEvent(event);
-}
-
 void TOptionDlg::RefreshOptionTexts()
 {
   ProgLabel->SetText(QStringLiteral("Trivolo"));
@@ -71,7 +65,7 @@ void TOptionDlg::RefreshOptionTexts()
   if (!State.MusicAvailable)
     MusicLabel->setText(Say(State, "Keine Musikdateien vorhanden.", "No music files available."));
   else if (State.MusicOn)
-    MusicLabel->setText(Say(State, "Musik: ", "Music: ") + Main.CurrentMusicName());
+    MusicLabel->setText(Say(State, "Musik: ", "Music: ") + Music.CurrentName());
   else
     MusicLabel->setText(Say(State, "Musik ist aus.", "Music is off."));
   BackBtn->SetHint(Say(State, "Hintergrund ändern", "Change background"));
@@ -90,7 +84,7 @@ void TOptionDlg::TongueBtnClick()
   // speaks English); computed wide so that the largest value cannot overflow.
   State.Tongue = static_cast<int>((std::int64_t { State.Tongue } + 1) % 2);
   RefreshOptionTexts();
-  Main.ApplyTexts();
+  emit LanguageChanged();
 }
 
 void TOptionDlg::SoundBtnClick()
@@ -101,15 +95,14 @@ void TOptionDlg::SoundBtnClick()
 
 void TOptionDlg::MusicBtnClick()
 {
-  Main.MusicSwitch();
+  Music.Switch();
   RefreshOptionTexts();
 }
 
 void TOptionDlg::BackBtnClick()
 {
   State.BackMode = (State.Background() + 1) % 5;
-  Main.RepaintBoard();
-  Main.ApplyTexts();
+  emit BackgroundChanged();
   RefreshOptionTexts();
 }
 

@@ -1,18 +1,21 @@
 #pragma once
 
-#include "shell/FramedDialog.h"
+#include "assets/FramedDialog.h"
 
 class QLabel;
 class TImageButton;
+class TMusicBox;
 class TTurnedLabel;
-class Tmainform;
 struct TShellState;
 
 // The options: language, sound, music, background and the SET detector.
-// Every click changes the shared state at once.
+// Every click changes the shared state at once; the main window learns of a
+// new language or background through the signals.
 class TOptionDlg final : public TFramedDialog {
+  Q_OBJECT
+
 public:
-  TOptionDlg(Tmainform& mainform, const TDlgResources& resources, TShellState& state);
+  TOptionDlg(QWidget* mainform, const TDlgResources& resources, TShellState& state, TMusicBox& music);
 
   void ShowModal();
   void RefreshOptionTexts();
@@ -32,8 +35,9 @@ public:
   TImageButton* HintBtn;
   QLabel* HintLabel;
 
-protected:
-  void showEvent(QShowEvent* event) override;
+signals:
+  void LanguageChanged();
+  void BackgroundChanged();
 
 private:
   void TongueBtnClick();
@@ -42,6 +46,6 @@ private:
   void BackBtnClick();
   void HintBtnClick();
 
-  Tmainform& Main;
   TShellState& State;
+  TMusicBox& Music;
 };

@@ -21,6 +21,10 @@ TTongueDlg::TTongueDlg(QWidget* mainform, const TDlgResources& resources, TShell
   TextLabel(p10, 79, 88, 190, 18, 16, false)->setText(QStringLiteral("I speak English"));
   connect(GermanBtn, &TImageButton::OnClick, this, &TTongueDlg::GermanBtnClick);
   connect(EnglishBtn, &TImageButton::OnClick, this, &TTongueDlg::EnglishBtnClick);
+}
+
+void TTongueDlg::Place()
+{
   if (const QScreen* screen = QGuiApplication::primaryScreen())
     move(screen->geometry().center() - rect().center());
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/FramedDialog.h"
+#include "assets/FramedDialog.h"
 
 class TImageButton;
 struct TShellState;
@@ -12,6 +12,10 @@ public:
 
   TImageButton* GermanBtn;
   TImageButton* EnglishBtn;
+
+protected:
+  // Centred on the screen: it is asked before the player knows the window.
+  void Place() override;
 
 private:
   void GermanBtnClick();

@@ -5,7 +5,6 @@
 #include "toolkit/BackPanel.h"
 #include "toolkit/ImageButton.h"
 
-#include <QKeyEvent>
 #include <QLabel>
 
 namespace {
@@ -61,6 +60,7 @@ TYesNoDlg::TYesNoDlg(QWidget* mainform, const TDlgResources& resources, const TS
   YesBtn = FaceButton(Back, "YesBtn", 260, 100);
   connect(YesBtn, &TImageButton::OnClick, this, [this] { done(mrYes); });
   connect(NoBtn, &TImageButton::OnClick, this, [this] { done(mrNo); });
+  SetKeyAnswers(mrYes, mrNo);
 }
 
 std::optional<QString> TYesNoDlg::CatalogueText(int code, bool german)
@@ -106,26 +106,3 @@ void TYesNoDlg::FormActivate()
     txt->setText(Lines(*text));
 }
 
-void TYesNoDlg::showEvent(QShowEvent* event)
-{
-  ApplyPlacementRule();
-  TFramedDialog::showEvent(event);
-}
-
-void TYesNoDlg::keyPressEvent(QKeyEvent* event)
-{
-  switch (event->key()) {
-  case Qt::Key_Return:
-  case Qt::Key_Enter:
-  case Qt::Key_J:
-  case Qt::Key_Y:
-    done(mrYes);
-    break;
-  case Qt::Key_Escape:
-  case Qt::Key_N:
-    done(mrNo);
-    break;
-  default:
-    break;
-  }
-}

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/FramedDialog.h"
+#include "assets/FramedDialog.h"
 
 #include <optional>
 
@@ -27,10 +27,6 @@ public:
 
   // The catalogue text of a code in the given language, or none.
   static std::optional<QString> CatalogueText(int code, bool german);
-
-protected:
-  void showEvent(QShowEvent* event) override;
-  void keyPressEvent(QKeyEvent* event) override;
 
 private:
   void FormActivate();

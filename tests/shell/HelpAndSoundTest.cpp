@@ -124,7 +124,7 @@ TEST_F(TShellTest, EffectsObeyTheSoundSwitchAndMixRestartsTheMusic)
   ASSERT_TRUE(piece.open(QIODevice::WriteOnly));
   piece.close();
   Main().State.ProgramDir = dir.path() + QLatin1Char('/');
-  Main().Music.Start();
+  Main().MusicOf().Start();
   Main().GameOf().Record().GameState = gsOver;
   fake.Take();
   Click(Main().MixBtn);

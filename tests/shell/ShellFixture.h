@@ -1,7 +1,12 @@
 #pragma once
 
 #include "assets/DlgRes.h"
+#include "board/Board.h"
+#include "board/BoardWidget.h"
+#include "game/Game.h"
 #include "shell/Forms.h"
+#include "shell/Help.h"
+#include "shell/Music.h"
 #include "shell/SdlAudio.h"
 #include "toolkit/ImageButton.h"
 

@@ -1,4 +1,4 @@
-#include "shell/FramedDialog.h"
+#include "assets/FramedDialog.h"
 
 #include "assets/DlgRes.h"
 #include "toolkit/BackPanel.h"
@@ -6,7 +6,6 @@
 
 #include <QKeyEvent>
 #include <QLabel>
-
 
 TFramedDialog::TFramedDialog(QWidget* mainform, const TDlgResources& resources, int width, int height)
   : QDialog(mainform, Qt::Dialog | Qt::FramelessWindowHint)
@@ -19,9 +18,31 @@ TFramedDialog::TFramedDialog(QWidget* mainform, const TDlgResources& resources, 
   Back->setGeometry(0, 0, width, height);
 }
 
+bool TFramedDialog::IsYesKey(int key)
+{
+  return key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_J || key == Qt::Key_Y;
+}
+
+void TFramedDialog::showEvent(QShowEvent* event)
+{
+  Place();
+  QDialog::showEvent(event);
+}
+
 void TFramedDialog::keyPressEvent(QKeyEvent* event)
 {
   event->accept();
+  const int key = event->key();
+  if (YesAnswer && IsYesKey(key))
+    done(*YesAnswer);
+  else if (NoAnswer && (key == Qt::Key_Escape || key == Qt::Key_N))
+    done(*NoAnswer);
+}
+
+void TFramedDialog::SetKeyAnswers(std::optional<int> yes, std::optional<int> no)
+{
+  YesAnswer = yes;
+  NoAnswer = no;
 }
 
 void TFramedDialog::ApplyPlacementRule()
@@ -39,19 +60,23 @@ TBackPanel* TFramedDialog::InnerPanel(int left, int top, int width, int height)
   return panel;
 }
 
-QLabel* TFramedDialog::TextLabel(QWidget* parent, int left, int top, int width, int height, int pixelSize, bool bold)
+QLabel* TFramedDialog::WhiteLabel(QWidget* parent, const QRect& geometry, const QFont& font, Qt::Alignment alignment)
 {
   auto* label = new QLabel(parent);
-  label->setGeometry(left, top, width, height);
+  label->setGeometry(geometry);
   label->setTextFormat(Qt::PlainText);
-  // Top-aligned, so that descenders stay inside labels lower than a line.
-  label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  QFont font(QStringLiteral("Arial"));
-  font.setPixelSize(pixelSize);
-  font.setBold(bold);
+  label->setAlignment(alignment);
   label->setFont(font);
   label->setStyleSheet(QStringLiteral("color: white; background: transparent;"));
   return label;
+}
+
+QLabel* TFramedDialog::TextLabel(QWidget* parent, int left, int top, int width, int height, int pixelSize, bool bold)
+{
+  QFont font(QStringLiteral("Arial"));
+  font.setPixelSize(pixelSize);
+  font.setBold(bold);
+  return WhiteLabel(parent, QRect(left, top, width, height), font, Qt::AlignLeft | Qt::AlignTop);
 }
 
 TImageButton* TFramedDialog::FaceButton(QWidget* parent, const char* name, int left, int top)

@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QDialog>
+
+#include <optional>
+
+class QLabel;
+class TBackPanel;
+class TDlgResources;
+class TImageButton;
+
+// A borderless modal dialog filled with the light granite inside its black
+// frame, the look that every dialog of the program shares. It helps its
+// subclasses build the inner panels, labels and buttons, places itself over
+// the main window each time it is shown, and answers only the keys that a
+// subclass gives it.
+class TFramedDialog : public QDialog {
+public:
+  TFramedDialog(QWidget* mainform, const TDlgResources& resources, int width, int height);
+
+  // J, Y and Enter: the keys that answer Yes in both languages.
+  static bool IsYesKey(int key);
+
+protected:
+  void showEvent(QShowEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+
+  // Where the dialog goes when it is shown; by default the placement rule.
+  virtual void Place() { ApplyPlacementRule(); }
+  // Centred horizontally over the main window and vertically over its client
+  // area; left where it is while the main window is hidden.
+  void ApplyPlacementRule();
+
+  // The results that the Yes keys and the No keys (Escape, N) close the
+  // dialog with. Without them every key is swallowed, Escape included.
+  void SetKeyAnswers(std::optional<int> yes, std::optional<int> no = std::nullopt);
+
+  TBackPanel* InnerPanel(int left, int top, int width, int height);
+  // A white plain-text label; TextLabel's is top-aligned, so that descenders
+  // stay inside labels lower than a line.
+  static QLabel* WhiteLabel(QWidget* parent, const QRect& geometry, const QFont& font, Qt::Alignment alignment);
+  static QLabel* TextLabel(QWidget* parent, int left, int top, int width, int height, int pixelSize, bool bold);
+  TImageButton* FaceButton(QWidget* parent, const char* name, int left, int top);
+  QLabel* Emblem();
+
+  QWidget* Mainform;
+  const TDlgResources& Resources;
+  TBackPanel* Back;
+
+private:
+  std::optional<int> YesAnswer;
+  std::optional<int> NoAnswer;
+};
