@@ -1,5 +1,6 @@
 #pragma once
 
+#include "board/BoardSettings.h"
 #include "board/Canvas.h"
 #include "board/Layout.h"
 
@@ -11,15 +12,6 @@ enum TBoardBitmap : int {
   bmpBackground = 1,
   bmpPatternBlue = 2, // + colour value for the three symbol colours
   bmpPatternBlack = 5,
-};
-
-// The settings the board reads; the shell owns them.
-struct TBoardSettings {
-  int BackMode = 0; // 0 grey, 1 brown, 2 green, 3 blue, 4 red
-  bool DetectorOn = true;
-
-  // The background drawn: a stored mode outside the five counts as grey.
-  int Background() const { return BackMode >= 0 && BackMode <= 4 ? BackMode : 0; }
 };
 
 // Paints the board from the game's state onto a canvas. It changes nothing

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "board/Board.h"
+#include "board/BoardSettings.h"
 
 #include <QString>
 
