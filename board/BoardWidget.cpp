@@ -21,6 +21,7 @@ void TBoardWidget::paintEvent(QPaintEvent* event)
   const QRect area = event->rect();
   const qreal ratio = Image.devicePixelRatio();
   painter.drawImage(QRectF(area), Image, QRectF(area.x() * ratio, area.y() * ratio, area.width() * ratio, area.height() * ratio));
+  emit Painted();
 }
 
 void TBoardWidget::resizeEvent(QResizeEvent*)

@@ -7,7 +7,7 @@ set -euo pipefail
 packages=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-qpa-plugins qt6-wayland
-  libsdl2-mixer-dev timgm6mb-soundfont
+  libsdl2-mixer-dev libfluidsynth-dev timgm6mb-soundfont
   fonts-liberation2
 )
 if [ "${1:-}" = --test ]; then

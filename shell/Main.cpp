@@ -180,9 +180,10 @@ void Tmainform::showEvent(QShowEvent* event)
     return;
   FormKeeper1->RestorePlacement();
   TOpeningEffect::Play(QCursor::pos(), frameGeometry());
-  // The music is looked for once the window is on the screen, so that its
-  // loading does not hold up the first picture; the first tick plays it.
-  QMetaObject::invokeMethod(this, [this] { Music->Start(); }, Qt::QueuedConnection);
+  // The music is looked for once the first picture is on the screen, so
+  // that opening the sound device does not hold it up; the first tick plays
+  // it, and starts it first if the window has not been painted by then.
+  connect(box, &TBoardWidget::Painted, this, &Tmainform::StartMusic, Qt::ConnectionType(Qt::QueuedConnection | Qt::SingleShotConnection));
   // Ask once the window is on the screen, not from inside its show event.
   QMetaObject::invokeMethod(this, &Tmainform::FormShow, Qt::QueuedConnection);
 }
@@ -254,7 +255,16 @@ void Tmainform::Resize(int width, int height)
 
 void Tmainform::Timer1Timer()
 {
+  StartMusic();
   Game->Timer1Timer();
+}
+
+void Tmainform::StartMusic()
+{
+  if (MusicStarted)
+    return;
+  MusicStarted = true;
+  Music->Start();
 }
 
 void Tmainform::ApplyTexts()

@@ -106,6 +106,7 @@ private:
   void Resize(int width, int height);
   void MoveScoreLabel();
   void Timer1Timer();
+  void StartMusic();
   void HighScoreBtnClick();
   void OptionBtnClick();
   void InfoBtnClick();
@@ -127,5 +128,6 @@ private:
   QTimer* Timer;
   TShapeHint* ShapeHint1;
   std::unique_ptr<TFormKeeper> FormKeeper1;
+  bool MusicStarted = false;
   bool Destroyed = false;
 };

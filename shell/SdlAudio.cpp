@@ -1,5 +1,7 @@
 #include "shell/SdlAudio.h"
 
+#include "shell/MidiSynth.h"
+
 #include <QFile>
 
 #include <SDL.h>
@@ -65,57 +67,121 @@ std::string TSdlAudio::SoundFont()
   return {};
 }
 
-TSdlAudio::TSdlAudio()
+namespace {
+
+// The mixer's music hook: the synthesiser adds the music to the stream.
+void MixMusic(void* synth, Uint8* stream, int bytes)
 {
-  // The program ends through its window; SDL must not take over SIGTERM.
-  SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-  if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0)
-    return;
-  const std::string font = SoundFont();
-  if (!font.empty())
-    Mix_SetSoundFonts(font.c_str());
-  if (Mix_OpenAudio(22050, AUDIO_S16SYS, 2, 1024) != 0) {
-    SDL_QuitSubSystem(SDL_INIT_AUDIO);
-    return;
-  }
-  DeviceOpen = true;
-  Mix_AllocateChannels(1);
-  for (int i = 0; i < 7; ++i) {
-    QFile file(QStringLiteral(":/waves/%1.wav").arg(i + 1));
-    if (!file.open(QIODevice::ReadOnly))
-      continue;
-    const QByteArray bytes = file.readAll();
-    Waves[static_cast<std::size_t>(i)] = Mix_LoadWAV_RW(SDL_RWFromConstMem(bytes.constData(), static_cast<int>(bytes.size())), 1);
-  }
+  if (synth)
+    static_cast<TMidiSynth*>(synth)->Render(reinterpret_cast<std::int16_t*>(stream), bytes / 4);
 }
 
-TSdlAudio::~TSdlAudio()
+void CloseMixer()
 {
-  if (!DeviceOpen)
-    return;
   Mix_HaltChannel(-1);
-  CloseMusic();
-  for (Mix_Chunk* chunk : Waves)
-    if (chunk)
-      Mix_FreeChunk(chunk);
+  Mix_HookMusic(nullptr, nullptr);
   Mix_CloseAudio();
   SDL_QuitSubSystem(SDL_INIT_AUDIO);
 }
 
+} // namespace
+
+TSdlAudio::TSdlAudio(int idleMs)
+{
+  // The program ends through its window; SDL must not take over SIGTERM.
+  SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+  IdleTimer.setSingleShot(true);
+  IdleTimer.setInterval(idleMs);
+  QObject::connect(&IdleTimer, &QTimer::timeout, [this] { CloseDeviceWhenIdle(); });
+}
+
+TSdlAudio::~TSdlAudio()
+{
+  if (IsOpen)
+    CloseMixer();
+  Midi.reset();
+  FreeWaves();
+}
+
+bool TSdlAudio::OpenDevice()
+{
+  if (IsOpen)
+    return true;
+  if (DeviceFailed || SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
+    DeviceFailed = true;
+    return false;
+  }
+  int rate = 0;
+  Uint16 format = 0;
+  int channels = 0;
+  if (Mix_OpenAudio(22050, AUDIO_S16SYS, 2, 1024) != 0 || Mix_QuerySpec(&rate, &format, &channels) == 0 || format != AUDIO_S16SYS
+    || channels != 2) {
+    CloseMixer();
+    DeviceFailed = true;
+    return false;
+  }
+  IsOpen = true;
+  Mix_AllocateChannels(1);
+  Mix_Volume(EffectChannel, EffectVolume);
+  if (WavesRate != rate) {
+    FreeWaves();
+    LoadWaves();
+    WavesRate = rate;
+  }
+  // A synthesiser made for another rate cannot play into this stream.
+  if (Midi && Rate != rate) {
+    MusicOpen = false;
+    Midi.reset();
+  }
+  Rate = rate;
+  Mix_HookMusic(MixMusic, Midi.get());
+  IdleTimer.start();
+  return true;
+}
+
+void TSdlAudio::CloseDeviceWhenIdle()
+{
+  if (!IsOpen)
+    return;
+  if (MusicOpen || Mix_Playing(-1) != 0) {
+    IdleTimer.start();
+    return;
+  }
+  CloseMixer();
+  IsOpen = false;
+}
+
+void TSdlAudio::LoadWaves()
+{
+  for (std::size_t i = 0; i < Waves.size(); ++i) {
+    QFile file(QStringLiteral(":/waves/%1.wav").arg(i + 1));
+    if (!file.open(QIODevice::ReadOnly))
+      continue;
+    const QByteArray bytes = file.readAll();
+    Waves[i] = Mix_LoadWAV_RW(SDL_RWFromConstMem(bytes.constData(), static_cast<int>(bytes.size())), 1);
+  }
+}
+
+void TSdlAudio::FreeWaves()
+{
+  for (Mix_Chunk*& chunk : Waves) {
+    if (chunk)
+      Mix_FreeChunk(chunk);
+    chunk = nullptr;
+  }
+}
+
 void TSdlAudio::PlayEffect(int item)
 {
-  if (!DeviceOpen || item < 0 || item >= 7 || !Waves[static_cast<std::size_t>(item)])
+  if (item < 0 || item >= static_cast<int>(Waves.size()) || !OpenDevice() || !Waves[static_cast<std::size_t>(item)])
     return;
   Mix_PlayChannel(EffectChannel, Waves[static_cast<std::size_t>(item)], 0);
+  IdleTimer.start();
 }
 
 bool TSdlAudio::OpenMusic(const std::string& path, std::string& error)
 {
   CloseMusic();
-  if (!DeviceOpen) {
-    error = "There is no audio device to play music on.";
-    return false;
-  }
   error = MidiProblem(path);
   if (!error.empty())
     return false;
@@ -123,36 +189,47 @@ bool TSdlAudio::OpenMusic(const std::string& path, std::string& error)
     error = "Music needs a General-MIDI soundfont, and none is installed (Debian's package timgm6mb-soundfont has one).";
     return false;
   }
-  Music = Mix_LoadMUSType_RW(SDL_RWFromFile(path.c_str(), "rb"), MUS_MID, 1);
-  if (!Music) {
-    error = Mix_GetError();
+  if (!OpenDevice()) {
+    error = "There is no audio device to play music on.";
     return false;
   }
+  if (!Midi) {
+    Midi = std::make_unique<TMidiSynth>(SoundFont(), Rate);
+    Mix_HookMusic(MixMusic, Midi.get());
+  }
+  if (!Midi->Usable()) {
+    error = "The soundfont \"" + SoundFont() + "\" cannot be loaded.";
+    return false;
+  }
+  std::ifstream file(path, std::ios::binary);
+  Midi->Open(std::vector<char>((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>()));
+  MusicOpen = true;
   return true;
 }
 
 void TSdlAudio::PlayMusic()
 {
-  if (Music)
-    Mix_PlayMusic(Music, 0);
+  if (MusicOpen && OpenDevice())
+    Midi->Play();
 }
 
 void TSdlAudio::StopMusic()
 {
-  if (Music)
-    Mix_HaltMusic();
+  if (MusicOpen)
+    Midi->FadeOut();
 }
 
 void TSdlAudio::CloseMusic()
 {
-  if (!Music)
+  if (!MusicOpen)
     return;
-  Mix_HaltMusic();
-  Mix_FreeMusic(Music);
-  Music = nullptr;
+  // A piece still sounding fades out; the device closes once it is silent.
+  Midi->FadeOut();
+  MusicOpen = false;
+  IdleTimer.start();
 }
 
 bool TSdlAudio::MusicPlaying() const
 {
-  return Music && Mix_PlayingMusic() != 0;
+  return MusicOpen && Midi->Playing();
 }

@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QTest>
 
 namespace {
 
@@ -193,6 +194,31 @@ TEST(SdlAudio, PlaysEffectsAndRealMidiAndRefusesNonsense)
     EXPECT_FALSE(error.empty()) << path.toStdString();
     EXPECT_FALSE(audio.MusicPlaying());
   }
+}
+
+TEST(SdlAudio, OpensTheDeviceOnlyWhenNeededAndClosesItWhenSilent)
+{
+  TSdlAudio audio(200);
+  EXPECT_FALSE(audio.DeviceOpen()); // nothing before the first sound
+  audio.PlayEffect(5); // the shortest effect
+  ASSERT_TRUE(audio.DeviceOpen());
+  EXPECT_TRUE(QTest::qWaitFor([&] { return !audio.DeviceOpen(); }, 2000));
+  audio.PlayEffect(5);
+  EXPECT_TRUE(audio.DeviceOpen()) << "opens again after a silence";
+
+  if (TSdlAudio::SoundFont().empty())
+    return;
+  std::string error;
+  ASSERT_TRUE(audio.OpenMusic(TRIVOLO_MUSIC_DIR "/a_morning.mid", error)) << error;
+  // An open piece keeps the device, even between its repeats.
+  QTest::qWait(600);
+  EXPECT_TRUE(audio.DeviceOpen());
+  audio.CloseMusic();
+  EXPECT_TRUE(QTest::qWaitFor([&] { return !audio.DeviceOpen(); }, 2000));
+  // Only one synthesiser is ever made: the next piece reuses its soundfont.
+  TMidiSynth* synth = audio.Synth();
+  ASSERT_TRUE(audio.OpenMusic(TRIVOLO_MUSIC_DIR "/b_riverside.mid", error)) << error;
+  EXPECT_EQ(audio.Synth(), synth);
 }
 
 TEST(SoundEffects, HaveTheirFormatAndSizes)
