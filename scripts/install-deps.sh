@@ -14,7 +14,7 @@ if [ "${1:-}" = --test ]; then
   packages+=(
     libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xdotool imagemagick x11-utils openbox libxcb1-dev
-    weston
+    weston fluidsynth python3-numpy
   )
 fi
 

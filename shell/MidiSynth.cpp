@@ -47,7 +47,7 @@ void TMidiSynth::Load()
     LoadFailed = true;
     return;
   }
-  fluid_synth_set_gain(Synth, 0.2f);
+  fluid_synth_set_gain(Synth, Gain);
   Loaded = true;
   if (Wanted)
     StartPlayer();

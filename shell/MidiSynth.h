@@ -47,6 +47,8 @@ public:
   void SetGain(float gain);
 
   static constexpr int FadeMs = 300;
+  // The music's level: well under the effects, which must stand out of it.
+  static constexpr float Gain = 0.2f;
 
 private:
   void Load();

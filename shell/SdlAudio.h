@@ -42,10 +42,9 @@ public:
   static std::string SoundFont();
 
   static constexpr int IdleMs = 4000;
-  // Effects at 70 % and music well below them, so that the two together
-  // never exceed full scale.
-  static constexpr int EffectVolume = 90; // of 128
-  static constexpr float MusicGain = 0.2f;
+  // Effects a little below full scale, so that the music (at the
+  // synthesiser's gain, some 25 dB below) never pushes them over it.
+  static constexpr int EffectVolume = 115; // of 128
 
 private:
   bool OpenDevice();

@@ -27,11 +27,17 @@ double Note(int semitonesFromA4)
   return 440.0 * std::pow(2.0, semitonesFromA4 / 12.0);
 }
 
-// A soft tone with a few harmonics and a quick attack and decay.
-double Tone(double t, double frequency, double decay)
+// A soft tone with a few harmonics and a quick attack and decay. Harmonics
+// at or above half the sample rate are left out: they would fold back to
+// off-pitch partials.
+double Tone(double t, double frequency, double decay, int rate)
 {
   const double attack = std::min(1.0, t / 0.004);
-  const double wave = std::sin(2 * Pi * frequency * t) + 0.35 * std::sin(4 * Pi * frequency * t) + 0.12 * std::sin(6 * Pi * frequency * t);
+  double wave = 0;
+  const double weights[] = { 1.0, 0.35, 0.12 };
+  for (int h = 1; h <= 3; ++h)
+    if (h * frequency < rate / 2.0)
+      wave += weights[h - 1] * std::sin(2 * Pi * h * frequency * t);
   return attack * std::exp(-t * decay) * wave / 1.47;
 }
 
@@ -42,14 +48,14 @@ struct TScoreNote {
   double Length;
 };
 
-double Play(const std::vector<TScoreNote>& notes, double t, double decay)
+double Play(const std::vector<TScoreNote>& notes, double t, double decay, int rate)
 {
   double sum = 0;
   for (const TScoreNote& n : notes)
     if (t >= n.Start && t < n.Start + n.Length + 0.25) {
       const double local = t - n.Start;
       const double release = t > n.Start + n.Length ? std::exp(-(t - n.Start - n.Length) * 30) : 1.0;
-      sum += Tone(local, Note(n.Pitch), decay) * release;
+      sum += Tone(local, Note(n.Pitch), decay, rate) * release;
     }
   return sum;
 }
@@ -67,7 +73,7 @@ std::vector<TEffect> Effects()
        const std::vector<TScoreNote> fanfare = { { 3, 0.00, 0.18 }, { 7, 0.20, 0.18 }, { 10, 0.40, 0.18 }, { 15, 0.60, 0.45 },
          { 10, 1.10, 0.15 }, { 15, 1.28, 0.9 }, { 3, 1.28, 0.9 }, { 7, 1.28, 0.9 }, { 12, 2.30, 0.2 }, { 14, 2.52, 0.2 },
          { 15, 2.74, 0.9 }, { 10, 2.74, 0.9 }, { 7, 2.74, 0.9 } };
-       return 0.45 * Play(fanfare, t, 1.6) * Fade(t, length);
+       return 0.45 * Play(fanfare, t, 1.6, 11025) * Fade(t, length);
      } },
     // 2: three cards that are no SET: a short low buzz.
     { "wrong", 22050, 11302, [](double t, double length) {
@@ -76,11 +82,11 @@ std::vector<TEffect> Effects()
      } },
     // 3: a SET taken: a bright two-note chime.
     { "set", 11025, 8292, [](double t, double length) {
-       return 0.6 * Play({ { 19, 0.0, 0.12 }, { 26, 0.11, 0.5 } }, t, 5.0) * Fade(t, length);
+       return 0.6 * Play({ { 19, 0.0, 0.12 }, { 26, 0.11, 0.5 } }, t, 5.0, 11025) * Fade(t, length);
      } },
     // 4: no SET left: a falling phrase.
     { "end", 22050, 41376, [](double t, double length) {
-       return 0.55 * Play({ { 12, 0.0, 0.3 }, { 8, 0.32, 0.3 }, { 5, 0.64, 0.3 }, { 0, 0.96, 0.8 } }, t, 2.2) * Fade(t, length);
+       return 0.55 * Play({ { 12, 0.0, 0.3 }, { 8, 0.32, 0.3 }, { 5, 0.64, 0.3 }, { 0, 0.96, 0.8 } }, t, 2.2, 22050) * Fade(t, length);
      } },
     // 5: a card picked: a soft click.
     { "pick", 22050, 934, [](double t, double length) {

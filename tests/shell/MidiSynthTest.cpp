@@ -67,7 +67,7 @@ TEST_F(TMidiSynthTest, APieceAskedForBeforeTheSoundfontIsLoadedPlaysOnceItIs)
   Synth->WaitUntilLoaded();
   ASSERT_TRUE(Synth->Usable());
   EXPECT_TRUE(Synth->Playing());
-  EXPECT_GT(Peak(Render(2000)), 1000);
+  EXPECT_GT(Peak(Render(2000)), 100); // the soft introduction sounds
 }
 
 TEST_F(TMidiSynthTest, APieceEndsWithItsLastNoteSoThatTheRepeatFollowsClosely)
