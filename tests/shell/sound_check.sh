@@ -48,9 +48,12 @@ rate = 22050
 mono = pcm.mean(axis=1)
 step = rate // 100  # 10 ms
 level = np.array([10 * np.log10(np.mean(mono[i:i + step] ** 2) / 32768 ** 2 + 1e-12) for i in range(0, len(mono) - step, step)])
-# A note begins where the level jumps 12 dB above the quietest of the
-# 150 ms before it.
-onsets = [i for i in range(15, len(level)) if level[i] > -60 and level[i] - level[i - 15:i].min() > 12 and level[i - 1] - level[i - 15:i].min() <= 12]
+# A note begins where the level is 12 dB above the quietest of the 150 ms
+# before it; the next begins half a second later at the earliest.
+onsets = []
+for i in range(15, len(level)):
+    if level[i] > -60 and level[i] - level[i - 15:i].min() > 12 and (not onsets or i - onsets[-1] > 50):
+        onsets.append(i)
 seconds = [round(i / 100, 2) for i in onsets]
 print("recorded", round(len(mono) / rate, 1), "s; the chord begins at", seconds)
 failures = []
