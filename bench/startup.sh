@@ -4,8 +4,8 @@
 # round: when each window is mapped and when the screen last changed (its
 # first stable frame, opening effect included), with music off and on; the
 # resident memory 3 s after start; and, with music off, CPU time and
-# wake-ups of the program's threads over 30 s of idling with the clock
-# running.
+# wake-ups of each of the program's threads over 30 s of idling with the
+# clock running.
 #   bench/startup.sh build [ROUNDS]
 set -euo pipefail
 build=${1:-build}
@@ -51,7 +51,12 @@ printf '%-22s %8s %8s %12s %8s\n' "Trivolo, music on" "$(column 5)" "$(ratio 5 1
 
 rss_mib() { awk '/VmRSS/ { printf "%.1f", $2 / 1024 }' "/proc/$1/status"; }
 cpu_ms() { awk '{ print ($14 + $15) * 10 }' "/proc/$1/stat"; }
-switches() { cat /proc/"$1"/task/*/status | awk '/ctxt_switches/ { n += $2 } END { print n }'; }
+# "thread-id name switches" for every thread of the process.
+switches() {
+  for task in /proc/"$1"/task/*; do
+    echo "${task##*/} $(tr ' ' _ <"$task/comm") $(awk '/ctxt_switches/ { n += $2 } END { print n }' "$task/status")"
+  done
+}
 start() {
   "$@" >/dev/null 2>&1 &
   pid=$!
@@ -70,14 +75,19 @@ for music in 0 1; do
   start "$program"
   echo "resident 3 s after start: Trivolo, music $([ $music = 1 ] && echo on || echo off) $(rss_mib "$pid") MiB"
   if [ "$music" = 0 ]; then
-    # Start the clock with a press on the board, then idle.
+    # Start the clock with a press on the board (its click opens the sound
+    # device, which closes again after four silent seconds), then idle.
     eval "$(xdotool getwindowgeometry --shell "$(xdotool search --onlyvisible --name '^Trivolo V2.1$' | head -1)")"
     xdotool mousemove $((X + 20)) $((Y + 200)) click 1
+    sleep 6
     cpu=$(cpu_ms "$pid")
-    woken=$(switches "$pid")
+    switches "$pid" >"$work/before"
     sleep 30
-    echo "idle 30 s, music off, clock running: $(($(cpu_ms "$pid") - cpu)) ms CPU," \
-      "$(( ($(switches "$pid") - woken) / 30 )) context switches per second over all threads"
+    switches "$pid" >"$work/after"
+    echo "idle 30 s, music off, clock running: $(($(cpu_ms "$pid") - cpu)) ms CPU; wake-ups per second by thread:"
+    # Threads that ended in between are left out; new ones count whole.
+    awk 'NR == FNR { before[$1] = $3; next } { n = $3 - before[$1]; printf "  %-16s %.1f\n", $2, n / 30 }' \
+      "$work/before" "$work/after"
   fi
   stop
 done

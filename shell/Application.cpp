@@ -4,6 +4,10 @@
 
 #include <exception>
 
+#if defined(__GLIBC__)
+#include <malloc.h>
+#endif
+
 TApplication::TApplication(int& argc, char** argv)
   : QApplication(argc, argv)
 {
@@ -30,4 +34,11 @@ void ShowErrorBox(const QString& text)
   QMessageBox box(QMessageBox::Critical, QGuiApplication::applicationDisplayName(), text, QMessageBox::Ok);
   box.setTextFormat(Qt::PlainText);
   box.exec();
+}
+
+void ReleaseFreedMemory()
+{
+#if defined(__GLIBC__)
+  malloc_trim(0);
+#endif
 }

@@ -265,6 +265,7 @@ void Tmainform::StartMusic()
     return;
   MusicStarted = true;
   Music->Start();
+  ReleaseFreedMemory();
 }
 
 void Tmainform::ApplyTexts()

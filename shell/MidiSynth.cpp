@@ -1,5 +1,7 @@
 #include "shell/MidiSynth.h"
 
+#include "shell/Application.h"
+
 #include <fluidsynth.h>
 
 #include <algorithm>
@@ -37,9 +39,13 @@ void TMidiSynth::Load()
     // The players restart pieces themselves; a reset would cut the last
     // notes' release.
     fluid_settings_setint(settings, "player.reset-synth", 0);
+    // The pieces sound a dozen notes at a time; fewer voices, less memory.
+    fluid_settings_setint(settings, "synth.polyphony", 64);
     synth = new_fluid_synth(settings);
   }
   const bool ok = synth && fluid_synth_sfload(synth, SoundFont.c_str(), 1) != FLUID_FAILED;
+  // Loading frees much of what it allocated; give it back.
+  ReleaseFreedMemory();
   const std::lock_guard lock(Guard);
   Settings = settings;
   Synth = synth;

@@ -14,7 +14,7 @@ TBitmapList TBitmapList::Load(const QString& folder, int count)
 {
   std::vector<QImage> items;
   for (int i = 0; i < count; ++i)
-    items.emplace_back(QImage(QStringLiteral("%1/%2.png").arg(folder).arg(i)).convertToFormat(QImage::Format_RGB32));
+    items.emplace_back(QImage(QStringLiteral("%1/%2.png").arg(folder).arg(i), "PNG").convertToFormat(QImage::Format_RGB32));
   TBitmapList list(std::move(items));
   list.Folder = folder;
   list.DenseLoaded.assign(list.Items.size(), false);
@@ -39,7 +39,7 @@ const QImage& TBitmapList::Bitmap(int index, qreal devicePixelRatio) const
   const auto i = static_cast<std::size_t>(index);
   if (!DenseLoaded[i]) {
     DenseLoaded[i] = true;
-    Dense[i] = QImage(QStringLiteral("%1/%2@2x.png").arg(Folder).arg(index)).convertToFormat(QImage::Format_RGB32);
+    Dense[i] = QImage(QStringLiteral("%1/%2@2x.png").arg(Folder).arg(index), "PNG").convertToFormat(QImage::Format_RGB32);
     Dense[i].setDevicePixelRatio(2);
   }
   return Dense[i].isNull() ? Bitmap(index) : Dense[i];
