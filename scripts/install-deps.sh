@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that building and playing need, and with
-# --test also those that the tests and benchmarks need. Quiet when
+# Installs the Debian packages that building and playing need; with
+# --package also those that building the Debian package needs, and with
+# --test those and what the tests and benchmarks need. Quiet when
 # everything is already there.
 set -euo pipefail
 
@@ -10,8 +11,12 @@ packages=(
   libsdl2-mixer-dev libfluidsynth-dev timgm6mb-soundfont
   fonts-liberation2
 )
+if [ "${1:-}" = --package ] || [ "${1:-}" = --test ]; then
+  packages+=(dpkg-dev file)
+fi
 if [ "${1:-}" = --test ]; then
   packages+=(
+    desktop-file-utils appstream lintian
     libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xdotool imagemagick x11-utils openbox libxcb1-dev
     weston fluidsynth python3-numpy

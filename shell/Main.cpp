@@ -9,6 +9,7 @@
 #include "scores/highscor.h"
 #include "shell/Application.h"
 #include "shell/Audio.h"
+#include "shell/DataFolder.h"
 #include "shell/Help.h"
 #include "shell/Info.h"
 #include "shell/Music.h"
@@ -142,7 +143,7 @@ TImageButton* Tmainform::MakeButton(const char* name, int left)
 
 void Tmainform::FormCreate()
 {
-  State.ProgramDir = QCoreApplication::applicationDirPath() + QLatin1Char('/');
+  State.ProgramDir = DataFolder(QCoreApplication::applicationDirPath());
   Scrambler.Init(QString(), 0); // the default alphabet and key
   State.FirstShow = true;
   setWindowTitle(QStringLiteral("Trivolo " TRIVOLO_VERSION));

@@ -534,3 +534,29 @@ QImage MakeProgramIcon()
   p.drawPolygon(QPolygon({ { 17, 29 }, { 24, 17 }, { 30, 29 } }));
   return icon;
 }
+
+QImage MakeDesktopIcon(int size)
+{
+  // The program icon's three symbols, drawn smooth on a 32-unit grid.
+  QImage icon(size, size, QImage::Format_ARGB32);
+  icon.fill(Qt::transparent);
+  QPainter p(&icon);
+  p.setRenderHint(QPainter::Antialiasing);
+  p.scale(size / 32.0, size / 32.0);
+  const qreal line = std::max(1.0, 32.0 / size);
+  p.setPen(QPen(Qt::black, line));
+  p.setBrush(QColor(255, 0, 0));
+  p.drawEllipse(QRectF(9.5, 1.5, 13, 13));
+  p.setPen(Qt::NoPen);
+  for (int y = 0; y < 4; ++y)
+    for (int x = 0; x < 4; ++x) {
+      p.setBrush((x + y) % 2 ? QColor(0, 128, 0) : QColor(0, 255, 0));
+      p.drawRect(QRectF(2 + 3 * x, 18 + 3 * y, 3, 3));
+    }
+  p.setBrush(Qt::NoBrush);
+  p.setPen(QPen(Qt::black, line));
+  p.drawRect(QRectF(2, 18, 12, 12));
+  p.setPen(QPen(QColor(0, 0, 255), 2 * line, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+  p.drawPolygon(QPolygonF({ { 17.5, 29 }, { 24, 17.5 }, { 30.5, 29 } }));
+  return icon;
+}

@@ -16,3 +16,5 @@ TArtList MakeDialogArt(int scale);       // dlgs
 TArtList MakeOptionFaces(int scale);     // opts
 TArtList MakeProgramFaces(int scale);    // btns, with the Tip button's faces at 19..21
 QImage MakeProgramIcon();
+// The program icon's drawing for the desktop, at any size in pixels.
+QImage MakeDesktopIcon(int size);

@@ -107,6 +107,12 @@ int main(int argc, char** argv)
     }
   }
   ok = Save(MakeProgramIcon(), assets.filePath(QStringLiteral("trivolo.png"))) && ok;
+  // The desktop's icons, in the sizes of the hicolor theme.
+  for (const int size : { 16, 22, 24, 32, 48, 64, 128, 256 }) {
+    const QString folder = QStringLiteral("icons/hicolor/%1x%1/apps").arg(size);
+    assets.mkpath(folder);
+    ok = Save(MakeDesktopIcon(size), assets.filePath(folder + QStringLiteral("/trivolo.png"))) && ok;
+  }
   docs.mkpath(QStringLiteral("."));
   ok = Save(ContactSheet(AllLists(1)), docs.filePath(QStringLiteral("artwork.png"))) && ok;
   return ok ? 0 : 1;

@@ -1,3 +1,4 @@
+#include "shell/DataFolder.h"
 #include "tests/shell/FakeAudio.h"
 #include "tests/shell/ShellFixture.h"
 
@@ -6,6 +7,19 @@
 #include <QTextBrowser>
 
 namespace {
+
+TEST(DataFolder, IsNextToTheProgramOrWhereThePackageInstalledIt)
+{
+  QTemporaryDir root;
+  const QString games = root.filePath("usr/games");
+  const QString shared = root.filePath("usr/share/games/trivolo");
+  ASSERT_TRUE(QDir().mkpath(games) && QDir().mkpath(shared));
+  EXPECT_EQ(DataFolder(games), games + "/") << "found nowhere: the program's own folder";
+  QFile(shared + "/trivolo.html").open(QIODevice::WriteOnly);
+  EXPECT_EQ(DataFolder(games), shared + "/");
+  QFile(games + "/trivolo.html").open(QIODevice::WriteOnly);
+  EXPECT_EQ(DataFolder(games), games + "/") << "a copy next to the program comes first";
+}
 
 TEST(HelpSystem, ShowsTheTopicOfAContextInOneViewer)
 {
