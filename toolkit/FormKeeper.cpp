@@ -16,8 +16,12 @@ namespace {
 constexpr int PlacementMarker = 200;
 // How long the keeper waits for a window manager to frame a new window:
 // polled for the first second, at the window's events for five.
+// The frame is looked for every 25 ms in the first second after the window
+// is shown, then every 100 ms up to five seconds: a busy window manager can
+// frame a window late, and the frame's arrival sends the window no event.
 constexpr int FrameCheckMs = 25;
 constexpr int FrameCheckCount = 40;
+constexpr int LateFrameCheckMs = 100;
 constexpr int FrameWatchMs = 5000;
 
 QRect AvailableDesktop()
@@ -104,8 +108,8 @@ TFormKeeper::TFormKeeper(QWidget& form, TIniCtrl& ini, QString section, QString 
 {
   FrameWatch.setInterval(FrameCheckMs);
   connect(&FrameWatch, &QTimer::timeout, this, [this] {
-    if (++FrameChecks >= FrameCheckCount)
-      FrameWatch.stop();
+    if (++FrameChecks == FrameCheckCount)
+      FrameWatch.setInterval(LateFrameCheckMs);
     CheckFrame();
   });
   Form.installEventFilter(this);
@@ -133,7 +137,8 @@ void TFormKeeper::RestorePlacement()
   Watching = true;
   WatchingFor.start();
   FrameChecks = 0;
-  FrameWatch.start();
+  Shifted = false;
+  FrameWatch.start(FrameCheckMs);
 }
 
 void TFormKeeper::Place()
@@ -146,6 +151,7 @@ void TFormKeeper::Place()
   const QRect screen = Form.screen() ? Form.screen()->availableGeometry() : desktop;
   const QRect outer = Stored ? PlacedRect(*Stored, desktop) : CentredRect(DesignSize + frameSize, screen, desktop);
   // move() places the frame's top-left corner, resize() sizes the inside.
+  Intended = outer;
   if (WindowsCanBePlaced())
     Form.move(outer.topLeft());
   Form.resize(outer.size() - frameSize);
@@ -159,9 +165,27 @@ void TFormKeeper::CheckFrame()
   }
   if (!Form.isVisible() || Form.isMaximized() || Form.isFullScreen())
     return;
-  if (Frame() != PlacedWith) {
-    StopWatching();
+  const QMargins frame = Frame();
+  if (frame != PlacedWith) {
     Place();
+    return;
+  }
+  if (frame.isNull() || !WindowsCanBePlaced())
+    return; // not framed yet, or its place cannot be read
+  const QPoint at = OuterRect().topLeft();
+  if (at == Intended.topLeft()) {
+    StopWatching();
+    return;
+  }
+  // A busy window manager can frame the window around the client where the
+  // frame itself was meant to go: then it is off by exactly the frame, and
+  // moved once more. The toolkit believes the window already stands there,
+  // so it is moved a pixel aside first, which makes both moves real. A
+  // window that the player has moved stays where it is.
+  if (!Shifted && at == Intended.topLeft() - QPoint(frame.left(), frame.top())) {
+    Shifted = true;
+    Form.move(Intended.topLeft() + QPoint(0, 1));
+    Form.move(Intended.topLeft());
   }
 }
 

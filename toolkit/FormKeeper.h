@@ -71,6 +71,8 @@ private:
   std::optional<TPlacement> Stored;
   QSize DesignSize;
   QMargins PlacedWith;
+  QRect Intended; // the outer rectangle the window was placed at
+  bool Shifted = false;
   // Watching for the frame: at the window's moves and activations, which a
   // window manager's framing brings, and every few milliseconds for a while.
   bool Watching = false;

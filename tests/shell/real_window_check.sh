@@ -49,8 +49,17 @@ start() {
     LSAN_OPTIONS="suppressions=$here/system_leaks.supp" "$program" >"$work/log" 2>&1 &
   app=$!
   window=$(find_window '^Trivolo V2.1$') || fail "no main window"
-  sleep 0.6 # the window manager frames the window, the program settles
+  # The window manager frames the window and the program places it again
+  # within five seconds: wait until the frame has kept still for 0.6 s.
+  sleep 0.6
   measure
+  local last=$outer still=0
+  for _ in $(seq 60); do
+    sleep 0.1
+    measure
+    if [ "$outer" = "$last" ]; then still=$((still + 1)); else still=0; last=$outer; fi
+    [ "$still" -ge 6 ] && break
+  done
 }
 # The client area's position and size, and the frame's extents around it.
 measure() {
