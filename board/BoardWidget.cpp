@@ -2,6 +2,7 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPen>
 
 TBoardWidget::TBoardWidget(QWidget* parent)
   : QWidget(parent)
@@ -21,7 +22,21 @@ void TBoardWidget::paintEvent(QPaintEvent* event)
   const QRect area = event->rect();
   const qreal ratio = Image.devicePixelRatio();
   painter.drawImage(QRectF(area), Image, QRectF(area.x() * ratio, area.y() * ratio, area.width() * ratio, area.height() * ratio));
+  if (!Cursor.isEmpty()) {
+    painter.setPen(QPen(QColor(254, 201, 18), 2));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(QRectF(Cursor).adjusted(1, 1, -1, -1));
+  }
   emit Painted();
+}
+
+void TBoardWidget::SetKeyCursor(const QRect& cell)
+{
+  if (cell == Cursor)
+    return;
+  update(Cursor);
+  Cursor = cell;
+  update(Cursor);
 }
 
 void TBoardWidget::resizeEvent(QResizeEvent*)

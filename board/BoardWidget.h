@@ -13,6 +13,11 @@ public:
   explicit TBoardWidget(QWidget* parent = nullptr);
 
   QImage& Surface() { return Image; }
+  // The keyboard's cursor: a frame around a cell, in the margin that the
+  // card leaves free; an empty rectangle hides it. It lies over the board's
+  // picture and is never part of it.
+  void SetKeyCursor(const QRect& cell);
+  QRect KeyCursor() const { return Cursor; }
 
 signals:
   // The surface has been resized (its content is undefined until repainted).
@@ -33,4 +38,5 @@ private:
   void NewSurface();
 
   QImage Image;
+  QRect Cursor;
 };

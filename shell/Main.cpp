@@ -9,9 +9,11 @@
 #include "scores/highscor.h"
 #include "shell/Application.h"
 #include "shell/Audio.h"
+#include "shell/BoardAccessible.h"
 #include "shell/DataFolder.h"
 #include "shell/Help.h"
 #include "shell/Info.h"
+#include "shell/KeyMap.h"
 #include "shell/Music.h"
 #include "shell/Options.h"
 #include "shell/Tongdlg.h"
@@ -28,6 +30,7 @@
 #include <QCursor>
 #include <QDir>
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QStandardPaths>
 #include <QLabel>
 #include <QTimer>
@@ -91,7 +94,10 @@ Tmainform::Tmainform(const TDlgResources& resources, TAudioBackend& audio, std::
 
   connect(box, &TBoardWidget::Resized, this, &Tmainform::Resize);
   connect(box, &TBoardWidget::MouseDown, this, [this](int x, int y) { Game->MouseDown(Board->PointToSlot(x, y)); });
-  connect(box, &TBoardWidget::MouseMove, this, [this](int x, int y) { Game->MouseMove(Board->PointToSlot(x, y)); });
+  connect(box, &TBoardWidget::MouseMove, this, [this](int x, int y) {
+    HideKeyCursor();
+    Game->MouseMove(Board->PointToSlot(x, y));
+  });
   connect(Timer, &QTimer::timeout, this, &Tmainform::Timer1Timer);
   connect(MixBtn, &TImageButton::OnClick, this, [this] { Game->MixBtnClick(); });
   connect(StartBtn, &TImageButton::OnClick, this, [this] { Game->StartBtnClick(); });
@@ -103,6 +109,10 @@ Tmainform::Tmainform(const TDlgResources& resources, TAudioBackend& audio, std::
   connect(InfoBtn, &TImageButton::OnClick, this, &Tmainform::InfoBtnClick);
   connect(RulesBtn, &TImageButton::OnClick, this, &Tmainform::RulesBtnClick);
   connect(ExitBtn, &TImageButton::OnClick, this, &QWidget::close);
+
+  setFocusPolicy(Qt::StrongFocus);
+  Reader = std::make_unique<TBoardReader>(box, Game->Record(), State, [this](TSlot slot) { return CellRect(slot); },
+    [this](TSlot slot) { Game->MouseDown(slot); });
 
   FormCreate();
   Timer->start(1000);
@@ -177,6 +187,7 @@ void Tmainform::InstallHelp()
 void Tmainform::showEvent(QShowEvent* event)
 {
   QWidget::showEvent(event);
+  setFocus(); // the keys go to the window, not to a button
   if (!State.FirstShow)
     return;
   FormKeeper1->RestorePlacement();
@@ -247,6 +258,8 @@ void Tmainform::resizeEvent(QResizeEvent*)
 void Tmainform::Resize(int width, int height)
 {
   Board->Resize(width, height);
+  if (KeyCursor)
+    ShowKeyCursor(*KeyCursor);
   ExitBtn->move(width - ExitBtnFromRight, ButtonTop);
   RulesBtn->move(width - RulesBtnFromRight, ButtonTop);
   InfoBtn->move(width - InfoBtnFromRight, ButtonTop);
@@ -269,6 +282,95 @@ void Tmainform::StartMusic()
   ReleaseFreedMemory();
 }
 
+void Tmainform::keyPressEvent(QKeyEvent* event)
+{
+  const TButtonKey button = ButtonKey(event->key(), static_cast<int>(event->modifiers()));
+  TImageButton* const buttons[] = { nullptr, MixBtn, StartBtn, PauseBtn, HighScoreBtn, TipBtn, OptionBtn, InfoBtn, RulesBtn, ExitBtn };
+  if (button != bkNone) {
+    // The hint shows while its key is held, as while its button is.
+    if (!event->isAutoRepeat())
+      button == bkTip ? TipBtn->Press() : buttons[button]->Click();
+    return;
+  }
+  if (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) {
+    QWidget::keyPressEvent(event);
+    return;
+  }
+  if (const auto slot = CardKeySlot(event->key(), event->nativeScanCode())) {
+    if (!event->isAutoRepeat()) {
+      ShowKeyCursor(*slot);
+      Game->MouseDown(*slot);
+    }
+    return;
+  }
+  switch (event->key()) {
+  case Qt::Key_Left:
+    MoveKeyCursor(-1, 0);
+    break;
+  case Qt::Key_Right:
+    MoveKeyCursor(1, 0);
+    break;
+  case Qt::Key_Up:
+    MoveKeyCursor(0, -1);
+    break;
+  case Qt::Key_Down:
+    MoveKeyCursor(0, 1);
+    break;
+  case Qt::Key_Space:
+  case Qt::Key_Return:
+  case Qt::Key_Enter:
+    if (!event->isAutoRepeat()) {
+      if (!KeyCursor)
+        MoveKeyCursor(0, 0);
+      else
+        Game->MouseDown(*KeyCursor);
+    }
+    break;
+  default:
+    QWidget::keyPressEvent(event);
+  }
+}
+
+void Tmainform::keyReleaseEvent(QKeyEvent* event)
+{
+  if (ButtonKey(event->key(), static_cast<int>(event->modifiers())) == bkTip && !event->isAutoRepeat())
+    TipBtn->Release();
+  else
+    QWidget::keyReleaseEvent(event);
+}
+
+QRect Tmainform::CellRect(TSlot slot) const
+{
+  const TBoardLayout& layout = Board->Layout();
+  return QRect(layout.GridLeft + slot.Col * layout.CellSize, layout.GridTop + slot.Row * layout.CellSize, layout.CellSize, layout.CellSize);
+}
+
+void Tmainform::ShowKeyCursor(TSlot slot)
+{
+  KeyCursor = slot;
+  box->SetKeyCursor(CellRect(slot));
+}
+
+void Tmainform::HideKeyCursor()
+{
+  KeyCursor.reset();
+  box->SetKeyCursor(QRect());
+}
+
+void Tmainform::MoveKeyCursor(int columns, int rows)
+{
+  // Shown first where it was, or on the top-left card; then moved, stopping
+  // at the edges. With two cards picked it drives the SET detector as the
+  // pointer does.
+  TSlot slot = KeyCursor.value_or(TSlot {});
+  if (KeyCursor) {
+    slot.Col = std::clamp(slot.Col + columns, 0, GridSize - 1);
+    slot.Row = std::clamp(slot.Row + rows, 0, GridSize - 1);
+  }
+  ShowKeyCursor(slot);
+  Game->MouseMove(slot);
+}
+
 void Tmainform::ApplyTexts()
 {
   StartBtn->SetHint(Say(State, "Ich fang neu an.", "I start again."));
@@ -282,6 +384,11 @@ void Tmainform::ApplyTexts()
   InfoBtn->SetHint(Say(State, "Wer hat diese Spiele nur verbrochen?", "Who did these MOLLBERG GAME?"));
   ScoreLabel->setText(Say(State, "Punkte:", "Score:"));
   ScoreLabel->adjustSize();
+  // Each button's key, for assistive technology.
+  const std::pair<TImageButton*, TButtonKey> keys[] = { { MixBtn, bkMix }, { StartBtn, bkStart }, { PauseBtn, bkPause },
+    { HighScoreBtn, bkHighScore }, { TipBtn, bkTip }, { OptionBtn, bkOptions }, { InfoBtn, bkInfo }, { RulesBtn, bkRules }, { ExitBtn, bkExit } };
+  for (const auto& [button, key] : keys)
+    button->setAccessibleDescription(Say(State, "Taste: ", "Key: ") + QString::fromLatin1(ButtonKeyName(key)));
   DrawScore();
 }
 
@@ -317,6 +424,7 @@ void Tmainform::MoveScoreLabel()
 void Tmainform::RedrawSlot(int col, int row)
 {
   Board->RedrawSlot(col, row);
+  Reader->SlotChanged(TSlot { col, row });
 }
 
 void Tmainform::RepaintBoard()
@@ -329,6 +437,7 @@ void Tmainform::DrawScore()
 {
   Board->DrawScore();
   MoveScoreLabel();
+  Reader->ScoreChanged();
 }
 
 void Tmainform::ShowDetector()

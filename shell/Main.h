@@ -1,6 +1,7 @@
 #pragma once
 
 #include "game/GameHost.h"
+#include "game/GameRecord.h"
 #include "game/Random.h"
 #include "scores/TextScrambler.h"
 #include "shell/ShellState.h"
@@ -9,12 +10,14 @@
 #include <QWidget>
 
 #include <memory>
+#include <optional>
 
 class QLabel;
 class QTimer;
 class TAudioBackend;
 class TBitmapList;
 class TBoard;
+class TBoardReader;
 class TBoardWidget;
 class TDlgResources;
 class TFormKeeper;
@@ -94,6 +97,8 @@ protected:
   void showEvent(QShowEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void keyReleaseEvent(QKeyEvent* event) override;
 
 private:
   void FormCreate();
@@ -112,6 +117,11 @@ private:
   void InfoBtnClick();
   void RulesBtnClick();
   TImageButton* MakeButton(const char* name, int left);
+  // The keyboard's cursor over the grid, shown once the keyboard is used.
+  QRect CellRect(TSlot slot) const;
+  void ShowKeyCursor(TSlot slot);
+  void HideKeyCursor();
+  void MoveKeyCursor(int columns, int rows);
 
   std::unique_ptr<TMusicBox> Music;
   const TDlgResources& DlgResources;
@@ -128,6 +138,8 @@ private:
   QTimer* Timer;
   TShapeHint* ShapeHint1;
   std::unique_ptr<TFormKeeper> FormKeeper1;
+  std::unique_ptr<TBoardReader> Reader;
+  std::optional<TSlot> KeyCursor;
   bool MusicStarted = false;
   bool Destroyed = false;
 };

@@ -2,12 +2,38 @@
 
 #include "toolkit/BitmapList.h"
 
+#include <QAccessibleWidget>
 #include <QMouseEvent>
 #include <QPainter>
 
 namespace {
 constexpr int FaceSize = 50;
 constexpr int PointerCheckMs = 100;
+
+// What assistive technology sees of an image button: a push button named by
+// its hint, unavailable while disabled, that can be pressed.
+class TImageButtonAccessible final : public QAccessibleWidget {
+public:
+  explicit TImageButtonAccessible(TImageButton* button)
+    : QAccessibleWidget(button, QAccessible::Button)
+  {
+  }
+
+  QStringList actionNames() const override { return { pressAction() }; }
+  void doAction(const QString& action) override
+  {
+    if (action == pressAction())
+      static_cast<TImageButton*>(widget())->Click();
+  }
+};
+
+QAccessibleInterface* ImageButtonAccessible(const QString& className, QObject* object)
+{
+  if (className == QLatin1String("TImageButton"))
+    if (auto* button = qobject_cast<TImageButton*>(object))
+      return new TImageButtonAccessible(button);
+  return nullptr;
+}
 } // namespace
 
 TFaceTable FaceTable(int up, int disabled, int over, int down)
@@ -55,6 +81,8 @@ TImageButton::TImageButton(QWidget* parent, const TBitmapList& faces, const TFac
   , Faces(faces)
   , Table(table)
 {
+  static const bool accessible = (QAccessible::installFactory(ImageButtonAccessible), true);
+  (void)accessible;
   setFixedSize(FaceSize, FaceSize);
   setAttribute(Qt::WA_Hover);
   PointerCheck.setInterval(PointerCheckMs);
@@ -70,6 +98,29 @@ void TImageButton::SetTransparentColor(QRgb color)
 void TImageButton::SetHint(const QString& hint, bool shown)
 {
   setToolTip(shown ? hint : QString());
+  setAccessibleName(hint.trimmed());
+}
+
+void TImageButton::Click()
+{
+  if (isEnabled())
+    emit OnClick();
+}
+
+void TImageButton::Press()
+{
+  if (!isEnabled())
+    return;
+  SetState(bsDown);
+  emit OnMouseDown(Qt::LeftButton);
+}
+
+void TImageButton::Release()
+{
+  if (CurrentState != bsDown)
+    return;
+  SetState(PointerInside() ? bsMouseOver : bsUp);
+  emit OnMouseUp(Qt::LeftButton);
 }
 
 int TImageButton::ShownFace() const

@@ -52,6 +52,12 @@ public:
   // The face drawn in the current state, or -1 when none is.
   int ShownFace() const;
 
+  // The keyboard's way in: a click, and the left button held and let go.
+  // A disabled button does nothing.
+  void Click();
+  void Press();
+  void Release();
+
 signals:
   void OnClick();
   void OnMouseDown(Qt::MouseButton button);

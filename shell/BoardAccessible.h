@@ -1,0 +1,48 @@
+#pragma once
+
+#include "game/GameRecord.h"
+
+#include <QString>
+
+#include <functional>
+
+class QRect;
+class QWidget;
+struct TShellState;
+
+// A card in words, as a screen reader says it: "two red hatched triangles",
+// "zwei rote schraffierte Dreiecke"; "empty" / "leer" for no card.
+QString CardName(int code, bool german);
+
+// What assistive technology reads of the board: the sixteen slots in
+// reading order (row by row), each named by its card and selected while
+// picked, pressable like a click on it; the board's description gives the
+// score and whether the game runs, is paused or over.
+class TBoardReader {
+public:
+  TBoardReader(QWidget* board, const TGameRecord& record, const TShellState& state, std::function<QRect(TSlot)> cell,
+    std::function<void(TSlot)> press);
+  ~TBoardReader();
+  TBoardReader(const TBoardReader&) = delete;
+  TBoardReader& operator=(const TBoardReader&) = delete;
+
+  QString SlotName(int position) const;
+  bool SlotPicked(int position) const;
+  QRect SlotRect(int position) const; // in the board's coordinates
+  void PressSlot(int position) const;
+  QString Description() const;
+  bool German() const;
+
+  // Tell assistive technology that a slot or the score has changed.
+  void SlotChanged(TSlot slot) const;
+  void ScoreChanged() const;
+
+  QWidget* Board() const { return BoardWidget; }
+
+private:
+  QWidget* BoardWidget;
+  const TGameRecord& Record;
+  const TShellState& State;
+  std::function<QRect(TSlot)> Cell;
+  std::function<void(TSlot)> Press;
+};
