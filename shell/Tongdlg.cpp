@@ -19,6 +19,9 @@ TTongueDlg::TTongueDlg(QWidget* mainform, const TDlgResources& resources, TShell
   TextLabel(p10, 79, 32, 190, 18, 16, false)->setText(QStringLiteral("Ich spreche deutsch"));
   EnglishBtn = FaceButton(p10, "EnglishBtn", 16, 71);
   TextLabel(p10, 79, 88, 190, 18, 16, false)->setText(QStringLiteral("I speak English"));
+  // Named for assistive technology by the labels beside them.
+  GermanBtn->setAccessibleName(QStringLiteral("Ich spreche deutsch"));
+  EnglishBtn->setAccessibleName(QStringLiteral("I speak English"));
   connect(GermanBtn, &TImageButton::OnClick, this, &TTongueDlg::GermanBtnClick);
   connect(EnglishBtn, &TImageButton::OnClick, this, &TTongueDlg::EnglishBtnClick);
 }

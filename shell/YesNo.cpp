@@ -99,6 +99,9 @@ int TYesNoDlg::ShowModal()
 void TYesNoDlg::FormActivate()
 {
   ApplyPlacementRule();
+  // Named for assistive technology; they show no hint.
+  YesBtn->setAccessibleName(Say(State, "Ja", "Yes"));
+  NoBtn->setAccessibleName(Say(State, "Nein", "No"));
   NoBtn->setVisible(ButtonMode == 2);
   if (MessageCode == 10 || MessageCode == 11)
     txt->setText(Lines(CustomText));

@@ -152,8 +152,17 @@ TEST_F(TShellTest, AssistiveTechnologyReadsTheCardsAndTheButtons)
   EXPECT_EQ(start->text(QAccessible::Description), QStringLiteral("Taste: F2"));
   Main().TipBtn->setEnabled(false);
   EXPECT_TRUE(QAccessible::queryAccessibleInterface(Main().TipBtn)->state().disabled);
-  QAccessibleInterface* options = QAccessible::queryAccessibleInterface(Forms->OptionDlg.MusicBtn);
-  EXPECT_EQ(options->role(), QAccessible::Button);
+  // The dialogs' buttons: by their hints, or by the words they stand for.
+  EXPECT_EQ(QAccessible::queryAccessibleInterface(Forms->TongueDlg.EnglishBtn)->text(QAccessible::Name), QStringLiteral("I speak English"));
+  QStringList named;
+  TModalAnswerer answerer([&](QWidget* dialog) {
+    for (TImageButton* button : dialog->findChildren<TImageButton*>())
+      named << QAccessible::queryAccessibleInterface(button)->text(QAccessible::Name);
+    Press(dialog, Qt::Key_N);
+  });
+  Forms->YesNoDlg.ShowCode(mcReallyQuit);
+  named.sort();
+  EXPECT_EQ(named, QStringList({ "Ja", "Nein" }));
 }
 
 } // namespace

@@ -1,0 +1,74 @@
+#!/usr/bin/python3
+"""Reads the running program as a screen reader does, through AT-SPI.
+
+Started by screen_reader_check.sh inside its own session bus, with the
+program running: finds the program, reads the sixteen slots of its table,
+presses one card and checks that it is reported picked.
+"""
+import re
+import sys
+import time
+
+import pyatspi
+
+CARD = re.compile(r"^(one|two|three) (blue|green|red) (empty|solid|hatched) (square|circle|triangle)s?$")
+
+
+def find(node, test, depth=0):
+    if node is None or depth > 12:
+        return None
+    try:
+        if test(node):
+            return node
+        for i in range(node.childCount):
+            found = find(node.getChildAtIndex(i), test, depth + 1)
+            if found is not None:
+                return found
+    except Exception:
+        return None
+    return None
+
+
+def main():
+    desktop = pyatspi.Registry.getDesktop(0)
+    table = None
+    for _ in range(100):
+        app = next((desktop.getChildAtIndex(i) for i in range(desktop.childCount)
+                    if desktop.getChildAtIndex(i) is not None and desktop.getChildAtIndex(i).name == "trivolo"), None)
+        table = find(app, lambda n: n.getRole() == pyatspi.ROLE_LIST and n.name == "Table")
+        if table is not None and table.childCount == 16:
+            break
+        time.sleep(0.1)
+    if table is None:
+        print("FAIL: no table in the program's accessible tree")
+        return 1
+    names = [table.getChildAtIndex(i).name for i in range(table.childCount)]
+    print("the sixteen slots:", names)
+    wrong = [n for n in names if not CARD.match(n) and n != "empty"]
+    if len(names) != 16 or wrong:
+        print("FAIL: slots not named as cards:", wrong)
+        return 1
+    print("the table says:", table.description)
+    if not table.description.startswith("Score: "):
+        print("FAIL: no score in the table's description")
+        return 1
+
+    first = next(i for i, n in enumerate(names) if n != "empty")
+    card = table.getChildAtIndex(first)
+    if card.getState().contains(pyatspi.STATE_SELECTED):
+        print("FAIL: a card is picked before any was pressed")
+        return 1
+    action = card.queryAction()
+    press = next(i for i in range(action.nActions) if action.getName(i).lower() == "press")
+    action.doAction(press)
+    for _ in range(50):
+        if table.getChildAtIndex(first).getState().contains(pyatspi.STATE_SELECTED):
+            print(f"pressed slot {first} ({names[first]}): it is picked")
+            return 0
+        time.sleep(0.1)
+    print("FAIL: the pressed card is not reported picked")
+    return 1
+
+
+if __name__ == "__main__":
+    sys.exit(main())
