@@ -4,10 +4,6 @@
 
 #include <exception>
 
-#if defined(__GLIBC__)
-#include <malloc.h>
-#endif
-
 TApplication::TApplication(int& argc, char** argv)
   : QApplication(argc, argv)
 {
@@ -34,11 +30,4 @@ void ShowErrorBox(const QString& text)
   QMessageBox box(QMessageBox::Critical, QGuiApplication::applicationDisplayName(), text, QMessageBox::Ok);
   box.setTextFormat(Qt::PlainText);
   box.exec();
-}
-
-void ReleaseFreedMemory()
-{
-#if defined(__GLIBC__)
-  malloc_trim(0);
-#endif
 }

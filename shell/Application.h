@@ -13,7 +13,3 @@ public:
 // The standard error box. Under the offscreen platform (the tests) the text
 // goes to the log instead of waiting for a click.
 void ShowErrorBox(const QString& text);
-
-// Gives the heap's free pages back to the system: after start-up, whose
-// decoding and loading leave much freed memory behind.
-void ReleaseFreedMemory();

@@ -11,6 +11,7 @@
 #include "shell/Audio.h"
 #include "shell/BoardAccessible.h"
 #include "shell/DataFolder.h"
+#include "shell/FreedMemory.h"
 #include "shell/Help.h"
 #include "shell/Info.h"
 #include "shell/KeyMap.h"

@@ -1,6 +1,6 @@
 #include "shell/MidiSynth.h"
 
-#include "shell/Application.h"
+#include "shell/FreedMemory.h"
 
 #include <fluidsynth.h>
 

@@ -1,3 +1,4 @@
+#include "shell/LazyAudio.h"
 #include "shell/Music.h"
 #include "shell/SdlAudio.h"
 #include "shell/ShellState.h"
@@ -219,6 +220,20 @@ TEST(SdlAudio, OpensTheDeviceOnlyWhenNeededAndClosesItWhenSilent)
   TMidiSynth* synth = audio.Synth();
   ASSERT_TRUE(audio.OpenMusic(TRIVOLO_MUSIC_DIR "/b_riverside.mid", error)) << error;
   EXPECT_EQ(audio.Synth(), synth);
+}
+
+TEST(LazyAudio, WithoutItsModuleTheGameGoesOnSilentAndSaysWhy)
+{
+  // The tests' folder holds no sound module.
+  TLazyAudio audio;
+  EXPECT_TRUE(audio.EffectsAvailable()) << "nothing is loaded before the first sound";
+  audio.PlayEffect(0);
+  EXPECT_FALSE(audio.EffectsAvailable());
+  std::string error;
+  EXPECT_FALSE(audio.OpenMusic(TRIVOLO_MUSIC_DIR "/a_morning.mid", error));
+  EXPECT_NE(error.find("libtrivolo_audio.so"), std::string::npos) << error;
+  audio.PlayMusic();
+  EXPECT_FALSE(audio.MusicPlaying());
 }
 
 TEST(SoundEffects, HaveTheirFormatAndSizes)

@@ -21,6 +21,7 @@ trap cleanup EXIT
 # The program finds its music next to itself.
 mkdir -p "$work/bin" "$work/config/Mollberg/Trivolo"
 cp "$program" "$work/bin/trivolo"
+cp "$(dirname "$program")/libtrivolo_audio.so" "$work/bin/" # the sound module, loaded at the first sound
 # Type 0, 480 ticks a quarter, 120 a minute: C, E and G for three quarters.
 printf 'MThd\x00\x00\x00\x06\x00\x00\x00\x01\x01\xe0MTrk\x00\x00\x00\x1d\x00\x90\x3c\x60\x00\x90\x40\x60\x00\x90\x43\x60\x8b\x20\x80\x3c\x00\x00\x80\x40\x00\x00\x80\x43\x00\x00\xff\x2f\x00' \
   >"$work/bin/chord.mid"
