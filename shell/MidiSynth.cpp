@@ -41,6 +41,8 @@ void TMidiSynth::Load()
     fluid_settings_setint(settings, "player.reset-synth", 0);
     // The pieces sound a dozen notes at a time; fewer voices, less memory.
     fluid_settings_setint(settings, "synth.polyphony", 64);
+    // Only the samples of the instruments that play are kept in memory.
+    fluid_settings_setint(settings, "synth.dynamic-sample-loading", 1);
     synth = new_fluid_synth(settings);
   }
   const bool ok = synth && fluid_synth_sfload(synth, SoundFont.c_str(), 1) != FLUID_FAILED;
