@@ -18,10 +18,15 @@ TFramedDialog::TFramedDialog(QWidget* mainform, const TDlgResources& resources, 
   Back->setGeometry(0, 0, width, height);
 }
 
-bool TFramedDialog::IsYesKey(int key)
+namespace {
+
+// J, Y and Enter: the keys that answer Yes in both languages.
+bool IsYesKey(int key)
 {
   return key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_J || key == Qt::Key_Y;
 }
+
+} // namespace
 
 void TFramedDialog::showEvent(QShowEvent* event)
 {

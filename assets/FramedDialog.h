@@ -18,9 +18,6 @@ class TFramedDialog : public QDialog {
 public:
   TFramedDialog(QWidget* mainform, const TDlgResources& resources, int width, int height);
 
-  // J, Y and Enter: the keys that answer Yes in both languages.
-  static bool IsYesKey(int key);
-
 protected:
   void showEvent(QShowEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;

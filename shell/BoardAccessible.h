@@ -37,8 +37,6 @@ public:
   void SlotChanged(TSlot slot) const;
   void ScoreChanged() const;
 
-  QWidget* Board() const { return BoardWidget; }
-
 private:
   QWidget* BoardWidget;
   const TGameRecord& Record;

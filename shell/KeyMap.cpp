@@ -30,59 +30,46 @@ std::optional<TSlot> CardKeySlot(int key, unsigned scanCode)
   return std::nullopt;
 }
 
+namespace {
+
+// Each button's keys, the first of them named for assistive technology.
+// A key with Ctrl is written as the modifier's bit or'ed with the key.
+constexpr int Ctrl = Qt::ControlModifier;
+const struct {
+  TButtonKey Button;
+  const char* Name;
+  int Keys[2];
+} ButtonKeys[] = {
+  { bkMix, "M", { Qt::Key_M } },
+  { bkStart, "F2", { Qt::Key_F2, Ctrl | Qt::Key_N } },
+  { bkPause, "P", { Qt::Key_P, Qt::Key_Pause } },
+  { bkHighScore, "B", { Qt::Key_B } },
+  { bkTip, "H", { Qt::Key_H } },
+  { bkOptions, "O", { Qt::Key_O } },
+  { bkInfo, "I", { Qt::Key_I } },
+  { bkRules, "F1", { Qt::Key_F1 } },
+  { bkExit, "Ctrl+Q", { Ctrl | Qt::Key_Q } },
+};
+
+} // namespace
+
 TButtonKey ButtonKey(int key, int modifiers)
 {
-  const bool control = (modifiers & Qt::ControlModifier) != 0;
-  if (control)
-    return key == Qt::Key_N ? bkStart : key == Qt::Key_Q ? bkExit : bkNone;
+  // Shift makes no difference; Alt and Meta belong to the desktop.
   if (modifiers & (Qt::AltModifier | Qt::MetaModifier))
     return bkNone;
-  switch (key) {
-  case Qt::Key_M:
-    return bkMix;
-  case Qt::Key_F2:
-    return bkStart;
-  case Qt::Key_P:
-  case Qt::Key_Pause:
-    return bkPause;
-  case Qt::Key_B:
-    return bkHighScore;
-  case Qt::Key_H:
-    return bkTip;
-  case Qt::Key_O:
-    return bkOptions;
-  case Qt::Key_I:
-    return bkInfo;
-  case Qt::Key_F1:
-    return bkRules;
-  default:
-    return bkNone;
-  }
+  const int combined = key | (modifiers & Ctrl);
+  for (const auto& button : ButtonKeys)
+    for (const int k : button.Keys)
+      if (k != 0 && k == combined)
+        return button.Button;
+  return bkNone;
 }
 
 const char* ButtonKeyName(TButtonKey button)
 {
-  switch (button) {
-  case bkMix:
-    return "M";
-  case bkStart:
-    return "F2";
-  case bkPause:
-    return "P";
-  case bkHighScore:
-    return "B";
-  case bkTip:
-    return "H";
-  case bkOptions:
-    return "O";
-  case bkInfo:
-    return "I";
-  case bkRules:
-    return "F1";
-  case bkExit:
-    return "Ctrl+Q";
-  case bkNone:
-    break;
-  }
+  for (const auto& entry : ButtonKeys)
+    if (entry.Button == button)
+      return entry.Name;
   return "";
 }

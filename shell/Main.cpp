@@ -286,11 +286,10 @@ void Tmainform::StartMusic()
 void Tmainform::keyPressEvent(QKeyEvent* event)
 {
   const TButtonKey button = ButtonKey(event->key(), static_cast<int>(event->modifiers()));
-  TImageButton* const buttons[] = { nullptr, MixBtn, StartBtn, PauseBtn, HighScoreBtn, TipBtn, OptionBtn, InfoBtn, RulesBtn, ExitBtn };
   if (button != bkNone) {
     // The hint shows while its key is held, as while its button is.
     if (!event->isAutoRepeat())
-      button == bkTip ? TipBtn->Press() : buttons[button]->Click();
+      button == bkTip ? TipBtn->Press() : ButtonOf(button)->Click();
     return;
   }
   if (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) {
@@ -340,6 +339,12 @@ void Tmainform::keyReleaseEvent(QKeyEvent* event)
     QWidget::keyReleaseEvent(event);
 }
 
+TImageButton* Tmainform::ButtonOf(int key) const
+{
+  TImageButton* const buttons[] = { nullptr, MixBtn, StartBtn, PauseBtn, HighScoreBtn, TipBtn, OptionBtn, InfoBtn, RulesBtn, ExitBtn };
+  return buttons[key];
+}
+
 QRect Tmainform::CellRect(TSlot slot) const
 {
   const TBoardLayout& layout = Board->Layout();
@@ -386,10 +391,8 @@ void Tmainform::ApplyTexts()
   ScoreLabel->setText(Say(State, "Punkte:", "Score:"));
   ScoreLabel->adjustSize();
   // Each button's key, for assistive technology.
-  const std::pair<TImageButton*, TButtonKey> keys[] = { { MixBtn, bkMix }, { StartBtn, bkStart }, { PauseBtn, bkPause },
-    { HighScoreBtn, bkHighScore }, { TipBtn, bkTip }, { OptionBtn, bkOptions }, { InfoBtn, bkInfo }, { RulesBtn, bkRules }, { ExitBtn, bkExit } };
-  for (const auto& [button, key] : keys)
-    button->setAccessibleDescription(Say(State, "Taste: ", "Key: ") + QString::fromLatin1(ButtonKeyName(key)));
+  for (int key = bkMix; key <= bkExit; ++key)
+    ButtonOf(key)->setAccessibleDescription(Say(State, "Taste: ", "Key: ") + QString::fromLatin1(ButtonKeyName(TButtonKey(key))));
   DrawScore();
 }
 

@@ -117,6 +117,8 @@ private:
   void InfoBtnClick();
   void RulesBtnClick();
   TImageButton* MakeButton(const char* name, int left);
+  // The button that a TButtonKey stands for.
+  TImageButton* ButtonOf(int key) const;
   // The keyboard's cursor over the grid, shown once the keyboard is used.
   QRect CellRect(TSlot slot) const;
   void ShowKeyCursor(TSlot slot);

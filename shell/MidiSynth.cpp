@@ -124,16 +124,6 @@ void TMidiSynth::FadeOut()
   FadeLeft = Player ? std::max(1, SampleRate * FadeMs / 1000) : 0;
 }
 
-void TMidiSynth::Stop()
-{
-  const std::lock_guard lock(Guard);
-  Wanted = false;
-  FadeLeft = 0;
-  DropPlayer();
-  if (Loaded)
-    fluid_synth_all_sounds_off(Synth, -1);
-}
-
 bool TMidiSynth::Playing() const
 {
   const std::lock_guard lock(Guard);

@@ -31,8 +31,6 @@ public:
   void Play();
   // Lowers the music to silence over FadeMs, then lets the piece go.
   void FadeOut();
-  // Cut off at once, without a fade.
-  void Stop();
   // While a piece plays, or waits for the soundfont to play: false from its
   // last note's end on, not only once the synthesiser has fallen silent.
   bool Playing() const;

@@ -11,6 +11,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <vector>
 
 namespace {
 
@@ -25,10 +26,11 @@ std::uint32_t BigEndian(const std::string& bytes, std::size_t at, int count)
   return value;
 }
 
-// FluidSynth accepts any bytes when loading and fails only while playing,
-// so the file's chunk structure is checked first: a header chunk, then as
-// many whole track chunks as it announces.
-std::string MidiProblem(const std::string& path)
+// Reads a MIDI file into bytes. FluidSynth accepts any bytes when loading
+// and fails only while playing, so the file's chunk structure is checked
+// first: a header chunk, then as many whole track chunks as it announces.
+// Returns what is wrong with the file, or nothing.
+std::string ReadMidi(const std::string& path, std::vector<char>& midi)
 {
   std::error_code failed;
   const std::uintmax_t size = std::filesystem::file_size(path, failed);
@@ -38,6 +40,7 @@ std::string MidiProblem(const std::string& path)
     return "\"" + path + "\" is too large for a MIDI file.";
   std::ifstream file(path, std::ios::binary);
   const std::string bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+  midi.assign(bytes.begin(), bytes.end());
   if (bytes.size() < 14 || bytes.compare(0, 4, "MThd") != 0 || BigEndian(bytes, 4, 4) < 6)
     return "\"" + path + "\" is not a MIDI file.";
   const std::uint32_t tracks = BigEndian(bytes, 10, 2);
@@ -182,7 +185,8 @@ void TSdlAudio::PlayEffect(int item)
 bool TSdlAudio::OpenMusic(const std::string& path, std::string& error)
 {
   CloseMusic();
-  error = MidiProblem(path);
+  std::vector<char> midi;
+  error = ReadMidi(path, midi);
   if (!error.empty())
     return false;
   if (SoundFont().empty()) {
@@ -201,8 +205,7 @@ bool TSdlAudio::OpenMusic(const std::string& path, std::string& error)
     error = "The soundfont \"" + SoundFont() + "\" cannot be loaded.";
     return false;
   }
-  std::ifstream file(path, std::ios::binary);
-  Midi->Open(std::vector<char>((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>()));
+  Midi->Open(std::move(midi));
   MusicOpen = true;
   return true;
 }

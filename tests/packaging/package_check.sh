@@ -9,11 +9,11 @@
 set -euo pipefail
 build=$1
 here=$(cd "$(dirname "$0")" && pwd)
+. "$here/../xvfb.sh"
 for tool in cpack dpkg-deb dpkg-shlibdeps lintian desktop-file-validate appstreamcli Xvfb xdotool; do
   command -v "$tool" >/dev/null || { echo "SKIPPED: $tool is not installed"; exit 0; }
 done
 work=$(mktemp -d)
-display=":$((90 + RANDOM % 800))"
 cleanup() {
   [ -n "${app:-}" ] && kill "$app" 2>/dev/null || true
   [ -n "${xvfb:-}" ] && kill "$xvfb" 2>/dev/null || true
@@ -51,10 +51,7 @@ grep -q '^E:' "$work/lintian" && fail "lintian found errors"
 mkdir -p "$work/config/Mollberg/Trivolo" "$work/cwd"
 mkdir -m 700 "$work/runtime"
 printf '[common]\ntongue=0\nmusic=true\n' >"$work/config/Mollberg/Trivolo/V2.ini"
-Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp -noreset >/dev/null 2>&1 &
-xvfb=$!
-export DISPLAY=$display
-for _ in $(seq 50); do xdotool getdisplaygeometry >/dev/null 2>&1 && break; sleep 0.1; done
+start_xvfb
 (cd "$work/cwd" && exec env -u QT_QPA_PLATFORM XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/runtime" \
   SDL_AUDIODRIVER=disk ASAN_OPTIONS=detect_leaks=0 "$work/root/usr/games/trivolo" >"$work/log" 2>&1) &
 app=$!

@@ -9,8 +9,8 @@ set -euo pipefail
 program=$1
 manager=${2:-bare}
 here=$(cd "$(dirname "$0")" && pwd)
+. "$here/../xvfb.sh"
 work=$(mktemp -d)
-display=":$((90 + RANDOM % 800))"
 cleanup() {
   [ -n "${app:-}" ] && kill "$app" 2>/dev/null || true
   [ -n "${wm:-}" ] && kill "$wm" 2>/dev/null || true
@@ -31,10 +31,7 @@ find_window() {
   return 1
 }
 
-Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp -noreset >/dev/null 2>&1 &
-xvfb=$!
-export DISPLAY=$display
-for _ in $(seq 50); do xdotool getdisplaygeometry >/dev/null 2>&1 && break; sleep 0.1; done
+start_xvfb
 if [ "$manager" = openbox ]; then
   command -v openbox >/dev/null || { echo "SKIPPED: openbox is not installed"; exit 0; }
   openbox >/dev/null 2>&1 &

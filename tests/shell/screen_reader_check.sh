@@ -5,11 +5,11 @@
 set -euo pipefail
 program=$1
 here=$(cd "$(dirname "$0")" && pwd)
+. "$here/../xvfb.sh"
 command -v dbus-run-session >/dev/null || { echo "SKIPPED: dbus-run-session is not installed"; exit 0; }
 [ -x /usr/libexec/at-spi-bus-launcher ] || { echo "SKIPPED: at-spi2-core is not installed"; exit 0; }
 /usr/bin/python3 -c 'import pyatspi' 2>/dev/null || { echo "SKIPPED: python3-pyatspi is not installed"; exit 0; }
 work=$(mktemp -d)
-display=":$((90 + RANDOM % 800))"
 cleanup() {
   [ -n "${xvfb:-}" ] && kill "$xvfb" 2>/dev/null || true
   rm -rf "$work"
@@ -18,11 +18,9 @@ trap cleanup EXIT
 mkdir -p "$work/config/Mollberg/Trivolo"
 mkdir -m 700 "$work/runtime"
 printf '[common]\ntongue=0\nmusic=false\n' >"$work/config/Mollberg/Trivolo/V2.ini"
-Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp -noreset >/dev/null 2>&1 &
-xvfb=$!
-for _ in $(seq 50); do DISPLAY=$display xdotool getdisplaygeometry >/dev/null 2>&1 && break; sleep 0.1; done
+start_xvfb
 
-export DISPLAY=$display XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/runtime" SDL_AUDIODRIVER=dummy
+export XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/runtime" SDL_AUDIODRIVER=dummy
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 NO_AT_BRIDGE=0 ASAN_OPTIONS=detect_leaks=0
 unset QT_QPA_PLATFORM
 # One session bus for the program and the reader; the accessibility bus is

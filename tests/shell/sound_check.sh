@@ -6,11 +6,11 @@
 set -euo pipefail
 program=$1
 here=$(cd "$(dirname "$0")" && pwd)
+. "$here/../xvfb.sh"
 python=/usr/bin/python3
 $python -c 'import numpy' 2>/dev/null || { echo "SKIPPED: python3-numpy is not installed"; exit 0; }
 [ -f /usr/share/sounds/sf2/TimGM6mb.sf2 ] || [ -f /usr/share/sounds/sf2/default-GM.sf2 ] || { echo "SKIPPED: no soundfont"; exit 0; }
 work=$(mktemp -d)
-display=":$((90 + RANDOM % 800))"
 cleanup() {
   [ -n "${app:-}" ] && kill "$app" 2>/dev/null || true
   [ -n "${xvfb:-}" ] && kill "$xvfb" 2>/dev/null || true
@@ -28,10 +28,8 @@ printf 'MThd\x00\x00\x00\x06\x00\x00\x00\x01\x01\xe0MTrk\x00\x00\x00\x1d\x00\x90
 printf '[common]\ntongue=0\nmusic=true\nsound=true\n' >"$work/config/Mollberg/Trivolo/V2.ini"
 mkdir -m 700 "$work/runtime"
 
-Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp -noreset >/dev/null 2>&1 &
-xvfb=$!
-for _ in $(seq 50); do DISPLAY=$display xdotool getdisplaygeometry >/dev/null 2>&1 && break; sleep 0.1; done
-(cd "$work" && exec env -u QT_QPA_PLATFORM DISPLAY="$display" XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/runtime" \
+start_xvfb
+(cd "$work" && exec env -u QT_QPA_PLATFORM XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/runtime" \
   SDL_AUDIODRIVER=disk LSAN_OPTIONS="suppressions=$here/system_leaks.supp" ASAN_OPTIONS=detect_leaks=0 \
   "$work/bin/trivolo" >"$work/log" 2>&1) &
 app=$!
