@@ -9,12 +9,11 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
-
-const QString THighscoreDlg::DefaultName = QStringLiteral("Mr. Brain");
+#include <QValidator>
 
 namespace {
 
-constexpr int Rows = 15;
+constexpr int Rows = THighscoreTable::Rows;
 const QString Common = QStringLiteral("common");
 
 // A row or heading label, found again by its name.
@@ -23,6 +22,22 @@ QLabel* Named(QLabel* label, const QString& name)
   label->setObjectName(name);
   return label;
 }
+
+// Keeps the name box to NameLimit characters, cutting what is typed or
+// pasted beyond them, never inside a character.
+class TNameValidator final : public QValidator {
+public:
+  using QValidator::QValidator;
+  State validate(QString& input, int& pos) const override
+  {
+    const QString limited = LimitedName(input);
+    if (limited.size() != input.size()) {
+      input = limited;
+      pos = std::min(pos, static_cast<int>(input.size()));
+    }
+    return Acceptable;
+  }
+};
 
 } // namespace
 
@@ -53,7 +68,10 @@ THighscoreDlg::THighscoreDlg(QWidget* mainform, const TDlgResources& resources, 
   Edit1 = new QLineEdit(EditBack);
   Edit1->setObjectName(QStringLiteral("Edit1"));
   Edit1->setFrame(false);
-  Edit1->setMaxLength(25);
+  // Limited to NameLimit code points by the validator; the box's own limit
+  // counts UTF-16 units and would cut a character outside the basic plane.
+  Edit1->setMaxLength(2 * NameLimit);
+  Edit1->setValidator(new TNameValidator(Edit1));
   QFont editFont(QStringLiteral("Arial"));
   editFont.setPixelSize(13);
   editFont.setBold(true);
@@ -65,7 +83,7 @@ THighscoreDlg::THighscoreDlg(QWidget* mainform, const TDlgResources& resources, 
   FINIString = QStringLiteral("hs");
   FDirection = 0;
   FEditRow = -1;
-  FPlayerName = Ini.ReadString(Common, QStringLiteral("player"), QStringLiteral("Mr.Brain"));
+  FPlayerName = LimitedName(Ini.ReadString(Common, QStringLiteral("player"), QStringLiteral("Mr.Brain")));
   Edit1->setText(FPlayerName);
 
   QFont rowFont(QStringLiteral("Arial"));
@@ -80,33 +98,17 @@ THighscoreDlg::THighscoreDlg(QWidget* mainform, const TDlgResources& resources, 
   Edit1->raise();
 }
 
-std::pair<std::int32_t, QString> THighscoreDlg::ParseRow(const QString& decoded)
-{
-  const qsizetype comma = decoded.indexOf(QLatin1Char(','));
-  if (comma < 0)
-    return { 0, DefaultName };
-  bool ok = false;
-  const std::int32_t score = decoded.left(comma).toInt(&ok);
-  if (!ok)
-    return { 0, DefaultName };
-  return { score, decoded.mid(comma + 1) };
-}
-
 void THighscoreDlg::LoadTable()
 {
-  for (int i = 0; i < Rows; ++i) {
-    const QString decoded = Scrambler.Decode(Ini.ReadString(Common, FINIString + QString::number(i), QString()));
-    const auto [score, name] = decoded.isEmpty() ? std::pair<std::int32_t, QString> { 0, DefaultName } : ParseRow(decoded);
-    FScores[static_cast<std::size_t>(i)] = score;
-    FNames[static_cast<std::size_t>(i)] = name;
-  }
+  FTable = THighscoreTable::Decode(
+    [this](const QString& key) { return Ini.ReadString(Common, key, QString()); }, FINIString, Scrambler);
 }
 
 void THighscoreDlg::FillRows()
 {
   for (int i = 0; i < Rows; ++i) {
-    EditBack->findChild<QLabel*>(QStringLiteral("pla%1").arg(i))->setText(FNames[static_cast<std::size_t>(i)]);
-    EditBack->findChild<QLabel*>(QStringLiteral("sco%1").arg(i))->setText(QString::number(FScores[static_cast<std::size_t>(i)]));
+    EditBack->findChild<QLabel*>(QStringLiteral("pla%1").arg(i))->setText(FTable.Row(i).Name);
+    EditBack->findChild<QLabel*>(QStringLiteral("sco%1").arg(i))->setText(QString::number(FTable.Row(i).Score));
   }
 }
 
@@ -137,20 +139,10 @@ void THighscoreDlg::ShowModal(std::int32_t AScore, bool AViewOnly)
     FEditRow = -1;
     Edit1->hide();
   } else {
-    FEditRow = -1;
-    for (int i = 0; i < Rows && FEditRow < 0; ++i) {
-      const std::int32_t stored = FScores[static_cast<std::size_t>(i)];
-      if (FDirection == 0 ? stored < AScore : (stored == 0 || stored > AScore))
-        FEditRow = i;
-    }
+    FScore = AScore;
+    FEditRow = FTable.Insert(AScore, FPlayerName, FDirection);
     if (FEditRow < 0)
       return;
-    for (int i = Rows - 2; i >= FEditRow; --i) {
-      FScores[static_cast<std::size_t>(i + 1)] = FScores[static_cast<std::size_t>(i)];
-      FNames[static_cast<std::size_t>(i + 1)] = FNames[static_cast<std::size_t>(i)];
-    }
-    FScores[static_cast<std::size_t>(FEditRow)] = AScore;
-    FNames[static_cast<std::size_t>(FEditRow)] = FPlayerName;
   }
   FillRows();
   if (FEditRow >= 0) {
@@ -166,29 +158,27 @@ void THighscoreDlg::ShowModal(std::int32_t AScore, bool AViewOnly)
 
 void THighscoreDlg::OkBtnClick()
 {
-  if (ClearBox->isChecked()) {
-    for (int i = 0; i < Rows; ++i) {
-      FNames[static_cast<std::size_t>(i)] = DefaultName;
-      FScores[static_cast<std::size_t>(i)] = 0;
-    }
+  const bool clear = ClearBox->isChecked();
+  if (clear) {
+    FTable.Clear();
     FillRows();
-    FPlayerName = DefaultName;
+    FPlayerName = THighscoreTable::DefaultName;
     Edit1->setText(FPlayerName);
     FEditRow = -1;
   }
-  if (FEditRow >= 0) {
-    FPlayerName = Edit1->text();
-    FNames[static_cast<std::size_t>(FEditRow)] = FPlayerName;
+  const bool entered = FEditRow >= 0;
+  if (entered) {
+    FPlayerName = LimitedName(Edit1->text());
+    FTable.SetName(FEditRow, FPlayerName);
     EditBack->findChild<QLabel*>(QStringLiteral("pla%1").arg(FEditRow))->setText(FPlayerName);
   }
   Edit1->hide();
-  // All fifteen rows and the name replace the stored ones in one step.
-  Ini.BeginUpdate();
-  Ini.WriteString(Common, QStringLiteral("player"), FPlayerName);
-  for (int i = 0; i < Rows; ++i)
-    Ini.WriteString(Common, FINIString + QString::number(i),
-      Scrambler.Encode(QString::number(FScores[static_cast<std::size_t>(i)]) + QLatin1Char(',') + FNames[static_cast<std::size_t>(i)]));
-  Ini.EndUpdate();
+  if (clear || entered) {
+    // The table as stored now, with this dialog's change, replaces the
+    // stored one in one step: a result that another copy of the program
+    // stored since the dialog opened stays.
+    StoreHighscores(Ini, FINIString, Scrambler, { clear, FScore, FPlayerName, FDirection });
+  }
   accept();
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "assets/FramedDialog.h"
+#include "scores/HighscoreTable.h"
 
 #include <array>
 #include <cstdint>
@@ -16,6 +17,11 @@ class TTextScrambler;
 // The fifteen best results, stored scrambled in the settings, shown for
 // viewing or with a name box over the row that a new result earns. It has no
 // default or cancel button: Enter and Escape do nothing.
+//
+// Another copy of the program may store a result while this dialog is open:
+// OK therefore merges, under the settings lock, this dialog's change into
+// the table as stored at that moment; a view that changes nothing writes
+// nothing.
 class THighscoreDlg final : public TFramedDialog {
 public:
   THighscoreDlg(QWidget* mainform, const TDlgResources& resources, TIniCtrl& ini, const TTextScrambler& scrambler,
@@ -25,17 +31,13 @@ public:
   void SetDirection(std::int32_t value) { FDirection = value; }
   void SetINIString(const QString& value) { FINIString = value; }
 
-  // A stored row: "score,name" with the score a decimal 32-bit integer;
-  // anything else is the default entry.
-  static std::pair<std::int32_t, QString> ParseRow(const QString& decoded);
-
   std::int32_t FDirection = 0;
   QString FINIString = QStringLiteral("hs");
   std::int32_t FEditRow = -1;
   bool FViewOnly = true;
   QString FPlayerName;
-  std::array<QString, 15> FNames;
-  std::array<std::int32_t, 15> FScores {};
+  THighscoreTable FTable; // as shown
+  std::int32_t FScore = 0; // the result being entered
 
   QLabel* title;
   QLineEdit* Edit1;
@@ -43,8 +45,6 @@ public:
   QLabel* delcheck;
   TImageButton* CancelBtn;
   TImageButton* OkBtn;
-
-  static const QString DefaultName;
 
 protected:
   // Centred over the whole main window, two pixels higher.

@@ -17,6 +17,7 @@
 #include "shell/KeyMap.h"
 #include "shell/Music.h"
 #include "shell/Options.h"
+#include "shell/Settings.h"
 #include "shell/Tongdlg.h"
 #include "shell/Version.h"
 #include "shell/YesNo.h"
@@ -52,6 +53,7 @@ const QString Common = QStringLiteral("common");
 Tmainform::Tmainform(const TDlgResources& resources, TAudioBackend& audio, std::uint64_t seed)
   : QWidget(nullptr)
   , ini(QStringLiteral("Mollberg"), QStringLiteral("Trivolo/V2"))
+  , Settings(std::make_unique<TSettings>(ini, State))
   , MixBtn(nullptr)
   , Music(std::make_unique<TMusicBox>(audio, State))
   , DlgResources(resources)
@@ -159,11 +161,8 @@ void Tmainform::FormCreate()
   State.FirstShow = true;
   setWindowTitle(QStringLiteral("Trivolo " TRIVOLO_VERSION));
   InstallHelp();
-  State.Tongue = ini.ReadInteger(Common, QStringLiteral("tongue"), -1);
-  State.SoundOn = ini.ReadBool(Common, QStringLiteral("sound"), true);
-  State.MusicOn = ini.ReadBool(Common, QStringLiteral("music"), true);
-  State.DetectorOn = ini.ReadBool(Common, QStringLiteral("hint"), true);
-  State.BackMode = ini.ReadInteger(Common, QStringLiteral("backmode"), 0);
+  ini.CheckFile();
+  Settings->Read();
   Board->Resize(width(), height());
   Game->NewGame();
   ApplyTexts();
@@ -206,7 +205,7 @@ void Tmainform::FormShow()
   if (!State.FirstShow)
     return;
   State.FirstShow = false;
-  State.Tongue = ini.ReadInteger(Common, QStringLiteral("tongue"), -1);
+  Settings->ReadTongue();
   if (State.Tongue == -1 && Dialogs.TongueDlg) {
     Dialogs.TongueDlg->exec();
     ApplyTexts();
@@ -236,11 +235,7 @@ void Tmainform::Leave()
 {
   Timer->stop();
   HelpSystem->Quit();
-  ini.WriteBool(Common, QStringLiteral("sound"), State.SoundOn);
-  ini.WriteBool(Common, QStringLiteral("music"), State.MusicOn);
-  ini.WriteBool(Common, QStringLiteral("hint"), State.DetectorOn);
-  ini.WriteInteger(Common, QStringLiteral("tongue"), State.Tongue);
-  ini.WriteInteger(Common, QStringLiteral("backmode"), State.BackMode);
+  Settings->Write();
 }
 
 void Tmainform::FormDestroy()

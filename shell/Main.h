@@ -29,6 +29,7 @@ class TImageButton;
 class TMusicBox;
 class TOptionDlg;
 class TQtCanvas;
+class TSettings;
 class TShapeHint;
 class TTongueDlg;
 class TYesNoDlg;
@@ -57,6 +58,7 @@ public:
   // What the dialogs share with the window.
   TShellState State;
   TIniCtrl ini;
+  std::unique_ptr<TSettings> Settings;
   // The program's one scrambler of the stored high-score rows.
   TTextScrambler Scrambler;
   TMusicBox& MusicOf() { return *Music; }

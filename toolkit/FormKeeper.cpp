@@ -1,6 +1,7 @@
 #include "toolkit/FormKeeper.h"
 
 #include "toolkit/IniCtrl.h"
+#include "toolkit/IniText.h"
 
 #include <QGuiApplication>
 #include <QScreen>
@@ -210,17 +211,29 @@ void TFormKeeper::SavePlacement()
 {
   StopWatching();
   QRect outer = OuterRect();
-  // Where the position cannot be read, the stored one stays as it was.
-  if (!WindowsCanBePlaced()) {
-    const auto stored = ParsePlacement(Ini.ReadString(Section, Key, QString()));
-    outer.moveTopLeft(stored ? QPoint(std::min(stored->Left, stored->Right), std::min(stored->Top, stored->Bottom)) : QPoint());
-  }
+  const bool placeable = WindowsCanBePlaced();
   const int showCmd = Form.isMaximized() ? 3 : Form.isMinimized() ? 2 : 1;
-  const auto edge = [](int from, int length) {
-    return static_cast<int>(std::min<std::int64_t>(std::int64_t { from } + length, INT32_MAX));
-  };
-  Ini.WriteString(Section, Key,
-    FormatPlacement({ 0, showCmd, outer.x(), outer.y(), edge(outer.x(), outer.width()), edge(outer.y(), outer.height()) }));
-  Ini.DeleteValue(Section, Key + QStringLiteral("Color"));
-  Ini.DeleteValue(Section, Key + QStringLiteral("Font"));
+  // A window that stands as it was placed (where its place can be read)
+  // writes nothing, so that another copy's stored placement stays.
+  const bool moved = showCmd != 1 || outer.size() != Intended.size() || (placeable && outer.topLeft() != Intended.topLeft());
+  const QString section = Section;
+  const QString key = Key;
+  Ini.Edit({ Key }, [=](TIniText& text) mutable {
+    const std::optional<QString> stored = text.Value(section, key);
+    if (!moved && stored)
+      return;
+    // Where the position cannot be read, the stored one stays as it was.
+    if (!placeable) {
+      const auto placement = stored ? ParsePlacement(*stored) : std::nullopt;
+      outer.moveTopLeft(placement ? QPoint(std::min(placement->Left, placement->Right), std::min(placement->Top, placement->Bottom))
+                                  : QPoint());
+    }
+    const auto edge = [](int from, int length) {
+      return static_cast<int>(std::min<std::int64_t>(std::int64_t { from } + length, INT32_MAX));
+    };
+    text.SetValue(section, key,
+      FormatPlacement({ 0, showCmd, outer.x(), outer.y(), edge(outer.x(), outer.width()), edge(outer.y(), outer.height()) }));
+    text.Remove(section, key + QStringLiteral("Color"));
+    text.Remove(section, key + QStringLiteral("Font"));
+  });
 }

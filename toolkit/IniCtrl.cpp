@@ -1,13 +1,20 @@
 #include "toolkit/IniCtrl.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
+#include <QRegularExpression>
 #include <QSaveFile>
 #include <QStandardPaths>
 #include <QStorageInfo>
 #include <QStringList>
+
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -36,36 +43,73 @@ TIniCtrl::TIniCtrl(QString organisation, QString application)
 
 std::optional<TIniText> TIniCtrl::Load(QString* problem) const
 {
-  const QFileInfo info(Path);
-  if (!info.exists())
-    return TIniText();
-  QFile file(Path);
-  if (info.isDir() || !file.open(QIODevice::ReadOnly)) {
+  const auto fail = [problem](const QString& why) -> std::optional<TIniText> {
     if (problem)
-      *problem = QStringLiteral("it cannot be read");
+      *problem = why;
     return std::nullopt;
+  };
+  // Opened without waiting, so that a pipe put in the file's place cannot
+  // block; only a regular file is read.
+  const int fd = ::open(QFile::encodeName(Path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  if (fd < 0)
+    return errno == ENOENT ? std::optional<TIniText>(TIniText()) : fail(QStringLiteral("it cannot be read"));
+  struct stat status {};
+  if (fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
+    ::close(fd);
+    return fail(QStringLiteral("it is not a regular file"));
   }
-  if (file.size() > LargestFile) {
-    if (problem)
-      *problem = QStringLiteral("it is too large to be a settings file");
-    return std::nullopt;
+  if (status.st_size > LargestFile) {
+    ::close(fd);
+    return fail(QStringLiteral("it is too large to be a settings file"));
   }
-  const QByteArray bytes = file.read(LargestFile + 1);
-  if (file.error() != QFileDevice::NoError || bytes.size() > LargestFile) {
-    if (problem)
-      *problem = QStringLiteral("it cannot be read");
-    return std::nullopt;
+  QFile file;
+  if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+    ::close(fd);
+    return fail(QStringLiteral("it cannot be read"));
   }
+  // As much as the file holds, and one byte more to notice a file that grew.
+  const QByteArray bytes = file.read(static_cast<qint64>(status.st_size) + 1);
+  if (file.error() != QFileDevice::NoError || bytes.size() > LargestFile)
+    return fail(QStringLiteral("it cannot be read"));
   return TIniText(bytes);
+}
+
+void TIniCtrl::CheckFile()
+{
+  QString problem;
+  if (!Load(&problem) && OnError)
+    OnError(QStringLiteral("The settings file \"%1\" could not be read, because %2. The game starts with its defaults.")
+              .arg(Path, problem));
+  QLockFile lock(Path + QStringLiteral(".lock"));
+  if (lock.tryLock(0))
+    RemoveStaleTemporaries();
+}
+
+void TIniCtrl::RemoveStaleTemporaries() const
+{
+  const QFileInfo info(Path);
+  // QSaveFile's temporary files: the file's name, a dot and six letters or
+  // digits; nothing else is touched.
+  static const QRegularExpression temporary(QStringLiteral("^[A-Za-z0-9]{6}$"));
+  const QDateTime oldest = QDateTime::currentDateTimeUtc().addSecs(-StaleTemporarySeconds);
+  const QString prefix = info.fileName() + QLatin1Char('.');
+  const QFileInfoList candidates
+    = QDir(info.absolutePath()).entryInfoList({ prefix + QStringLiteral("??????") }, QDir::Files | QDir::Hidden | QDir::NoSymLinks);
+  for (const QFileInfo& candidate : candidates)
+    if (temporary.match(candidate.fileName().mid(prefix.size())).hasMatch() && candidate.lastModified().toUTC() < oldest)
+      QFile::remove(candidate.absoluteFilePath());
 }
 
 QString TIniCtrl::ReadString(const QString& section, const QString& key, const QString& fallback) const
 {
-  // A value written inside an update is seen before the update is stored.
-  for (qsizetype i = Pending.size() - 1; i >= 0; --i)
-    if (Pending[i].Section == section && Pending[i].Key == key)
-      return Pending[i].Value.value_or(fallback);
-  const std::optional<TIniText> text = Load(nullptr);
+  std::optional<TIniText> text = Load(nullptr);
+  // What an update has written is seen before the update is stored.
+  if (!Pending.isEmpty()) {
+    if (!text)
+      text = TIniText();
+    for (const TChange& change : Pending)
+      change.Apply(*text);
+  }
   if (!text)
     return fallback;
   return text->Value(section, key).value_or(fallback);
@@ -85,7 +129,7 @@ bool TIniCtrl::ReadBool(const QString& section, const QString& key, bool fallbac
 
 void TIniCtrl::WriteString(const QString& section, const QString& key, const QString& value)
 {
-  Change({ section, key, value });
+  Change({ { key }, [section, key, value](TIniText& text) { text.SetValue(section, key, value); } });
 }
 
 void TIniCtrl::WriteInteger(const QString& section, const QString& key, int value)
@@ -100,7 +144,12 @@ void TIniCtrl::WriteBool(const QString& section, const QString& key, bool value)
 
 void TIniCtrl::DeleteValue(const QString& section, const QString& key)
 {
-  Change({ section, key, std::nullopt });
+  Change({ { key }, [section, key](TIniText& text) { text.Remove(section, key); } });
+}
+
+void TIniCtrl::Edit(const QStringList& keys, TEdit edit)
+{
+  Change({ keys, std::move(edit) });
 }
 
 void TIniCtrl::Change(TChange change)
@@ -132,8 +181,9 @@ bool TIniCtrl::Store()
     return true;
   QStringList keys;
   for (const TChange& change : changes)
-    if (!keys.contains(change.Key))
-      keys << change.Key;
+    for (const QString& key : change.Keys)
+      if (!keys.contains(key))
+        keys << key;
   if (OnError)
     OnError(QStringLiteral("The settings file \"%1\" could not be written, because %2. It keeps what it held before; "
                            "not saved: %3.")
@@ -147,17 +197,14 @@ QString TIniCtrl::Replace(const QList<TChange>& changes) const
   QLockFile lock(Path + QStringLiteral(".lock"));
   if (!lock.tryLock(LockWaitMs))
     return LockProblem(lock);
+  RemoveStaleTemporaries();
   QString unreadable;
   std::optional<TIniText> text = Load(&unreadable);
   if (!text)
     return unreadable;
   const QByteArray before = text->Bytes();
-  for (const TChange& change : changes) {
-    if (change.Value)
-      text->SetValue(change.Section, change.Key, *change.Value);
-    else
-      text->Remove(change.Section, change.Key);
-  }
+  for (const TChange& change : changes)
+    change.Apply(*text);
   const QByteArray after = text->Bytes();
   if (after == before && QFileInfo::exists(Path))
     return QString(); // nothing to change

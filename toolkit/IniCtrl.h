@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QList>
+#include <QStringList>
 #include <QString>
 
 #include <functional>
@@ -30,6 +31,17 @@ public:
   void WriteBool(const QString& section, const QString& key, bool value);
   void DeleteValue(const QString& section, const QString& key);
 
+  // Changes the file's text as it stands under the lock: what the edit reads
+  // is what is stored at that moment, so that it can merge its own change
+  // with what another copy of the program stored meanwhile. The keys name
+  // what the edit may change, for the report of a failure.
+  using TEdit = std::function<void(TIniText&)>;
+  void Edit(const QStringList& keys, TEdit edit);
+
+  // Reports through OnError, once, a file that exists but cannot be read,
+  // and removes the temporary files that writes killed at the rename left.
+  void CheckFile();
+
   // The writes between BeginUpdate and EndUpdate replace the file together,
   // in one step: a reader, or a crash, sees all of them or none. EndUpdate
   // tells whether they were stored.
@@ -42,6 +54,8 @@ public:
   // why; the stored values stay as they were.
   std::function<void(const QString&)> OnError;
 
+  // How old a temporary file must be before it counts as left behind.
+  static constexpr int StaleTemporarySeconds = 60;
   // The longest a write waits for another writer's lock.
   static constexpr int LockWaitMs = 2000;
   // A larger file is no settings file of this program's; it is left alone.
@@ -49,17 +63,21 @@ public:
 
 private:
   struct TChange {
-    QString Section;
-    QString Key;
-    std::optional<QString> Value; // none: delete
+    QStringList Keys;
+    TEdit Apply;
   };
   void Change(TChange change);
   bool Store();
   // Applies the changes to the file in one replacement; what went wrong, or
   // nothing.
   QString Replace(const QList<TChange>& changes) const;
-  // The file's text; none when it exists but cannot be read whole.
+  // The file's text; none when it exists but cannot be read whole or is no
+  // regular file (a pipe or a device would block the reader).
   std::optional<TIniText> Load(QString* problem) const;
+  // Removes the temporary files of writes that died before their rename:
+  // "<file>.XXXXXX", older than a minute. Called under the lock, which every
+  // live write holds, so none of them is still being written.
+  void RemoveStaleTemporaries() const;
 
   QString Path;
   QList<TChange> Pending;

@@ -39,15 +39,26 @@ QByteArray Trimmed(const QByteArray& raw)
 
 TIniText::TIniText(const QByteArray& bytes)
 {
-  if (bytes.contains("\r\n"))
+  // A byte-order mark that an editor put in front is no part of the text;
+  // a write leaves it out.
+  QByteArray text = bytes.startsWith("\xEF\xBB\xBF") ? bytes.mid(3) : bytes;
+  if (text.contains("\r\n"))
     LineEnd = "\r\n";
-  QList<QByteArray> raws = bytes.split('\n');
-  if (!raws.isEmpty() && raws.last().isEmpty())
-    raws.removeLast(); // the final line end
+  // A line ends at LF, CR LF or a CR of its own (old editors end lines so).
+  QList<QByteArray> raws;
+  qsizetype start = 0;
+  for (qsizetype i = 0; i < text.size(); ++i) {
+    if (text[i] != '\n' && text[i] != '\r')
+      continue;
+    raws.append(text.mid(start, i - start));
+    if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n')
+      ++i;
+    start = i + 1;
+  }
+  if (start < text.size())
+    raws.append(text.mid(start)); // the last line, without its line end
   const TLine* previous = nullptr;
-  for (QByteArray& raw : raws) {
-    if (raw.endsWith('\r'))
-      raw.chop(1);
+  for (const QByteArray& raw : raws) {
     Lines.append(Parse(raw, previous));
     previous = &Lines.last();
   }

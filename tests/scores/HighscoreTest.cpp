@@ -3,6 +3,7 @@
 #include "scores/TextScrambler.h"
 #include "toolkit/ImageButton.h"
 #include "toolkit/IniCtrl.h"
+#include "tests/OtherCopy.h"
 
 #include <gtest/gtest.h>
 
@@ -10,6 +11,7 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTest>
@@ -73,7 +75,7 @@ protected:
   }
 };
 
-TEST_F(THighscoreTest, AnEmptyListShowsFifteenDefaultRowsAndOkRewritesThem)
+TEST_F(THighscoreTest, AnEmptyListShowsFifteenDefaultRowsAndOkWritesNothing)
 {
   ASSERT_TRUE(Show(0, true, [&] {
     EXPECT_FALSE(Dlg().CancelBtn->isVisible());
@@ -86,9 +88,8 @@ TEST_F(THighscoreTest, AnEmptyListShowsFifteenDefaultRowsAndOkRewritesThem)
     EXPECT_EQ(Shown("num", i), QStringLiteral("%1.   ").arg(i + 1));
     EXPECT_EQ(Shown("pla", i), "Mr. Brain");
     EXPECT_EQ(Shown("sco", i), "0");
-    EXPECT_EQ(Row(i), "0,Mr. Brain");
   }
-  EXPECT_EQ(Ini.ReadString("common", "player", ""), "Mr.Brain");
+  EXPECT_FALSE(QFile::exists(Ini.FileName()));
 }
 
 TEST_F(THighscoreTest, ANewResultGoesBelowEqualScoresAndTakesTheTypedName)
@@ -211,16 +212,82 @@ TEST_F(THighscoreTest, AFailedOkNeverTurnsIntoALaterWriteOfDefaults)
   EXPECT_EQ(reports.size(), 1);
   EXPECT_EQ(Row(0), "200,P0");
 
-  // The list shown again is the stored one, and its OK stores it again.
+  // The list shown again is the stored one; viewing it writes nothing.
   ASSERT_TRUE(Show(0, true, [&] { Click(Dlg().OkBtn); }));
-  EXPECT_EQ(reports.size(), 2);
+  EXPECT_EQ(reports.size(), 1);
   EXPECT_EQ(Shown("pla", 0), "P0");
   EXPECT_EQ(Shown("sco", 14), "60");
   ASSERT_TRUE(QDir(lock).removeRecursively());
-  ASSERT_TRUE(Show(0, true, [&] { Click(Dlg().OkBtn); }));
-  EXPECT_EQ(reports.size(), 2);
-  for (int i = 0; i < 15; ++i)
-    EXPECT_EQ(Row(i), QStringLiteral("%1,P%2").arg(200 - 10 * i).arg(i));
+  ASSERT_TRUE(Show(500, false, [&] { Click(Dlg().OkBtn); }));
+  EXPECT_EQ(reports.size(), 1);
+  EXPECT_EQ(Row(0), "500,Mr.Brain");
+  for (int i = 1; i < 15; ++i)
+    EXPECT_EQ(Row(i), QStringLiteral("%1,P%2").arg(210 - 10 * i).arg(i - 1));
+}
+
+// Two copies of the program share one settings file: what one stores while
+// the other's list is open stays when the other's OK comes.
+TEST_F(THighscoreTest, TwoCopiesKeepEachOthersResults)
+{
+  struct TCase {
+    const char* Name;
+    int Score; // this copy's result; 0 views the list
+    bool OtherStoresBeforeOk; // or after this copy's OK, its list opened before
+    bool Clear;
+    QStringList Rows; // the stored rows 0, 1, 2 afterwards
+    QString Player;
+  };
+  const TCase cases[] = {
+    { "both enter, the other stores first", 2854, true, false, { "2950,Bert", "2854,Anna", "1000,Old" }, "Anna" },
+    { "both enter, this one stores first", 2854, false, false, { "2950,Bert", "2854,Anna", "1000,Old" }, "Bert" },
+    { "this one views", 0, true, false, { "2950,Bert", "1000,Old", "0,Mr. Brain" }, "Bert" },
+    { "this one removes all", 2854, true, true, { "0,Mr. Brain", "0,Mr. Brain", "0,Mr. Brain" }, "Mr. Brain" },
+  };
+  for (const auto& c : cases) {
+    QFile::remove(Ini.FileName());
+    Store(0, "1000,Old");
+    Dialog.reset();
+    const QString file = Ini.FileName();
+    const TTextScrambler& scrambler = Scrambler;
+    std::unique_ptr<TOtherCopy> other;
+    const auto startOther = [&] {
+      other = std::make_unique<TOtherCopy>([] {}, [file, &scrambler] {
+        TIniCtrl ini(QStringLiteral("TrivoloTest"), QFileInfo(file).completeBaseName());
+        StoreHighscores(ini, "hs", scrambler, { false, 2950, "Bert", 0 });
+        return 0;
+      });
+    };
+    ASSERT_TRUE(Show(c.Score, c.Score == 0, [&] {
+      startOther();
+      if (c.OtherStoresBeforeOk) {
+        EXPECT_EQ(other->Finish(), 0);
+      }
+      if (c.Score > 0) {
+        Dlg().Edit1->setText("Anna");
+        Dlg().ClearBox->setChecked(c.Clear);
+      }
+      Click(Dlg().OkBtn);
+    })) << c.Name;
+    if (!c.OtherStoresBeforeOk) {
+      EXPECT_EQ(other->Finish(), 0);
+    }
+    for (int i = 0; i < 3; ++i)
+      EXPECT_EQ(Row(i), c.Rows[i]) << c.Name << " row " << i;
+    EXPECT_EQ(Ini.ReadString("common", "player", "-"), c.Player) << c.Name;
+  }
+}
+
+TEST_F(THighscoreTest, TheNameBoxCountsCharactersNotHalves)
+{
+  const QString emoji = QString::fromUtf8("😀");
+  ASSERT_TRUE(Show(100, false, [&] {
+    Dlg().Edit1->clear();
+    for (int i = 0; i < 30; ++i)
+      QTest::sendKeyEvent(QTest::Click, Dlg().Edit1, Qt::Key_unknown, emoji, Qt::NoModifier);
+    EXPECT_EQ(Dlg().Edit1->text(), emoji.repeated(25));
+    Click(Dlg().OkBtn);
+  }));
+  EXPECT_EQ(Row(0), "100," + emoji.repeated(25));
 }
 
 } // namespace

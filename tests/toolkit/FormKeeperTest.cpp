@@ -87,4 +87,30 @@ TEST(FormKeeper, RestoresCentresAndSaves)
   EXPECT_EQ(ini.ReadString("common", "MainFormFont", "gone"), "gone");
 }
 
+TEST(FormKeeper, AWindowThatStaysWhereItWasPlacedWritesNoPlacement)
+{
+  TIniCtrl ini(QStringLiteral("TrivoloTest"), QUuid::createUuid().toString(QUuid::Id128));
+  QWidget form;
+  form.resize(701, 401);
+  TFormKeeper keeper(form, ini, "common", "MainForm");
+  ini.WriteString("common", "MainForm", "200,0,1,10,20,690,540");
+  keeper.RestorePlacement();
+  // Another copy of the program stores where its window was.
+  ini.WriteString("common", "MainForm", "200,0,1,30,40,710,560");
+  keeper.SavePlacement();
+  EXPECT_EQ(ini.ReadString("common", "MainForm", ""), "200,0,1,30,40,710,560");
+  // Nothing stored at all: the placement is written.
+  ini.DeleteValue("common", "MainForm");
+  keeper.SavePlacement();
+  EXPECT_EQ(ini.ReadString("common", "MainForm", ""), "200,0,1,10,20,690,540");
+  // Moved or resized, it is written.
+  ini.WriteString("common", "MainForm", "200,0,1,30,40,710,560");
+  form.move(11, 20);
+  keeper.SavePlacement();
+  EXPECT_EQ(ini.ReadString("common", "MainForm", ""), "200,0,1,11,20,691,540");
+  form.resize(690, 520);
+  keeper.SavePlacement();
+  EXPECT_EQ(ini.ReadString("common", "MainForm", ""), "200,0,1,11,20,701,540");
+}
+
 } // namespace

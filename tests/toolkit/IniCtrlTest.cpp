@@ -1,7 +1,9 @@
 #include "toolkit/IniCtrl.h"
+#include "toolkit/IniText.h"
 
 #include <gtest/gtest.h>
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -16,6 +18,7 @@
 #include <random>
 #include <sched.h>
 #include <sys/mount.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -134,6 +137,12 @@ TEST(IniCtrl, ReadsDamagedFilesConsistentlyAndWritesKeepEveryOtherLine)
     { "[common]\nplayer=Ann\n\n[other]\nx=1\n", -1, "[common]\nplayer=Ann\ntongue=0\n\n[other]\nx=1\n" },
     { "[other]\nx=1", -1, "[other]\nx=1\n\n[common]\ntongue=0\n" },
     { "", -1, "[common]\ntongue=0\n" },
+    // A byte-order mark is read past and left out; lines that end in a CR
+    // alone are lines.
+    { "\xEF\xBB\xBF[common]\ntongue=1\nplayer=Ann\n", 1, "[common]\ntongue=0\nplayer=Ann\n" },
+    { "\xEF\xBB\xBF[common]\r\ntongue=1\r\n", 1, "[common]\r\ntongue=0\r\n" },
+    { "[common]\rtongue=1\rplayer=Ann\r", 1, "[common]\ntongue=0\nplayer=Ann\n" },
+    { "[other]\rx=1\r\r[common]\rtongue=1", 1, "[other]\nx=1\n\n[common]\ntongue=0\n" },
   };
   for (const auto& c : cases) {
     TIniCtrl ini = FreshStore();
@@ -152,6 +161,86 @@ TEST(IniCtrl, ReadsDamagedFilesConsistentlyAndWritesKeepEveryOtherLine)
     EXPECT_EQ(file.readAll(), QByteArray(c.After)) << c.Before;
     file.close();
   }
+}
+
+// Something that is no regular file at the settings path (a pipe, which
+// would block a plain reader for ever, a device, a folder) reads as the
+// defaults at once, and is reported at the start and at every write.
+TEST(IniCtrl, OnlyARegularFileIsRead)
+{
+  enum TKind { kPipe, kDevice, kFolder };
+  for (const TKind kind : { kPipe, kDevice, kFolder }) {
+    TIniCtrl ini = FreshStore();
+    const QByteArray path = QFile::encodeName(ini.FileName());
+    ASSERT_TRUE(QDir().mkpath(QFileInfo(ini.FileName()).absolutePath()));
+    if (kind == kPipe)
+      ASSERT_EQ(mkfifo(path.constData(), 0600), 0);
+    else if (kind == kDevice)
+      ASSERT_EQ(symlink("/dev/zero", path.constData()), 0);
+    else
+      ASSERT_TRUE(QDir().mkpath(ini.FileName()));
+    QStringList reports;
+    ini.OnError = [&reports](const QString& text) { reports << text; };
+    EXPECT_EQ(ini.ReadInteger("common", "tongue", -1), -1) << kind;
+    ini.CheckFile();
+    ASSERT_EQ(reports.size(), 1) << kind;
+    EXPECT_TRUE(reports[0].contains("not a regular file")) << reports[0].toStdString();
+    ini.WriteInteger("common", "tongue", 1);
+    EXPECT_EQ(reports.size(), 2) << kind;
+  }
+}
+
+// A write killed between writing its temporary file and renaming it leaves
+// the temporary behind; later writes and the start remove it once it is a
+// minute old, and nothing else.
+TEST(IniCtrl, TemporariesOfDeadWritesAreRemoved)
+{
+  TIniCtrl ini = FreshStore();
+  ini.WriteInteger("common", "tongue", 1);
+  const QString base = ini.FileName();
+  const auto make = [](const QString& path, int ageSeconds) {
+    QFile file(path);
+    file.open(QIODevice::WriteOnly);
+    file.write("[common]\ntongue=0\n");
+    file.flush();
+    file.setFileTime(QDateTime::currentDateTime().addSecs(-ageSeconds), QFileDevice::FileModificationTime);
+  };
+  const QStringList stale = { base + ".AbC123", base + ".x9Y8z7" };
+  const QStringList kept = { base + ".Fresh1", base + ".bak", base + ".AbC12", base + ".AbC1234", base + ".ab-123",
+    QFileInfo(base).absolutePath() + "/other.ini.AbC123" };
+  for (const QString& path : stale)
+    make(path, 120);
+  for (const QString& path : kept)
+    make(path, path.endsWith("Fresh1") ? 0 : 120);
+  ini.CheckFile();
+  for (const QString& path : stale)
+    EXPECT_FALSE(QFile::exists(path)) << path.toStdString();
+  for (const QString& path : kept)
+    EXPECT_TRUE(QFile::exists(path)) << path.toStdString();
+  make(stale[0], 120);
+  ini.WriteInteger("common", "tongue", 0);
+  EXPECT_FALSE(QFile::exists(stale[0]));
+  EXPECT_EQ(ini.ReadInteger("common", "tongue", -1), 0);
+}
+
+// An edit sees the file as it is stored at the moment of the write, and
+// inside an update the reads see what the update has edited.
+TEST(IniCtrl, AnEditMergesWithWhatIsStoredNow)
+{
+  TIniCtrl mine = FreshStore();
+  TIniCtrl other(QStringLiteral("TrivoloTest"), QFileInfo(mine.FileName()).completeBaseName());
+  mine.WriteInteger("common", "count", 1);
+  other.WriteInteger("common", "count", 5);
+  const auto addOne = [](TIniText& text) {
+    text.SetValue("common", "count", QString::number(text.Value("common", "count").value_or("0").toInt() + 1));
+  };
+  mine.BeginUpdate();
+  mine.Edit({ "count" }, addOne);
+  EXPECT_EQ(mine.ReadInteger("common", "count", 0), 6);
+  other.WriteInteger("common", "count", 10);
+  EXPECT_EQ(mine.ReadInteger("common", "count", 0), 11);
+  EXPECT_TRUE(mine.EndUpdate());
+  EXPECT_EQ(other.ReadInteger("common", "count", 0), 11);
 }
 
 TEST(IniCtrl, ALockThatCannotBeTakenFailsTheWriteInSeconds)

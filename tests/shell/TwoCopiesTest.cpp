@@ -1,0 +1,65 @@
+// Two copies of the program on one settings file: a close writes only what
+// its copy changed, so neither undoes the other's options.
+#include "tests/OtherCopy.h"
+#include "tests/shell/ShellFixture.h"
+
+#include "shell/Settings.h"
+
+namespace {
+
+TEST_F(TShellTest, ACloseWritesOnlyTheOptionsItsCopyChanged)
+{
+  struct TCase {
+    const char* Name;
+    bool ThisChanges; // background 1 and sound off; else the other copy sets background 3
+    bool OtherClosesFirst;
+    const char* Sound;
+    const char* Backmode;
+  };
+  const TCase cases[] = {
+    { "this copy changes, the other closes last", true, false, "0", "1" },
+    { "this copy changes, the other closes first", true, true, "0", "1" },
+    { "the other changes and closes first", false, true, "1", "3" },
+    { "the other changes and closes last", false, false, "1", "3" },
+  };
+  for (const auto& c : cases) {
+    QFile::remove(Settings.FileName());
+    Write("tongue", "0");
+    Write("sound", "1");
+    Write("backmode", "0");
+    Start();
+    TOtherCopy other([] {}, [changes = !c.ThisChanges] {
+      TIniCtrl ini(QStringLiteral("Mollberg"), QStringLiteral("Trivolo/V2"));
+      TShellState state;
+      TSettings settings(ini, state);
+      settings.Read();
+      if (changes)
+        state.BackMode = 3;
+      settings.Write();
+      return 0;
+    });
+    // The other copy has read its settings; it closes now or after this one.
+    if (c.OtherClosesFirst) {
+      EXPECT_EQ(other.Finish(), 0);
+    }
+    if (c.ThisChanges) {
+      Main().State.BackMode = 1;
+      Main().State.SoundOn = false;
+    }
+    {
+      TModalAnswerer closer([](QWidget* dialog) { Press(dialog, Qt::Key_Y); });
+      EXPECT_TRUE(Main().close());
+    }
+    if (!c.OtherClosesFirst) {
+      EXPECT_EQ(other.Finish(), 0);
+    }
+    EXPECT_EQ(Stored("sound"), c.Sound) << c.Name;
+    EXPECT_EQ(Stored("backmode"), c.Backmode) << c.Name;
+    // What neither copy changed is written once, where the file lacked it.
+    EXPECT_EQ(Stored("music"), "1") << c.Name;
+    EXPECT_EQ(Stored("tongue"), "0") << c.Name;
+    Forms.reset();
+  }
+}
+
+} // namespace
