@@ -24,6 +24,10 @@ constexpr int FrameCheckMs = 25;
 constexpr int FrameCheckCount = 40;
 constexpr int LateFrameCheckMs = 100;
 constexpr int FrameWatchMs = 5000;
+// After the polling, the window's own events (a window manager's framing
+// moves the window) are watched for longer, until it stands where it was
+// placed: a window manager on a busy machine can take that long.
+constexpr int FrameEventWatchMs = 30000;
 
 QRect AvailableDesktop()
 {
@@ -119,7 +123,7 @@ TFormKeeper::TFormKeeper(QWidget& form, TIniCtrl& ini, QString section, QString 
 bool TFormKeeper::eventFilter(QObject* watched, QEvent* event)
 {
   const QEvent::Type type = event->type();
-  if (Watching && (type == QEvent::Move || type == QEvent::WindowActivate || type == QEvent::Paint))
+  if (Watching && (type == QEvent::Move || type == QEvent::Resize || type == QEvent::WindowActivate || type == QEvent::Paint))
     CheckFrame();
   return QObject::eventFilter(watched, event);
 }
@@ -160,10 +164,12 @@ void TFormKeeper::Place()
 
 void TFormKeeper::CheckFrame()
 {
-  if (!Watching || WatchingFor.elapsed() > FrameWatchMs) {
+  if (!Watching || WatchingFor.elapsed() > FrameEventWatchMs) {
     StopWatching();
     return;
   }
+  if (WatchingFor.elapsed() > FrameWatchMs)
+    FrameWatch.stop(); // from now on at the window's events only
   if (!Form.isVisible() || Form.isMaximized() || Form.isFullScreen())
     return;
   const QMargins frame = Frame();
