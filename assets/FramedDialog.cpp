@@ -1,5 +1,7 @@
 #include "assets/FramedDialog.h"
 
+#include <QAccessible>
+
 #include "assets/DlgRes.h"
 #include "toolkit/BackPanel.h"
 #include "toolkit/ImageButton.h"
@@ -32,12 +34,39 @@ void TFramedDialog::showEvent(QShowEvent* event)
 {
   Place();
   QDialog::showEvent(event);
+  for (QWidget* control : TabOrder)
+    if (control->isVisible() && control->isEnabled()) {
+      control->setFocus(Qt::TabFocusReason);
+      break;
+    }
+}
+
+void TFramedDialog::SetTabOrder(const QList<QWidget*>& controls)
+{
+  TabOrder = controls;
+  for (QWidget* control : controls)
+    if (control->focusPolicy() == Qt::NoFocus)
+      control->setFocusPolicy(Qt::TabFocus);
+  for (qsizetype i = 1; i < controls.size(); ++i)
+    setTabOrder(controls[i - 1], controls[i]);
+}
+
+void TFramedDialog::SetSpoken(const QString& title, const QString& text)
+{
+  setAccessibleName(title);
+  setAccessibleDescription(text);
+  if (isVisible() && QAccessible::isActive()) {
+    QAccessibleEvent changed(this, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&changed);
+  }
 }
 
 void TFramedDialog::keyPressEvent(QKeyEvent* event)
 {
   event->accept();
   const int key = event->key();
+  if (event->isAutoRepeat())
+    return;
   if (YesAnswer && IsYesKey(key))
     done(*YesAnswer);
   else if (NoAnswer && (key == Qt::Key_Escape || key == Qt::Key_N))

@@ -2,6 +2,8 @@
 
 #include <QDialog>
 
+#include <QList>
+
 #include <optional>
 
 class QLabel;
@@ -29,8 +31,15 @@ protected:
   void ApplyPlacementRule();
 
   // The results that the Yes keys and the No keys (Escape, N) close the
-  // dialog with. Without them every key is swallowed, Escape included.
+  // dialog with. Without them every key is swallowed, Escape included;
+  // Tab and Shift+Tab move the focus, and Space presses the focused control.
   void SetKeyAnswers(std::optional<int> yes, std::optional<int> no = std::nullopt);
+  // The controls in the order Tab visits them; the first has the focus
+  // when the dialog opens, unless the dialog gives it elsewhere.
+  void SetTabOrder(const QList<QWidget*>& controls);
+  // What assistive technology says when the dialog opens: its title, and
+  // its text as the description.
+  void SetSpoken(const QString& title, const QString& text);
 
   TBackPanel* InnerPanel(int left, int top, int width, int height);
   // A white plain-text label; TextLabel's is top-aligned, so that descenders
@@ -45,6 +54,7 @@ protected:
   TBackPanel* Back;
 
 private:
+  QList<QWidget*> TabOrder;
   std::optional<int> YesAnswer;
   std::optional<int> NoAnswer;
 };

@@ -23,9 +23,13 @@ void TBoardWidget::paintEvent(QPaintEvent* event)
   const qreal ratio = Image.devicePixelRatio();
   painter.drawImage(QRectF(area), Image, QRectF(area.x() * ratio, area.y() * ratio, area.width() * ratio, area.height() * ratio));
   if (!Cursor.isEmpty()) {
-    painter.setPen(QPen(QColor(254, 201, 18), 2));
+    // A black band outside an amber one, both in the cell's margin: one of
+    // the two stands out against every background and against the face.
     painter.setBrush(Qt::NoBrush);
+    painter.setPen(QPen(Qt::black, 2));
     painter.drawRect(QRectF(Cursor).adjusted(1, 1, -1, -1));
+    painter.setPen(QPen(QColor(254, 201, 18), 2));
+    painter.drawRect(QRectF(Cursor).adjusted(3, 3, -3, -3));
   }
   emit Painted();
 }

@@ -96,6 +96,10 @@ THighscoreDlg::THighscoreDlg(QWidget* mainform, const TDlgResources& resources, 
   for (int i = 0; i < Rows; ++i)
     Named(WhiteLabel(EditBack, QRect(190, 10 + 21 * i, 90, 21), rowFont, Qt::AlignRight | Qt::AlignVCenter), QStringLiteral("sco%1").arg(i));
   Edit1->raise();
+  // Tab visits the name, OK, Cancel and the check box; the name box or OK
+  // has the focus first.
+  SetTabOrder({ Edit1, OkBtn, CancelBtn, ClearBox });
+  ClearBox->setStyleSheet(QStringLiteral("QCheckBox:focus { background: rgb(254, 201, 18); }"));
 }
 
 void THighscoreDlg::LoadTable()
@@ -127,6 +131,12 @@ void THighscoreDlg::FormActivate()
   delcheck->setText(german ? QStringLiteral("alle Einträge löschen") : QStringLiteral("remove all entries"));
   CancelBtn->SetHint(german ? QStringLiteral("Abbrechen") : QStringLiteral("Cancel"), false);
   OkBtn->SetHint(german ? QStringLiteral("In Liste aufnehmen") : QStringLiteral("put in list"), false);
+  // Named for assistive technology by what they do.
+  if (FViewOnly)
+    OkBtn->setAccessibleName(german ? QStringLiteral("Liste schließen") : QStringLiteral("Close the list"));
+  ClearBox->setAccessibleName(delcheck->text());
+  Edit1->setAccessibleName(german ? QStringLiteral("Dein Name") : QStringLiteral("Your name"));
+  SetSpoken(title->text(), QString());
 }
 
 void THighscoreDlg::ShowModal(std::int32_t AScore, bool AViewOnly)

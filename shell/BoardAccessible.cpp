@@ -57,6 +57,8 @@ public:
     state.selectable = true;
     const TBoardReader* reader = Reader();
     state.selected = reader && reader->SlotPicked(Position);
+    state.focusable = true;
+    state.focused = reader && reader->FocusPosition() == Position;
     state.invisible = !Board || !Board->isVisible();
     return state;
   }
@@ -107,6 +109,11 @@ public:
       if (QAccessible::accessibleInterface(Ids[static_cast<std::size_t>(p)]) == child)
         return p;
     return -1;
+  }
+  QAccessibleInterface* focusChild() const override
+  {
+    const TBoardReader* reader = Readers().value(object());
+    return reader && reader->FocusPosition() >= 0 ? child(reader->FocusPosition()) : nullptr;
   }
   QAccessibleInterface* childAt(int x, int y) const override
   {
@@ -192,6 +199,8 @@ bool TBoardReader::German() const
 
 QString TBoardReader::SlotName(int position) const
 {
+  if (Record.GameState == gsPaused)
+    return German() ? QStringLiteral("verdeckt") : QStringLiteral("hidden");
   const TSlot slot = SlotOfPosition(position);
   return CardName(Record.Table[static_cast<std::size_t>(slot.Col)][static_cast<std::size_t>(slot.Row)], German());
 }
@@ -242,4 +251,25 @@ void TBoardReader::ScoreChanged() const
     return;
   QAccessibleEvent described(BoardWidget, QAccessible::DescriptionChanged);
   QAccessible::updateAccessibility(&described);
+}
+
+void TBoardReader::BoardChanged() const
+{
+  if (!QAccessible::isActive())
+    return;
+  for (int position = 0; position < SlotCount; ++position)
+    SlotChanged(SlotOfPosition(position));
+  ScoreChanged();
+}
+
+void TBoardReader::CursorMoved(TSlot slot)
+{
+  Focus = slot.Row * GridSize + slot.Col;
+  if (!QAccessible::isActive())
+    return;
+  QAccessibleInterface* board = QAccessible::queryAccessibleInterface(BoardWidget);
+  if (QAccessibleInterface* child = board ? board->child(Focus) : nullptr) {
+    QAccessibleEvent focused(child, QAccessible::Focus);
+    QAccessible::updateAccessibility(&focused);
+  }
 }

@@ -16,7 +16,8 @@ QString CardName(int code, bool german);
 
 // What assistive technology reads of the board: the sixteen slots in
 // reading order (row by row), each named by its card and selected while
-// picked, pressable like a click on it; the board's description gives the
+// picked, pressable like a click on it, focused under the keyboard's cursor
+// and named "hidden" during a pause; the board's description gives the
 // score and whether the game runs, is paused or over.
 class TBoardReader {
 public:
@@ -36,6 +37,13 @@ public:
   // Tell assistive technology that a slot or the score has changed.
   void SlotChanged(TSlot slot) const;
   void ScoreChanged() const;
+  // The whole board was drawn anew (a pause hides the cards, a new game).
+  void BoardChanged() const;
+  // The keyboard's cursor moved to a slot, which takes the focus.
+  void CursorMoved(TSlot slot);
+  void CursorHidden() { Focus = -1; }
+  // The position that has the focus, or -1.
+  int FocusPosition() const { return Focus; }
 
 private:
   QWidget* BoardWidget;
@@ -43,4 +51,5 @@ private:
   const TShellState& State;
   std::function<QRect(TSlot)> Cell;
   std::function<void(TSlot)> Press;
+  int Focus = -1;
 };

@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QApplication>
+#include <QShortcut>
 #include <QTextBrowser>
 #include <QTextStream>
 
@@ -80,6 +81,9 @@ void THelpSystem::ShowContext(int context)
     View->setAttribute(Qt::WA_DeleteOnClose);
     View->setOpenExternalLinks(false);
     View->resize(640, 560);
+    // Closed with Escape and Ctrl+W, as help viewers are.
+    for (const QKeySequence& keys : { QKeySequence(Qt::Key_Escape), QKeySequence(QKeySequence::Close) })
+      QObject::connect(new QShortcut(keys, View), &QShortcut::activated, View, &QWidget::close);
     // Open over the window that asked, not in a corner of the screen.
     if (const QWidget* asking = QApplication::activeWindow())
       View->move(asking->frameGeometry().center() - View->rect().center());

@@ -28,10 +28,12 @@ TInfoDlg::TInfoDlg(QWidget* mainform, const TDlgResources& resources, const TShe
   OKBtn = FaceButton(Back, "OKBtn", 436, 355);
   connect(OKBtn, &TImageButton::OnClick, this, [this] { done(1); });
   SetKeyAnswers(1);
+  SetTabOrder({ OKBtn });
 }
 
 void TInfoDlg::ShowModal()
 {
   OKBtn->SetHint(Say(State, "Zurück zum Spiel", "Back to game"));
+  SetSpoken(QStringLiteral("Info"), Lines->text());
   exec();
 }

@@ -12,6 +12,7 @@
 #include "shell/BoardAccessible.h"
 #include "shell/DataFolder.h"
 #include "shell/FreedMemory.h"
+#include "shell/HeldKeys.h"
 #include "shell/Help.h"
 #include "shell/Info.h"
 #include "shell/KeyMap.h"
@@ -68,6 +69,7 @@ Tmainform::Tmainform(const TDlgResources& resources, TAudioBackend& audio, std::
   , Timer(new QTimer(this))
   , ShapeHint1(new TShapeHint(this))
   , FormKeeper1(std::make_unique<TFormKeeper>(*this, ini, Common, QStringLiteral("MainForm")))
+  , HeldKeys(std::make_unique<THeldKeys>())
 {
   setObjectName(QStringLiteral("mainform"));
   setWindowIcon(ProgramIcon());
@@ -280,10 +282,11 @@ void Tmainform::StartMusic()
 
 void Tmainform::keyPressEvent(QKeyEvent* event)
 {
+  // A held key acts once; only the arrows repeat.
   const TButtonKey button = ButtonKey(event->key(), static_cast<int>(event->modifiers()));
   if (button != bkNone) {
     // The hint shows while its key is held, as while its button is.
-    if (!event->isAutoRepeat())
+    if (HeldKeys->Pressed(*event))
       button == bkTip ? TipBtn->Press() : ButtonOf(button)->Click();
     return;
   }
@@ -292,7 +295,7 @@ void Tmainform::keyPressEvent(QKeyEvent* event)
     return;
   }
   if (const auto slot = CardKeySlot(event->key(), event->nativeScanCode())) {
-    if (!event->isAutoRepeat()) {
+    if (HeldKeys->Pressed(*event)) {
       ShowKeyCursor(*slot);
       Game->MouseDown(*slot);
     }
@@ -314,7 +317,7 @@ void Tmainform::keyPressEvent(QKeyEvent* event)
   case Qt::Key_Space:
   case Qt::Key_Return:
   case Qt::Key_Enter:
-    if (!event->isAutoRepeat()) {
+    if (HeldKeys->Pressed(*event)) {
       if (!KeyCursor)
         MoveKeyCursor(0, 0);
       else
@@ -328,8 +331,12 @@ void Tmainform::keyPressEvent(QKeyEvent* event)
 
 void Tmainform::keyReleaseEvent(QKeyEvent* event)
 {
-  if (ButtonKey(event->key(), static_cast<int>(event->modifiers())) == bkTip && !event->isAutoRepeat())
-    TipBtn->Release();
+  const TButtonKey button = ButtonKey(event->key(), static_cast<int>(event->modifiers()));
+  if (button == bkTip)
+    HeldKeys->Released(*event, [this] { TipBtn->Release(); });
+  else if (button != bkNone || CardKeySlot(event->key(), event->nativeScanCode()) || event->key() == Qt::Key_Space
+    || event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
+    HeldKeys->Released(*event, nullptr);
   else
     QWidget::keyReleaseEvent(event);
 }
@@ -349,13 +356,16 @@ QRect Tmainform::CellRect(TSlot slot) const
 void Tmainform::ShowKeyCursor(TSlot slot)
 {
   KeyCursor = slot;
-  box->SetKeyCursor(CellRect(slot));
+  // Hidden with the cards during a pause.
+  box->SetKeyCursor(Game->Record().GameState == gsPaused ? QRect() : CellRect(slot));
+  Reader->CursorMoved(slot);
 }
 
 void Tmainform::HideKeyCursor()
 {
   KeyCursor.reset();
   box->SetKeyCursor(QRect());
+  Reader->CursorHidden();
 }
 
 void Tmainform::MoveKeyCursor(int columns, int rows)
@@ -386,8 +396,12 @@ void Tmainform::ApplyTexts()
   ScoreLabel->setText(Say(State, "Punkte:", "Score:"));
   ScoreLabel->adjustSize();
   // Each button's key, for assistive technology.
-  for (int key = bkMix; key <= bkExit; ++key)
-    ButtonOf(key)->setAccessibleDescription(Say(State, "Taste: ", "Key: ") + QString::fromLatin1(ButtonKeyName(TButtonKey(key))));
+  for (int key = bkMix; key <= bkExit; ++key) {
+    QString name = QString::fromLatin1(ButtonKeyName(TButtonKey(key)));
+    if (State.German())
+      name.replace(QLatin1String("Ctrl+"), QLatin1String("Strg+"));
+    ButtonOf(key)->setAccessibleDescription(Say(State, "Taste: ", "Key: ") + name);
+  }
   DrawScore();
 }
 
@@ -430,6 +444,9 @@ void Tmainform::RepaintBoard()
 {
   Board->Paint();
   MoveScoreLabel();
+  if (KeyCursor)
+    ShowKeyCursor(*KeyCursor);
+  Reader->BoardChanged();
 }
 
 void Tmainform::DrawScore()

@@ -22,6 +22,7 @@ class TBoardWidget;
 class TDlgResources;
 class TFormKeeper;
 class TGame;
+class THeldKeys;
 class THelpSystem;
 class THighscoreDlg;
 class TInfoDlg;
@@ -143,6 +144,7 @@ private:
   TShapeHint* ShapeHint1;
   std::unique_ptr<TFormKeeper> FormKeeper1;
   std::unique_ptr<TBoardReader> Reader;
+  std::unique_ptr<THeldKeys> HeldKeys;
   std::optional<TSlot> KeyCursor;
   bool MusicStarted = false;
   bool Destroyed = false;

@@ -36,6 +36,7 @@ TOptionDlg::TOptionDlg(QWidget* mainform, const TDlgResources& resources, TShell
   row("BackBtn", 215, 290, BackBtn, BackLabel);
   row("HintBtn", 271, 294, HintBtn, HintLabel);
 
+  SetTabOrder({ TongueBtn, SoundBtn, MusicBtn, BackBtn, HintBtn, OKBtn });
   connect(OKBtn, &TImageButton::OnClick, this, &QDialog::accept);
   connect(TongueBtn, &TImageButton::OnClick, this, &TOptionDlg::TongueBtnClick);
   connect(SoundBtn, &TImageButton::OnClick, this, &TOptionDlg::SoundBtnClick);
@@ -76,6 +77,12 @@ void TOptionDlg::RefreshOptionTexts()
   HintBtn->SetHint(Say(State, "SET-Detektor ein- bzw. ausschalten", "Activate/deactivate SET detector"));
   HintLabel->setText(State.DetectorOn ? Say(State, "SET-Detektor ist aktiv.", "SETs will be detected.")
                                       : Say(State, "SET-Detektor ist ausgeschaltet.", "SETs won't be detected."));
+  // Each button tells its option's state, as the label beside it does.
+  const std::pair<TImageButton*, QLabel*> rows[] = { { TongueBtn, TongueLabel }, { SoundBtn, SoundLabel }, { MusicBtn, MusicLabel },
+    { BackBtn, BackLabel }, { HintBtn, HintLabel } };
+  for (const auto& [button, label] : rows)
+    button->setAccessibleDescription(label->text());
+  SetSpoken(OptLabel->text(), QString());
 }
 
 void TOptionDlg::TongueBtnClick()

@@ -22,6 +22,8 @@ TTongueDlg::TTongueDlg(QWidget* mainform, const TDlgResources& resources, TShell
   // Named for assistive technology by the labels beside them.
   GermanBtn->setAccessibleName(QStringLiteral("Ich spreche deutsch"));
   EnglishBtn->setAccessibleName(QStringLiteral("I speak English"));
+  SetTabOrder({ GermanBtn, EnglishBtn });
+  SetSpoken(QStringLiteral("Sprache / Language"), QStringLiteral("Ich spreche deutsch / I speak English"));
   connect(GermanBtn, &TImageButton::OnClick, this, &TTongueDlg::GermanBtnClick);
   connect(EnglishBtn, &TImageButton::OnClick, this, &TTongueDlg::EnglishBtnClick);
 }

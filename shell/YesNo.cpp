@@ -61,6 +61,7 @@ TYesNoDlg::TYesNoDlg(QWidget* mainform, const TDlgResources& resources, const TS
   connect(YesBtn, &TImageButton::OnClick, this, [this] { done(mrYes); });
   connect(NoBtn, &TImageButton::OnClick, this, [this] { done(mrNo); });
   SetKeyAnswers(mrYes, mrNo);
+  SetTabOrder({ YesBtn, NoBtn });
 }
 
 std::optional<QString> TYesNoDlg::CatalogueText(int code, bool german)
@@ -107,5 +108,6 @@ void TYesNoDlg::FormActivate()
     txt->setText(Lines(CustomText));
   else if (const auto text = CatalogueText(MessageCode, State.German()))
     txt->setText(Lines(*text));
+  SetSpoken(QStringLiteral("Trivolo"), txt->text());
 }
 
