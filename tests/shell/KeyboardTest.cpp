@@ -1,8 +1,11 @@
 #include "shell/BoardAccessible.h"
+#include "shell/HeldKeys.h"
 #include "shell/KeyMap.h"
 #include "tests/shell/ShellFixture.h"
 
 #include <QAccessible>
+#include <QKeyEvent>
+#include <QLineEdit>
 
 namespace {
 
@@ -96,6 +99,193 @@ TEST_F(TShellTest, TheGameIsPlayedWithTheKeyboardAlone)
     QTest::keyClick(window, Qt::Key_O);
   }
   EXPECT_TRUE(record.Picked[1][1]);
+}
+
+// Sends a key as a keyboard sends it, with its time stamp; repeats of a held
+// key come flagged, or (X11) as a release and a press with one time stamp.
+void SendKey(QWidget* widget, QEvent::Type type, Qt::Key key, bool flagged, unsigned long timestamp)
+{
+  QKeyEvent event(type, key, Qt::NoModifier, 0, 0, 0, QString(), flagged);
+  event.setTimestamp(timestamp);
+  QApplication::sendEvent(widget, &event);
+}
+
+void Hold(QWidget* widget, Qt::Key key, int repeats, bool flagged, const std::function<void()>& whileHeld = {})
+{
+  static unsigned long clock = 1000;
+  SendKey(widget, QEvent::KeyPress, key, false, clock += 500);
+  for (int i = 0; i < repeats; ++i) {
+    clock += 33;
+    SendKey(widget, QEvent::KeyRelease, key, flagged, clock);
+    SendKey(widget, QEvent::KeyPress, key, flagged, clock);
+    QTest::qWait(2);
+  }
+  if (whileHeld)
+    whileHeld();
+  SendKey(widget, QEvent::KeyRelease, key, false, clock += 33);
+  QTest::qWait(THeldKeys::ReleaseWaitMs + 40);
+}
+
+TEST_F(TShellTest, AHeldKeyActsOnceAndOnlyTheArrowsRepeat)
+{
+  Write("tongue", "0");
+  Start(nullptr, 2024);
+  TGameRecord& record = Main().GameOf().Record();
+  QWidget* window = &Main();
+
+  // H: one hint however long it is held, shown until it is let go.
+  for (const bool flagged : { true, false }) {
+    const int tips = record.TipCount;
+    int shown = 0;
+    Hold(window, Qt::Key_H, 20, flagged, [&] { shown = PickedCount(record); });
+    EXPECT_EQ(record.TipCount, tips + 1) << flagged;
+    EXPECT_EQ(shown, 3) << flagged;
+    EXPECT_EQ(PickedCount(record), 0) << flagged;
+  }
+  // Two presses are two hints.
+  const int tips = record.TipCount;
+  Hold(window, Qt::Key_H, 0, false);
+  Hold(window, Qt::Key_H, 0, false);
+  EXPECT_EQ(record.TipCount, tips + 2);
+
+  // A held card key picks once; a held arrow moves on.
+  for (const bool flagged : { true, false }) {
+    Hold(window, Qt::Key_W, 10, flagged);
+    EXPECT_TRUE(record.Picked[1][1]) << flagged;
+    Hold(window, Qt::Key_W, 0, false);
+    EXPECT_FALSE(record.Picked[1][1]) << flagged;
+  }
+  const TBoardLayout& layout = Main().BoardOf().Layout();
+  Hold(window, Qt::Key_Left, 5, true);
+  EXPECT_EQ(Main().Box()->KeyCursor().left(), layout.GridLeft) << "five steps left from the second column stop at the edge";
+  Hold(window, Qt::Key_Right, 2, true);
+  EXPECT_EQ(Main().Box()->KeyCursor().left(), layout.GridLeft + 3 * layout.CellSize);
+}
+
+// The key goes where a keyboard sends it: to the dialog's focused control.
+void Type(QWidget* dialog, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+{
+  QWidget* focus = dialog->focusWidget();
+  QTest::keyClick(focus ? focus : dialog, key, modifiers);
+}
+
+QString Spoken(QWidget* widget, QAccessible::Text text)
+{
+  return QAccessible::queryAccessibleInterface(widget)->text(text);
+}
+
+TEST_F(TShellTest, EveryDialogIsAnsweredWithTabAndSpace)
+{
+  Write("tongue", "1");
+  Start(nullptr, 2024);
+  TShellState& state = Main().State;
+  // Runs the keys in the dialog that opens; a dialog they leave open fails
+  // the test and is closed, so that no case waits for ever.
+  struct TSeen {
+    QString Name, Description, Focus;
+    bool LeftOpen = false;
+  };
+  const auto answer = [](const std::function<void()>& open, const std::function<void(QWidget*)>& keys) {
+    TSeen seen;
+    TModalAnswerer answerer([&](QWidget* dialog) {
+      seen.Name = Spoken(dialog, QAccessible::Name);
+      seen.Description = Spoken(dialog, QAccessible::Description);
+      seen.Focus = dialog->focusWidget() ? Spoken(dialog->focusWidget(), QAccessible::Name) : QString();
+      keys(dialog);
+      seen.LeftOpen = dialog->isVisible();
+      if (seen.LeftOpen)
+        static_cast<QDialog*>(dialog)->reject();
+    });
+    open();
+    return seen;
+  };
+
+  // Options: Escape keeps them open; Space presses each control in turn.
+  TOptionDlg& options = Forms->OptionDlg;
+  const TShellState before = state;
+  bool escapeClosed = true;
+  state.MusicAvailable = true;
+  TSeen seen = answer([&] { options.ShowModal(); }, [&](QWidget* dialog) {
+    Type(dialog, Qt::Key_Escape);
+    escapeClosed = !dialog->isVisible();
+    for (int control = 0; control < 6 && dialog->isVisible(); ++control) {
+      Type(dialog, Qt::Key_Space);
+      if (control == 0)
+        Type(dialog, Qt::Key_Space); // the language back to German
+      if (dialog->isVisible())
+        Type(dialog, Qt::Key_Tab);
+    }
+  });
+  EXPECT_FALSE(escapeClosed);
+  EXPECT_FALSE(seen.LeftOpen) << "Space on OK closes the options";
+  EXPECT_EQ(seen.Name, options.OptLabel->text());
+  EXPECT_EQ(seen.Focus, options.TongueBtn->accessibleName());
+  EXPECT_EQ(state.Tongue, 1);
+  EXPECT_NE(state.SoundOn, before.SoundOn);
+  EXPECT_NE(state.MusicOn, before.MusicOn);
+  EXPECT_EQ(state.BackMode, before.BackMode + 1);
+  EXPECT_NE(state.DetectorOn, before.DetectorOn);
+  // Shift+Tab goes back round: from the first control to OK.
+  seen = answer([&] { options.ShowModal(); }, [&](QWidget* dialog) {
+    Type(dialog, Qt::Key_Backtab, Qt::ShiftModifier);
+    Type(dialog, Qt::Key_Space);
+  });
+  EXPECT_FALSE(seen.LeftOpen);
+
+  // The question: Yes has the focus, Tab reaches No.
+  seen = answer([&] { EXPECT_EQ(Forms->YesNoDlg.ShowCode(mcReallyQuit), mrNo); }, [&](QWidget* dialog) {
+    Type(dialog, Qt::Key_Tab);
+    Type(dialog, Qt::Key_Space);
+  });
+  EXPECT_EQ(seen.Name, QStringLiteral("Trivolo"));
+  EXPECT_EQ(seen.Description, QStringLiteral("Willst Du wirklich schon aufhören?"));
+  EXPECT_EQ(seen.Focus, QStringLiteral("Ja"));
+
+  // The language question.
+  seen = answer([&] { Forms->TongueDlg.exec(); }, [&](QWidget* dialog) {
+    Type(dialog, Qt::Key_Tab);
+    Type(dialog, Qt::Key_Space);
+  });
+  EXPECT_EQ(state.Tongue, 0);
+  EXPECT_EQ(seen.Name, QStringLiteral("Sprache / Language"));
+  EXPECT_EQ(seen.Focus, QStringLiteral("Ich spreche deutsch"));
+  state.Tongue = 1;
+
+  // A name entered: Enter and Escape do nothing, Tab reaches OK.
+  THighscoreDlg& list = Forms->HighscoreDlg;
+  bool enterClosed = true;
+  seen = answer([&] { list.ShowModal(4000, false); }, [&](QWidget* dialog) {
+    for (const Qt::Key key : { Qt::Key_Return, Qt::Key_Escape })
+      Type(dialog, key);
+    enterClosed = !dialog->isVisible();
+    list.Edit1->selectAll();
+    QTest::keyClicks(list.Edit1, QStringLiteral("Tastatur"));
+    Type(dialog, Qt::Key_Tab);
+    Type(dialog, Qt::Key_Space);
+  });
+  EXPECT_FALSE(enterClosed);
+  EXPECT_FALSE(seen.LeftOpen);
+  EXPECT_EQ(seen.Name, QStringLiteral("Trivolo - Bestenliste"));
+  EXPECT_EQ(seen.Focus, QStringLiteral("Dein Name"));
+  EXPECT_EQ(list.FTable.Row(0).Name, QStringLiteral("Tastatur"));
+  // Cancel, two steps on.
+  seen = answer([&] { list.ShowModal(5000, false); }, [&](QWidget* dialog) {
+    Type(dialog, Qt::Key_Tab);
+    Type(dialog, Qt::Key_Tab);
+    Type(dialog, Qt::Key_Space);
+  });
+  EXPECT_FALSE(seen.LeftOpen);
+  // The list viewed (Cancel kept the name above): its one button has the focus and closes it.
+  seen = answer([&] { list.ShowModal(0, true); }, [&](QWidget* dialog) { Type(dialog, Qt::Key_Space); });
+  EXPECT_FALSE(seen.LeftOpen);
+  EXPECT_EQ(seen.Focus, QStringLiteral("Liste schließen"));
+  EXPECT_EQ(Forms->HighscoreDlg.findChild<QLabel*>(QStringLiteral("pla0"))->text(), QStringLiteral("Tastatur"));
+
+  // Info.
+  seen = answer([&] { Forms->InfoDlg.ShowModal(); }, [&](QWidget* dialog) { Type(dialog, Qt::Key_Space); });
+  EXPECT_FALSE(seen.LeftOpen);
+  EXPECT_EQ(seen.Name, QStringLiteral("Info"));
+  EXPECT_TRUE(seen.Description.startsWith(QStringLiteral("Trivolo\nVersion ")));
 }
 
 TEST(CardNames, SayTheCardInBothLanguages)

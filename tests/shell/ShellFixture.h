@@ -21,11 +21,18 @@
 
 #include <functional>
 #include <memory>
+#include <ostream>
 
 // Answers modal dialogs while a test waits: every few milliseconds it looks
 // for the active modal dialog and hands it to the handler. Only the newest
 // answerer acts, so that an older one in the same test never answers a
 // dialog meant for the next.
+// Failures show texts as text.
+inline void PrintTo(const QString& text, std::ostream* out)
+{
+  *out << '"' << text.toStdString() << '"';
+}
+
 class TModalAnswerer {
 public:
   explicit TModalAnswerer(std::function<void(QWidget*)> handler)
