@@ -88,13 +88,15 @@ THighscoreDlg::THighscoreDlg(QWidget* mainform, const TDlgResources& resources, 
 
   QFont rowFont(QStringLiteral("Arial"));
   rowFont.setPointSize(10);
-  for (int i = 0; i < Rows; ++i)
-    Named(WhiteLabel(EditBack, QRect(10, 10 + 21 * i, 40, 21), rowFont, Qt::AlignRight | Qt::AlignVCenter), QStringLiteral("num%1").arg(i))
+  // Row by row, so that assistive technology reads rank, name and score
+  // together.
+  for (int i = 0; i < Rows; ++i) {
+    const int top = 10 + 21 * i;
+    Named(WhiteLabel(EditBack, QRect(10, top, 40, 21), rowFont, Qt::AlignRight | Qt::AlignVCenter), QStringLiteral("num%1").arg(i))
       ->setText(QStringLiteral("%1.   ").arg(i + 1));
-  for (int i = 0; i < Rows; ++i)
-    Named(WhiteLabel(EditBack, QRect(50, 10 + 21 * i, 140, 21), rowFont, Qt::AlignLeft | Qt::AlignVCenter), QStringLiteral("pla%1").arg(i));
-  for (int i = 0; i < Rows; ++i)
-    Named(WhiteLabel(EditBack, QRect(190, 10 + 21 * i, 90, 21), rowFont, Qt::AlignRight | Qt::AlignVCenter), QStringLiteral("sco%1").arg(i));
+    Named(WhiteLabel(EditBack, QRect(50, top, 140, 21), rowFont, Qt::AlignLeft | Qt::AlignVCenter), QStringLiteral("pla%1").arg(i));
+    Named(WhiteLabel(EditBack, QRect(190, top, 90, 21), rowFont, Qt::AlignRight | Qt::AlignVCenter), QStringLiteral("sco%1").arg(i));
+  }
   Edit1->raise();
   // Tab visits the name, OK, Cancel and the check box; the name box or OK
   // has the focus first.

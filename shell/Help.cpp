@@ -1,5 +1,7 @@
 #include "shell/Help.h"
 
+#include "shell/WindowAccessible.h"
+
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
@@ -12,6 +14,7 @@ THelpSystem::THelpSystem(QString helpFilePath, bool logging, const QString& logF
   : Path(std::move(helpFilePath))
   , Owner(owner)
 {
+  InstallWindowRoles();
   if (!logging)
     return;
   LogFile.setFileName(QDir(logFolder).filePath(QStringLiteral("HHDebug.txt")));

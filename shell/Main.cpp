@@ -21,6 +21,7 @@
 #include "shell/Settings.h"
 #include "shell/Tongdlg.h"
 #include "shell/Version.h"
+#include "shell/WindowAccessible.h"
 #include "shell/YesNo.h"
 #include "toolkit/BitmapList.h"
 #include "toolkit/FormKeeper.h"
@@ -72,6 +73,7 @@ Tmainform::Tmainform(const TDlgResources& resources, TAudioBackend& audio, std::
   , HeldKeys(std::make_unique<THeldKeys>())
 {
   setObjectName(QStringLiteral("mainform"));
+  InstallWindowRoles();
   setWindowIcon(ProgramIcon());
   setPalette(QPalette(QColor(192, 192, 192)));
   resize(DesignWidth, DesignHeight);

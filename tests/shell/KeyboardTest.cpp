@@ -5,7 +5,9 @@
 
 #include <QAccessible>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QLineEdit>
+#include <QTextBrowser>
 
 namespace {
 
@@ -62,7 +64,9 @@ TEST_F(TShellTest, TheGameIsPlayedWithTheKeyboardAlone)
   QTest::keyClick(window, Qt::Key_Space);
   EXPECT_TRUE(record.Picked[3][0]);
   // The pointer over the board takes the cursor away.
-  QTest::mouseMove(Main().Box(), QPoint(20, 200));
+  // (Sent to the board: a compositor may not let a client move the pointer.)
+  QMouseEvent move(QEvent::MouseMove, QPointF(20, 200), Main().Box()->mapToGlobal(QPointF(20, 200)), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+  QApplication::sendEvent(Main().Box(), &move);
   EXPECT_TRUE(Main().Box()->KeyCursor().isEmpty());
 
   // H shows a SET while it is held.
@@ -288,6 +292,61 @@ TEST_F(TShellTest, EveryDialogIsAnsweredWithTabAndSpace)
   EXPECT_TRUE(seen.Description.startsWith(QStringLiteral("Trivolo\nVersion ")));
 }
 
+// The events that assistive technology receives: kind and slot position
+// (-1 for the board itself).
+std::vector<std::pair<QAccessible::Event, int>> Announced;
+
+void Record(QAccessibleEvent* event)
+{
+  QAccessibleInterface* node = event->accessibleInterface();
+  QAccessibleInterface* parent = node ? node->parent() : nullptr;
+  const bool slot = parent && parent->object() && parent->object()->inherits("TBoardWidget");
+  Announced.emplace_back(event->type(), slot ? parent->indexOfChild(node) : -1);
+}
+
+TEST_F(TShellTest, PicksAndTheFrameAreAnnounced)
+{
+  Write("tongue", "0");
+  Start(nullptr, 2024);
+  // A desktop's bridge connects to the accessibility bus a moment after the
+  // start; the headless platform has none.
+  if (QGuiApplication::platformName() != QLatin1String("offscreen"))
+    for (int wait = 0; wait < 750 && !QAccessible::isActive(); ++wait)
+      QTest::qWait(20);
+  if (!QAccessible::isActive())
+    GTEST_SKIP() << "no accessibility bridge on this platform (the screen-reader check runs this test on one)";
+  const QAccessible::UpdateHandler before = QAccessible::installUpdateHandler(Record);
+  const auto count = [](QAccessible::Event type, int position) {
+    return std::count(Announced.begin(), Announced.end(), std::pair { type, position });
+  };
+  QWidget* window = &Main();
+  QAccessibleInterface* board = QAccessible::queryAccessibleInterface(Main().Box());
+
+  // W picks the slot in row 1, column 1 (position 5), and drops it again.
+  for (const bool picked : { true, false }) {
+    Announced.clear();
+    QTest::keyClick(window, Qt::Key_W);
+    EXPECT_EQ(board->child(5)->state().selected, picked);
+    EXPECT_GE(count(QAccessible::StateChanged, 5), 1) << picked;
+  }
+  // The frame's slot has the focus; an arrow moves it.
+  Announced.clear();
+  QTest::keyClick(window, Qt::Key_Right);
+  EXPECT_EQ(count(QAccessible::Focus, 6), 1);
+  EXPECT_TRUE(board->child(6)->state().focused);
+  EXPECT_FALSE(board->child(5)->state().focused);
+  // A pause hides every card and says so.
+  Announced.clear();
+  QTest::keyClick(window, Qt::Key_P);
+  for (int position = 0; position < SlotCount; ++position) {
+    EXPECT_EQ(count(QAccessible::NameChanged, position), 1) << position;
+    EXPECT_EQ(board->child(position)->text(QAccessible::Name), QStringLiteral("hidden"));
+  }
+  QTest::keyClick(window, Qt::Key_P);
+
+  QAccessible::installUpdateHandler(before);
+}
+
 TEST(CardNames, SayTheCardInBothLanguages)
 {
   struct TCase {
@@ -353,6 +412,39 @@ TEST_F(TShellTest, AssistiveTechnologyReadsTheCardsAndTheButtons)
   Forms->YesNoDlg.ShowCode(mcReallyQuit);
   named.sort();
   EXPECT_EQ(named, QStringList({ "Ja", "Nein" }));
+
+  // The main window is a frame; the rules are a document read as text.
+  EXPECT_EQ(QAccessible::queryAccessibleInterface(&Main())->role(), QAccessible::Window);
+  Main().Help()->ShowContext(1);
+  QAccessibleInterface* rules = QAccessible::queryAccessibleInterface(Main().Help()->Viewer());
+  EXPECT_EQ(rules->role(), QAccessible::Document);
+  QAccessibleTextInterface* text = rules->textInterface();
+  ASSERT_NE(text, nullptr);
+  const QString all = text->text(0, text->characterCount());
+  EXPECT_TRUE(all.startsWith(QStringLiteral("Trivolo – Spielregeln\n"))) << all.left(40).toStdString();
+  const int keys = static_cast<int>(all.indexOf(QStringLiteral("Strg+Q")));
+  ASSERT_GT(keys, 0) << "the rules list the keys";
+  text->setSelection(0, keys, keys + 6);
+  EXPECT_EQ(Main().Help()->Viewer()->textCursor().selectedText(), QStringLiteral("Strg+Q"));
+  Main().Help()->CloseAll();
+
+  // The high-score list reads row by row: rank, name, score.
+  QStringList read;
+  QAccessibleInterface* list = QAccessible::queryAccessibleInterface(&Forms->HighscoreDlg);
+  std::function<void(QAccessibleInterface*)> walk = [&](QAccessibleInterface* node) {
+    if (node->role() == QAccessible::StaticText && !node->text(QAccessible::Name).trimmed().isEmpty())
+      read << node->text(QAccessible::Name).trimmed();
+    for (int i = 0; i < node->childCount(); ++i)
+      walk(node->child(i));
+  };
+  TModalAnswerer reader([&](QWidget* dialog) {
+    walk(list);
+    Type(dialog, Qt::Key_Space);
+  });
+  Forms->HighscoreDlg.ShowModal(0, true);
+  const qsizetype first = read.indexOf(QStringLiteral("1."));
+  ASSERT_GE(first, 0) << read.join('|').toStdString();
+  EXPECT_EQ(read.mid(first, 6), QStringList({ "1.", "Mr. Brain", "0", "2.", "Mr. Brain", "0" }));
 }
 
 } // namespace

@@ -3,7 +3,7 @@
 # accessibility buses, and reads it from outside through AT-SPI as a screen
 # reader would (screen_reader_check.py).
 set -euo pipefail
-program=$1
+program=$1 # the program; then, optionally, the shell tests
 here=$(cd "$(dirname "$0")" && pwd)
 . "$here/../xvfb.sh"
 command -v dbus-run-session >/dev/null || { echo "SKIPPED: dbus-run-session is not installed"; exit 0; }
@@ -25,6 +25,8 @@ export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 NO_AT_BRIDGE=0 ASAN_OPTIONS=detect_lea
 unset QT_QPA_PLATFORM
 # One session bus for the program and the reader; the accessibility bus is
 # started on it when first asked for.
+# Then the events of a pick and of the keyboard's frame, recorded inside
+# the test program, which needs the accessibility bus running beforehand.
 dbus-run-session -- bash -c '
   "$1" >"$2/log" 2>&1 &
   app=$!
@@ -32,6 +34,10 @@ dbus-run-session -- bash -c '
   /usr/bin/python3 "$3/screen_reader_check.py" || status=$?
   kill "$app" 2>/dev/null
   wait "$app" 2>/dev/null || true
-  [ "$status" = 0 ] || cat "$2/log"
+  [ "$status" = 0 ] || { cat "$2/log"; exit "$status"; }
+  [ -n "$4" ] || exit 0
+  QT_QPA_PLATFORM=xcb "$4" --gtest_filter="*PicksAndTheFrameAreAnnounced*" >"$2/events" 2>&1 || status=$?
+  grep -q "^\[       OK \]" "$2/events" || { cat "$2/events"; echo "FAIL: the events of a pick and of the frame"; exit 1; }
+  echo "the events of a pick and of the frame: passed"
   exit "$status"
-' check "$program" "$work" "$here"
+' check "$program" "$work" "$here" "${2:-}"

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Runs the whole-session test under a real Wayland compositor: weston's
-# headless backend, with Qt's Wayland platform. The program must live
-# through it all and end cleanly.
+# Runs the whole-session test and the keyboard player's tests under a real
+# Wayland compositor: weston's headless backend, with Qt's Wayland platform.
+# The program must live through it all and end cleanly.
 set -euo pipefail
 tests=$1
 command -v weston >/dev/null || { echo "SKIPPED: weston is not installed"; exit 0; }
@@ -25,14 +25,17 @@ for _ in $(seq 50); do [ -S "$XDG_RUNTIME_DIR/$socket" ] && break; sleep 0.1; do
 # The sanitizer build leaves leak checks to the same session run headless:
 # the Wayland client libraries and the plugins they unload keep allocations
 # that the program cannot free and that have no name to suppress.
+# The headless compositor has no seat, and Qt's Wayland text input then
+# fails on the first key into a text box; the compose input method stands
+# in for it, as on a desktop without an input method.
 status=0
-env -u DISPLAY QT_QPA_PLATFORM=wayland WAYLAND_DISPLAY=$socket SDL_AUDIODRIVER=dummy \
+env -u DISPLAY QT_IM_MODULE=compose QT_QPA_PLATFORM=wayland WAYLAND_DISPLAY=$socket SDL_AUDIODRIVER=dummy \
   ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0" \
-  "$tests" --gtest_filter='*AWholeSessionThroughTheWidgets*' >"$work/log" 2>&1 || status=$?
+  "$tests" --gtest_filter='*AWholeSessionThroughTheWidgets*:*KeyboardAlone*:*AHeldKeyActsOnce*:*AnsweredWithTabAndSpace*' >"$work/log" 2>&1 || status=$?
 if [ "$status" != 0 ] || grep -q 'Wayland connection experienced a fatal error' "$work/log"; then
   cat "$work/log" >&2
   echo "FAIL: the session under Wayland ended with $status" >&2
   exit 1
 fi
-grep -q '\[  PASSED  \] 1 test' "$work/log" || { cat "$work/log" >&2; echo "FAIL: the session test did not run" >&2; exit 1; }
+grep -q '\[  PASSED  \] 4 tests' "$work/log" || { cat "$work/log" >&2; echo "FAIL: the session and keyboard tests did not all run" >&2; exit 1; }
 echo "Wayland session passed"
