@@ -26,9 +26,9 @@ void TBoardWidget::paintEvent(QPaintEvent* event)
     // A black band outside an amber one, both in the cell's margin: one of
     // the two stands out against every background and against the face.
     painter.setBrush(Qt::NoBrush);
-    painter.setPen(QPen(Qt::black, 2));
+    painter.setPen(QPen(QColor::fromRgb(FrameDark), 2));
     painter.drawRect(QRectF(Cursor).adjusted(1, 1, -1, -1));
-    painter.setPen(QPen(QColor(254, 201, 18), 2));
+    painter.setPen(QPen(QColor::fromRgb(FrameLight), 2));
     painter.drawRect(QRectF(Cursor).adjusted(3, 3, -3, -3));
   }
   emit Painted();

@@ -12,6 +12,10 @@ class TBoardWidget final : public QWidget {
 public:
   explicit TBoardWidget(QWidget* parent = nullptr);
 
+  // The keyboard frame's two bands: the outer dark, the inner light.
+  static constexpr QRgb FrameDark = 0xff000000;
+  static constexpr QRgb FrameLight = 0xfffec912;
+
   QImage& Surface() { return Image; }
   // The keyboard's cursor: a frame around a cell, in the margin that the
   // card leaves free; an empty rectangle hides it. It lies over the board's

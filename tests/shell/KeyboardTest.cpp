@@ -1,13 +1,17 @@
+#include "assets/Artwork.h"
 #include "shell/BoardAccessible.h"
 #include "shell/HeldKeys.h"
 #include "shell/KeyMap.h"
 #include "tests/shell/ShellFixture.h"
 
 #include <QAccessible>
+#include <QImage>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QLineEdit>
 #include <QTextBrowser>
+
+#include <cmath>
 
 namespace {
 
@@ -345,6 +349,67 @@ TEST_F(TShellTest, PicksAndTheFrameAreAnnounced)
   QTest::keyClick(window, Qt::Key_P);
 
   QAccessible::installUpdateHandler(before);
+}
+
+// The contrast ratio of two colours, from their relative luminance (sRGB).
+double Contrast(QRgb a, QRgb b)
+{
+  const auto luminance = [](QRgb c) {
+    const auto channel = [](int v) {
+      const double s = v / 255.0;
+      return s <= 0.04045 ? s / 12.92 : std::pow((s + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * channel(qRed(c)) + 0.7152 * channel(qGreen(c)) + 0.0722 * channel(qBlue(c));
+  };
+  const double la = luminance(a), lb = luminance(b);
+  return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+// How well the frame stands out from a colour beside it: by the band that
+// contrasts more.
+double FrameContrast(QRgb beside)
+{
+  return std::max(Contrast(TBoardWidget::FrameDark, beside), Contrast(TBoardWidget::FrameLight, beside));
+}
+
+TEST_F(TShellTest, TheKeyboardFrameStandsOutOnEveryBackgroundAndFace)
+{
+  Write("tongue", "0");
+  Start(nullptr, 2024);
+  EXPECT_GE(Contrast(TBoardWidget::FrameDark, TBoardWidget::FrameLight), 3.0);
+  // On the screen: the colours just outside and just inside the frame, on
+  // a picked and an unpicked card, on each background.
+  QTest::keyClick(&Main(), Qt::Key_W);
+  QTest::keyClick(&Main(), Qt::Key_Right);
+  for (int mode = 0; mode < 5; ++mode) {
+    Main().State.BackMode = mode;
+    Main().RepaintBoard();
+    for (const Qt::Key key : { Qt::Key_Left, Qt::Key_Right }) {
+      QTest::keyClick(&Main(), key); // the picked card, then its neighbour
+      const QRect frame = Main().Box()->KeyCursor();
+      const QImage shown = Main().Box()->grab().toImage();
+      ASSERT_EQ(shown.pixel(frame.left() + 1, frame.center().y()) & 0xffffff, TBoardWidget::FrameDark & 0xffffff);
+      ASSERT_EQ(shown.pixel(frame.left() + 3, frame.center().y()) & 0xffffff, TBoardWidget::FrameLight & 0xffffff);
+      double worst = 100;
+      for (int y = frame.top() + 6; y < frame.bottom() - 6; ++y)
+        for (const int x : { frame.left() - 1, frame.left() + 5, frame.right() - 5, frame.right() + 1 })
+          worst = std::min(worst, FrameContrast(shown.pixel(x, y)));
+      EXPECT_GE(worst, 3.0) << "background " << mode << (key == Qt::Key_Left ? ", picked card" : ", card");
+    }
+  }
+  // Every pixel of the five background tiles, at both densities.
+  const TBitmapList sheets = LoadBmps();
+  for (const qreal ratio : { 1.0, 2.0 }) {
+    const QImage tiles = sheets.Bitmap(1, ratio);
+    const int band = tiles.height() / 5;
+    for (int mode = 0; mode < 5; ++mode) {
+      double worst = 100;
+      for (int y = mode * band; y < (mode + 1) * band; ++y)
+        for (int x = 0; x < tiles.width(); ++x)
+          worst = std::min(worst, FrameContrast(tiles.pixel(x, y)));
+      EXPECT_GE(worst, 3.0) << "background " << mode << " at density " << ratio;
+    }
+  }
 }
 
 TEST(CardNames, SayTheCardInBothLanguages)
