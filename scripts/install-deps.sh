@@ -18,7 +18,7 @@ if [ "${1:-}" = --test ]; then
   packages+=(
     desktop-file-utils appstream lintian
     libgtest-dev libgmock-dev libbenchmark-dev
-    xvfb xdotool imagemagick x11-utils openbox libxcb1-dev
+    xvfb xdotool imagemagick x11-utils x11-xserver-utils openbox libxcb1-dev
     weston fluidsynth python3-numpy
     at-spi2-core python3-pyatspi dbus-daemon
   )

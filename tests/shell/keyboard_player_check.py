@@ -1,0 +1,243 @@
+#!/usr/bin/python3
+"""Plays the running program as a keyboard-only player with a screen reader.
+
+Started by keyboard_player_check.sh with the program running on a fresh
+settings file. Every action is a key typed through the X server (xdotool);
+every look at the program goes through AT-SPI. It answers the language
+question, holds H, plays a whole game to its end, enters a name, reads and
+closes the list, changes the background in the options, opens and closes
+the rules, and quits.
+"""
+import itertools
+import re
+import subprocess
+import sys
+import time
+
+import pyatspi
+
+CARD = re.compile(r"^(one|two|three) (blue|green|red) (empty|solid|hatched) (square|circle|triangle)s?$")
+# The keys of the table's sixteen places, row by row.
+SLOT_KEYS = "1234qwerasdfzxcv"
+
+
+class Failure(Exception):
+    pass
+
+
+def key(*names):
+    for name in names:
+        subprocess.run(["xdotool", "key", "--delay", "30", name], check=True)
+        time.sleep(0.05)
+
+
+def typed(text):
+    subprocess.run(["xdotool", "type", "--delay", "30", text], check=True)
+
+
+def walk(node, depth=0):
+    if node is None or depth > 14:
+        return
+    yield node
+    try:
+        children = [node.getChildAtIndex(i) for i in range(node.childCount)]
+    except Exception:
+        return
+    for child in children:
+        yield from walk(child, depth + 1)
+
+
+def application():
+    desktop = pyatspi.Registry.getDesktop(0)
+    for i in range(desktop.childCount):
+        app = desktop.getChildAtIndex(i)
+        if app is not None and app.name == "trivolo":
+            return app
+    return None
+
+
+def wait_for(what, test, seconds=10.0):
+    end = time.time() + seconds
+    while time.time() < end:
+        try:
+            found = test()
+        except Exception:
+            found = None
+        if found:
+            return found
+        time.sleep(0.1)
+    raise Failure(f"timed out waiting for {what}")
+
+
+def showing(node):
+    return node.getState().contains(pyatspi.STATE_SHOWING)
+
+
+def dialog(name):
+    """The open dialog of that name."""
+    def find():
+        app = application()
+        for i in range(app.childCount):
+            window = app.getChildAtIndex(i)
+            if window.getRole() == pyatspi.ROLE_DIALOG and window.name == name and showing(window):
+                return window
+        return None
+    return wait_for(f'the dialog "{name}"', find)
+
+
+def gone(window):
+    wait_for(f'"{window.name}" to close', lambda: not showing(window))
+
+
+def focused_name(window):
+    def find():
+        for node in walk(window):
+            if node is not window and node.getState().contains(pyatspi.STATE_FOCUSED):
+                return node.name or "(unnamed)"
+        return None
+    return wait_for(f'a focused control in "{window.name}"', find, 5)
+
+
+def table():
+    def find():
+        for node in walk(application()):
+            if node.getRole() == pyatspi.ROLE_LIST and node.name == "Table" and node.childCount == 16:
+                return node
+        return None
+    return wait_for("the table", find)
+
+
+def cards(board):
+    return [board.getChildAtIndex(i).name for i in range(16)]
+
+
+def score(board):
+    return int(re.match(r"Score: (-?\d+)", board.description).group(1))
+
+
+def find_set(names):
+    parsed = {i: CARD.match(n).groups() for i, n in enumerate(names) if CARD.match(n)}
+    for triple in itertools.combinations(sorted(parsed), 3):
+        if all(len({parsed[i][a] for i in triple}) != 2 for a in range(4)):
+            return triple
+    return None
+
+
+def check(condition, message):
+    if not condition:
+        raise Failure(message)
+
+
+def play():
+    # The language question: German has the focus; Tab reaches English.
+    question = dialog("Sprache / Language")
+    check(focused_name(question) == "Ich spreche deutsch", "the language question's focus")
+    key("Tab", "space")
+    gone(question)
+    board = table()
+    frame = next((n for n in walk(application()) if n.getRole() == pyatspi.ROLE_FRAME), None)
+    check(frame is not None and frame.name.startswith("Trivolo"), "the main window is a frame named Trivolo")
+
+    # A held H costs one hint (167 points), however long the key repeats.
+    before = score(board)
+    subprocess.run(["xdotool", "keydown", "h"], check=True)
+    time.sleep(1.3)
+    subprocess.run(["xdotool", "keyup", "h"], check=True)
+    time.sleep(0.3)
+    dropped = before - score(board)
+    print(f"holding H for 1.3 s cost {dropped} points")
+    check(167 <= dropped < 2 * 167, f"a held H cost {dropped} points")
+
+    # The whole game, SET by SET, until the program says there is none left.
+    taken = 0
+    while True:
+        names = cards(board)
+        triple = find_set(names)
+        check(triple is not None, f"no SET on the table while the game runs: {names}")
+        key(*(SLOT_KEYS[i] for i in triple))
+        taken += 1
+        end = time.time() + 5
+        ended = None
+        while time.time() < end:
+            if cards(board) != names:
+                break
+            ended = next((w for w in (application().getChildAtIndex(i) for i in range(application().childCount))
+                          if w.getRole() == pyatspi.ROLE_DIALOG and showing(w)), None)
+            if ended is not None:
+                break
+            time.sleep(0.05)
+        else:
+            raise Failure(f"the SET {triple} of {names} was not taken")
+        if ended is None:
+            ended = next((w for w in (application().getChildAtIndex(i) for i in range(application().childCount))
+                          if w.getRole() == pyatspi.ROLE_DIALOG and showing(w)), None)
+        if ended is not None:
+            break
+    print(f"{taken} SETs taken by keys; the program says: {ended.description!r}")
+    check(ended.name == "Trivolo" and ended.description in (
+        "No more SET possible.\nYou are at the end.", "Hurrah, you did it!"), "the end of the game")
+    final = score(board)
+    key("Return")
+    gone(ended)
+
+    # The name entry: Enter and Escape do nothing; Tab reaches OK.
+    entry = dialog("Trivolo - Highscore")
+    check(focused_name(entry) == "Your name", "the name box has the focus")
+    key("Return", "Escape")
+    time.sleep(0.3)
+    check(showing(entry), "Enter or Escape closed the name entry")
+    key("ctrl+a")
+    typed("Keys")
+    key("Tab", "space")
+    gone(entry)
+
+    # The list, read row by row and closed by its one button.
+    key("b")
+    shown = dialog("Trivolo - Highscore")
+    check(focused_name(shown) == "Close the list", "the list's button has the focus")
+    texts = [n.name.strip() for n in walk(shown) if n.getRole() == pyatspi.ROLE_LABEL and n.name.strip()]
+    first = texts.index("1.")
+    print("the list reads:", texts[first:first + 6])
+    check(texts[first:first + 3] == ["1.", "Keys", str(final)], "the list's first row")
+    check(texts[first + 3] == "2.", "the list reads row by row")
+    key("space")
+    gone(shown)
+
+    # The options: Escape keeps them; the background is the fourth control.
+    key("o")
+    options = dialog("Options:")
+    key("Escape")
+    time.sleep(0.3)
+    check(showing(options), "Escape closed the options")
+    key("Tab", "Tab", "Tab", "space", "Tab", "Tab", "space")
+    gone(options)
+
+    # The rules: a document, closed with Escape.
+    key("F1")
+    rules = wait_for("the rules", lambda: next(
+        (n for n in walk(application()) if n.getRole() == pyatspi.ROLE_DOCUMENT_FRAME and showing(n)), None))
+    text = rules.queryText().getText(0, -1)
+    check("Ctrl+Q" in text and "The keys" in text, "the rules list the keys")
+    key("Escape")
+    gone(rules)
+
+    # Quit, and say yes.
+    key("ctrl+q")
+    asked = dialog("Trivolo")
+    check(asked.description == "Do you really want to go?", "the close question")
+    key("y")
+
+
+def main():
+    try:
+        wait_for("the program on the accessibility bus", application, 20)
+        play()
+    except Failure as failure:
+        print("FAIL:", failure)
+        return 1
+    print("a whole game and every dialog played by keys alone")
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())

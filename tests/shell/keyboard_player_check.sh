@@ -1,0 +1,61 @@
+#!/usr/bin/env bash
+# Plays the real program by keys alone, in real X windows with or without a
+# window manager ("bare" or "openbox"), and reads it through AT-SPI as a
+# screen reader does (keyboard_player_check.py). Afterwards the settings
+# must hold what the player chose.
+set -euo pipefail
+program=$1
+manager=${2:-bare}
+here=$(cd "$(dirname "$0")" && pwd)
+. "$here/../xvfb.sh"
+command -v dbus-run-session >/dev/null || { echo "SKIPPED: dbus-run-session is not installed"; exit 0; }
+[ -x /usr/libexec/at-spi-bus-launcher ] || { echo "SKIPPED: at-spi2-core is not installed"; exit 0; }
+/usr/bin/python3 -c 'import pyatspi' 2>/dev/null || { echo "SKIPPED: python3-pyatspi is not installed"; exit 0; }
+work=$(mktemp -d)
+cleanup() {
+  [ -n "${wm:-}" ] && kill "$wm" 2>/dev/null || true
+  [ -n "${xvfb:-}" ] && kill "$xvfb" 2>/dev/null || true
+  rm -rf "$work"
+}
+trap cleanup EXIT
+fail() { echo "FAIL ($manager): $*" >&2; exit 1; }
+
+start_xvfb
+# Keys held down repeat, as on every desktop.
+xset r on
+echo "autorepeat: $(xset q | sed -n 's/.*auto repeat:  *\([a-z]*\).*/\1/p')"
+if [ "$manager" = openbox ]; then
+  command -v openbox >/dev/null || { echo "SKIPPED: openbox is not installed"; exit 0; }
+  openbox >/dev/null 2>&1 &
+  wm=$!
+  for _ in $(seq 50); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break; sleep 0.1; done
+fi
+
+ini="$work/config/Mollberg/Trivolo/V2.ini"
+mkdir -p "$(dirname "$ini")"
+mkdir -m 700 "$work/runtime"
+# No language yet: the question comes first. No music, to keep it quiet.
+printf '[common]\nmusic=0\n' >"$ini"
+export XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/runtime" SDL_AUDIODRIVER=dummy
+export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 NO_AT_BRIDGE=0 ASAN_OPTIONS=detect_leaks=0
+unset QT_QPA_PLATFORM
+dbus-run-session -- bash -c '
+  dbus-send --session --dest=org.a11y.Bus --print-reply /org/a11y/bus org.a11y.Bus.GetAddress >/dev/null
+  "$1" >"$2/log" 2>&1 &
+  app=$!
+  status=0
+  /usr/bin/python3 "$3/keyboard_player_check.py" || status=$?
+  for _ in $(seq 50); do kill -0 "$app" 2>/dev/null || break; sleep 0.1; done
+  if kill -0 "$app" 2>/dev/null; then
+    kill "$app"; echo "FAIL: the program did not quit"; status=1
+  else
+    wait "$app" || { echo "FAIL: the program ended with $?"; status=1; }
+  fi
+  [ "$status" = 0 ] || cat "$2/log"
+  exit "$status"
+' check "$program" "$work" "$here" || fail "see above"
+
+grep -q '^tongue=0' "$ini" || fail "the language answered by keys was not stored"
+grep -q '^backmode=1' "$ini" || fail "the background changed by keys was not stored"
+grep -q '^hs0=' "$ini" || fail "the name entered by keys was not stored"
+echo "keyboard player ($manager) passed"
