@@ -8,9 +8,8 @@ program=$1
 manager=${2:-bare}
 here=$(cd "$(dirname "$0")" && pwd)
 . "$here/../xvfb.sh"
-command -v dbus-run-session >/dev/null || { echo "SKIPPED: dbus-run-session is not installed"; exit 0; }
-[ -x /usr/libexec/at-spi-bus-launcher ] || { echo "SKIPPED: at-spi2-core is not installed"; exit 0; }
-/usr/bin/python3 -c 'import pyatspi' 2>/dev/null || { echo "SKIPPED: python3-pyatspi is not installed"; exit 0; }
+. "$here/../atspi.sh"
+require_atspi
 work=$(mktemp -d)
 cleanup() {
   [ -n "${wm:-}" ] && kill "$wm" 2>/dev/null || true
@@ -24,12 +23,7 @@ start_xvfb
 # Keys held down repeat, as on every desktop.
 xset r on
 echo "autorepeat: $(xset q | sed -n 's/.*auto repeat:  *\([a-z]*\).*/\1/p')"
-if [ "$manager" = openbox ]; then
-  command -v openbox >/dev/null || { echo "SKIPPED: openbox is not installed"; exit 0; }
-  openbox >/dev/null 2>&1 &
-  wm=$!
-  for _ in $(seq 50); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break; sleep 0.1; done
-fi
+start_manager "$manager"
 
 ini="$work/config/Mollberg/Trivolo/V2.ini"
 mkdir -p "$(dirname "$ini")"

@@ -32,12 +32,7 @@ find_window() {
 }
 
 start_xvfb
-if [ "$manager" = openbox ]; then
-  command -v openbox >/dev/null || { echo "SKIPPED: openbox is not installed"; exit 0; }
-  openbox >/dev/null 2>&1 &
-  wm=$!
-  for _ in $(seq 50); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break; sleep 0.1; done
-fi
+start_manager "$manager"
 
 mkdir -m 700 "$work/runtime"
 ini="$work/config/Mollberg/Trivolo/V2.ini"

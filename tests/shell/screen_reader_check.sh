@@ -6,9 +6,8 @@ set -euo pipefail
 program=$1 # the program; then, optionally, the shell tests
 here=$(cd "$(dirname "$0")" && pwd)
 . "$here/../xvfb.sh"
-command -v dbus-run-session >/dev/null || { echo "SKIPPED: dbus-run-session is not installed"; exit 0; }
-[ -x /usr/libexec/at-spi-bus-launcher ] || { echo "SKIPPED: at-spi2-core is not installed"; exit 0; }
-/usr/bin/python3 -c 'import pyatspi' 2>/dev/null || { echo "SKIPPED: python3-pyatspi is not installed"; exit 0; }
+. "$here/../atspi.sh"
+require_atspi
 work=$(mktemp -d)
 cleanup() {
   [ -n "${xvfb:-}" ] && kill "$xvfb" 2>/dev/null || true
