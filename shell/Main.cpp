@@ -50,6 +50,12 @@ constexpr int ButtonTop = 4;
 constexpr int DesignWidth = 701;
 constexpr int DesignHeight = 401;
 const QString Common = QStringLiteral("common");
+
+// The keys that pick or drop the card in the keyboard's frame.
+bool IsPickKey(int key)
+{
+  return key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter;
+}
 } // namespace
 
 Tmainform::Tmainform(const TDlgResources& resources, TAudioBackend& audio, std::uint64_t seed)
@@ -316,18 +322,15 @@ void Tmainform::keyPressEvent(QKeyEvent* event)
   case Qt::Key_Down:
     MoveKeyCursor(0, 1);
     break;
-  case Qt::Key_Space:
-  case Qt::Key_Return:
-  case Qt::Key_Enter:
-    if (HeldKeys->Pressed(*event)) {
+  default:
+    if (!IsPickKey(event->key()))
+      QWidget::keyPressEvent(event);
+    else if (HeldKeys->Pressed(*event)) {
       if (!KeyCursor)
         MoveKeyCursor(0, 0);
       else
         Game->MouseDown(*KeyCursor);
     }
-    break;
-  default:
-    QWidget::keyPressEvent(event);
   }
 }
 
@@ -336,8 +339,7 @@ void Tmainform::keyReleaseEvent(QKeyEvent* event)
   const TButtonKey button = ButtonKey(event->key(), static_cast<int>(event->modifiers()));
   if (button == bkTip)
     HeldKeys->Released(*event, [this] { TipBtn->Release(); });
-  else if (button != bkNone || CardKeySlot(event->key(), event->nativeScanCode()) || event->key() == Qt::Key_Space
-    || event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
+  else if (button != bkNone || CardKeySlot(event->key(), event->nativeScanCode()) || IsPickKey(event->key()))
     HeldKeys->Released(*event, nullptr);
   else
     QWidget::keyReleaseEvent(event);
