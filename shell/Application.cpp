@@ -1,5 +1,7 @@
 #include "shell/Application.h"
 
+#include "shell/Version.h"
+
 #include <QMessageBox>
 
 #include <exception>
@@ -7,6 +9,12 @@
 TApplication::TApplication(int& argc, char** argv)
   : QApplication(argc, argv)
 {
+  // One identity for the window and the menu entry: the Wayland app id is
+  // the desktop file's name, and WM_CLASS ("trivolo", "trivolo") is what
+  // the desktop file's StartupWMClass names.
+  setApplicationName(QStringLiteral("trivolo"));
+  setApplicationDisplayName(QStringLiteral("Trivolo"));
+  setDesktopFileName(QStringLiteral(TRIVOLO_APP_ID));
 }
 
 bool TApplication::notify(QObject* receiver, QEvent* event)

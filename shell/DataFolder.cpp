@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QStandardPaths>
 
 QString DataFolder(const QString& programFolder)
 {
@@ -12,4 +13,9 @@ QString DataFolder(const QString& programFolder)
   if (QFileInfo::exists(installed + QStringLiteral("trivolo.html")))
     return installed;
   return own;
+}
+
+QString UserDataFolder()
+{
+  return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/trivolo");
 }

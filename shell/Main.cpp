@@ -10,6 +10,7 @@
 #include "shell/Application.h"
 #include "shell/Audio.h"
 #include "shell/BoardAccessible.h"
+#include "shell/CommandLine.h"
 #include "shell/DataFolder.h"
 #include "shell/FreedMemory.h"
 #include "shell/HeldKeys.h"
@@ -37,6 +38,7 @@
 #include <QKeyEvent>
 #include <QStandardPaths>
 #include <QLabel>
+#include <QTextStream>
 #include <QTimer>
 
 namespace {
@@ -167,6 +169,7 @@ TImageButton* Tmainform::MakeButton(const char* name, int left)
 void Tmainform::FormCreate()
 {
   State.ProgramDir = DataFolder(QCoreApplication::applicationDirPath());
+  State.UserMusicDir = UserDataFolder() + QStringLiteral("/music");
   Scrambler.Init(QString(), 0); // the default alphabet and key
   State.FirstShow = true;
   setWindowTitle(QStringLiteral("Trivolo " TRIVOLO_VERSION));
@@ -182,14 +185,14 @@ void Tmainform::InstallHelp()
 {
   // The help layer keeps a log of its calls when asked to, by a file
   // "debug.debug" next to the program or a "/debug" or "-debug" argument.
-  const QStringList arguments = QCoreApplication::arguments();
+  // The log goes to the player's own data folder, never beside the program.
+  QString ignored;
+  QTextStream sink(&ignored);
   const bool logging = QFileInfo::exists(State.ProgramDir + QStringLiteral("debug.debug"))
-    || arguments.contains(QStringLiteral("/debug")) || arguments.contains(QStringLiteral("-debug"));
-  QString logFolder = State.ProgramDir;
-  if (logging && !QFileInfo(logFolder).isWritable()) {
-    logFolder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    || ReadCommandLine(QCoreApplication::arguments(), sink, sink).Debug;
+  const QString logFolder = UserDataFolder();
+  if (logging)
     QDir().mkpath(logFolder);
-  }
   HelpSystem = std::make_unique<THelpSystem>(State.ProgramDir + QStringLiteral("trivolo.html"), logging, logFolder, this);
   HelpSystem->OnError = ShowErrorBox;
 }

@@ -3,6 +3,9 @@
 #include "shell/ShellState.h"
 
 #include <QDir>
+#include <QFileInfo>
+
+#include <algorithm>
 
 TMusicBox::TMusicBox(TAudioBackend& backend, TShellState& state)
   : Player(backend)
@@ -12,15 +15,27 @@ TMusicBox::TMusicBox(TAudioBackend& backend, TShellState& state)
 
 bool TMusicBox::FindFirst()
 {
-  // Every entry named "*.mid", in name order on every machine.
-  Files = QDir(State.ProgramDir).entryList({ QStringLiteral("*.mid") }, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
+  // Every entry named "*.mid" in the program's folder and the player's own,
+  // together in name order on every machine (the program's first where two
+  // share a name). A folder that is missing or cannot be read adds nothing.
+  Files.clear();
+  for (const QString& folder : { State.ProgramDir, State.UserMusicDir }) {
+    if (folder.isEmpty())
+      continue;
+    const QDir dir(folder);
+    for (const QString& name : dir.entryList({ QStringLiteral("*.mid") }, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name))
+      Files << dir.filePath(name);
+  }
+  std::stable_sort(Files.begin(), Files.end(), [](const QString& a, const QString& b) {
+    return QString::compare(QFileInfo(a).fileName(), QFileInfo(b).fileName(), Qt::CaseSensitive) < 0;
+  });
   Current = Files.isEmpty() ? -1 : 0;
   return Current >= 0;
 }
 
 QString TMusicBox::CurrentName() const
 {
-  return Current >= 0 && Current < Files.size() ? Files[Current] : QString();
+  return Current >= 0 && Current < Files.size() ? QFileInfo(Files[Current]).fileName() : QString();
 }
 
 void TMusicBox::Report(const std::exception& error)
@@ -32,7 +47,7 @@ void TMusicBox::Report(const std::exception& error)
 bool TMusicBox::OpenCurrent()
 {
   try {
-    Player.Open((State.ProgramDir + CurrentName()).toStdString());
+    Player.Open(Files[Current].toStdString());
     return true;
   } catch (const TMediaError& error) {
     Report(error);

@@ -9,9 +9,9 @@
 
 struct TShellState;
 
-// The background music: the "*.mid" files next to the program in name
-// order, the piece that repeats while music is on, and the switch that
-// moves on to the next piece.
+// The background music: the "*.mid" files next to the program and in the
+// player's own music folder, in one name order; the piece that repeats
+// while music is on, and the switch that moves on to the next piece.
 class TMusicBox {
 public:
   TMusicBox(TAudioBackend& backend, TShellState& state);
@@ -35,6 +35,6 @@ private:
   void Report(const std::exception& error);
 
   TShellState& State;
-  QStringList Files;
+  QStringList Files; // full paths
   int Current = -1;
 };

@@ -11,6 +11,7 @@ struct TShellState : TBoardSettings {
   bool SoundOn = true;
   bool MusicOn = true;
   QString ProgramDir; // with a trailing separator
+  QString UserMusicDir; // the player's own music; empty for none
   bool FirstShow = true;
   bool MusicAvailable = false;
 

@@ -40,6 +40,20 @@ for size in 16 22 24 32 48 64 128 256; do
 done
 dpkg-deb -f "$deb" Depends | grep -q 'libqt6widgets6' || fail "the library dependencies were not computed"
 dpkg-deb -f "$deb" Depends | grep -q 'timgm6mb-soundfont' || fail "the soundfont is not a dependency"
+dpkg-deb -f "$deb" Recommends | grep -qw 'qt6-wayland' || fail "qt6-wayland is not recommended"
+# Every program and module: full RELRO, bound at the start.
+while read -r file; do
+  file -b "$work/root/$file" | grep -q '^ELF' || continue
+  readelf -d "$work/root/$file" | grep -q 'BIND_NOW\|FLAGS_1.*NOW' || fail "$file is linked without BIND_NOW"
+  readelf -lW "$work/root/$file" | grep -q 'GNU_RELRO' || fail "$file is linked without RELRO"
+  echo "$file: full RELRO"
+done <"$work/files"
+# One identity: the desktop entry's StartupWMClass is the class of the
+# window the program opens (checked below; the Wayland check compares the
+# app id with the entry's name).
+desktop=$work/root/usr/share/applications/de.mollberg.trivolo.desktop
+wmclass=$(sed -n 's/^StartupWMClass=//p' "$desktop")
+[ -n "$wmclass" ] || fail "the desktop entry has no StartupWMClass"
 
 desktop-file-validate "$work/root/usr/share/applications/de.mollberg.trivolo.desktop" || fail "desktop entry"
 appstreamcli validate --no-net --pedantic "$work/root/usr/share/metainfo/de.mollberg.trivolo.metainfo.xml" || fail "metainfo"
@@ -63,6 +77,9 @@ for _ in $(seq 200); do
 done
 [ -n "$window" ] || { cat "$work/log"; fail "the unpacked program shows no window"; }
 eval "$(xdotool getwindowgeometry --shell "$window")"
+class=$(xprop -id "$window" WM_CLASS | sed -n 's/.*= "[^"]*", "\([^"]*\)"/\1/p')
+[ "$class" = "$wmclass" ] || fail "the window's class is '$class', the desktop entry's StartupWMClass '$wmclass'"
+echo "window class $class = StartupWMClass"
 sleep 0.5
 xdotool mousemove $((X + WIDTH - 104 + 25)) $((Y + 4 + 25)) click 1
 found=

@@ -64,6 +64,26 @@ TEST(HelpSystem, KeepsADiagnosticLogWhenAsked)
   EXPECT_TRUE(text.contains("is missing"));
 }
 
+TEST_F(TShellTest, TheLogGoesToThePlayersDataFolderNeverBesideTheProgram)
+{
+  // Switched on by a file beside the program (as an argument would).
+  QTemporaryDir data;
+  const QByteArray before = qgetenv("XDG_DATA_HOME");
+  qputenv("XDG_DATA_HOME", data.path().toLocal8Bit());
+  const QString beside = QCoreApplication::applicationDirPath();
+  QFile switchOn(beside + "/debug.debug");
+  ASSERT_TRUE(switchOn.open(QIODevice::WriteOnly));
+  switchOn.close();
+  Write("tongue", "0");
+  Start();
+  Main().Help()->ShowContext(2);
+  Forms.reset();
+  switchOn.remove();
+  qputenv("XDG_DATA_HOME", before);
+  EXPECT_TRUE(QFile::exists(data.filePath("trivolo/HHDebug.txt")));
+  EXPECT_FALSE(QFile::exists(beside + "/HHDebug.txt"));
+}
+
 TEST_F(TShellTest, RulesFollowTheLanguageKeepTheirPlaceAndCloseWithTheProgram)
 {
   Write("tongue", "1");

@@ -64,6 +64,49 @@ TEST_F(TMusicTest, SwitchingCyclesThroughThePiecesInNameOrder)
   EXPECT_TRUE(Errors.isEmpty());
 }
 
+TEST_F(TMusicTest, ThePlayersOwnPiecesJoinInOneNameOrder)
+{
+  QTemporaryDir own;
+  const auto addOwn = [&own](const char* name) {
+    QFile file(own.filePath(QString::fromLatin1(name)));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("MThd");
+  };
+  struct TCase {
+    const char* Situation;
+    QString UserMusicDir;
+    QStringList Order;
+  };
+  for (const char* name : { "c.mid", "a.mid" })
+    Add(name);
+  for (const char* name : { "d.mid", "b.mid", "readme.txt" })
+    addOwn(name);
+  QFile notAFolder(Dir.filePath("file"));
+  ASSERT_TRUE(notAFolder.open(QIODevice::WriteOnly));
+  const TCase cases[] = {
+    { "both folders", own.path(), { "a.mid", "b.mid", "c.mid", "d.mid", "a.mid" } },
+    { "no folder of the player's", QString(), { "a.mid", "c.mid", "a.mid" } },
+    { "a missing folder", own.filePath("missing"), { "a.mid", "c.mid", "a.mid" } },
+    { "a file in its place", notAFolder.fileName(), { "a.mid", "c.mid", "a.mid" } },
+  };
+  for (const TCase& c : cases) {
+    TShellState state;
+    state.ProgramDir = State.ProgramDir;
+    state.UserMusicDir = c.UserMusicDir;
+    TMusicBox music(Audio, state);
+    music.Start();
+    QStringList heard { music.CurrentName() };
+    for (int i = 1; i < c.Order.size(); ++i) {
+      music.Switch(); // off
+      music.Switch(); // on: the next piece
+      heard << music.CurrentName();
+    }
+    EXPECT_EQ(heard, c.Order) << c.Situation;
+    Audio.Take();
+  }
+  EXPECT_TRUE(Errors.isEmpty());
+}
+
 TEST_F(TMusicTest, StartingWithMusicOffTheFirstSwitchOnPlaysTheSecondPiece)
 {
   Add("a.mid");
