@@ -19,13 +19,15 @@ TApplication::TApplication(int& argc, char** argv)
 
 bool TApplication::notify(QObject* receiver, QEvent* event)
 {
+  QString text;
   try {
     return QApplication::notify(receiver, event);
   } catch (const std::exception& error) {
-    ShowErrorBox(QString::fromUtf8(error.what()));
+    text = QString::fromUtf8(error.what());
   } catch (...) {
-    ShowErrorBox(QStringLiteral("An unexpected error occurred."));
+    text = QStringLiteral("An unexpected error occurred.");
   }
+  OnError ? OnError(text) : ShowErrorBox(text);
   return false;
 }
 

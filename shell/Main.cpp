@@ -12,6 +12,7 @@
 #include "shell/BoardAccessible.h"
 #include "shell/CommandLine.h"
 #include "shell/DataFolder.h"
+#include "shell/ErrorReporter.h"
 #include "shell/FreedMemory.h"
 #include "shell/HeldKeys.h"
 #include "shell/Help.h"
@@ -38,6 +39,7 @@
 #include <QKeyEvent>
 #include <QStandardPaths>
 #include <QLabel>
+#include <QPointer>
 #include <QTextStream>
 #include <QTimer>
 
@@ -79,6 +81,7 @@ Tmainform::Tmainform(const TDlgResources& resources, TAudioBackend& audio, std::
   , ShapeHint1(new TShapeHint(this))
   , FormKeeper1(std::make_unique<TFormKeeper>(*this, ini, Common, QStringLiteral("MainForm")))
   , HeldKeys(std::make_unique<THeldKeys>())
+  , Errors(std::make_unique<TErrorReporter>(State))
 {
   setObjectName(QStringLiteral("mainform"));
   InstallWindowRoles();
@@ -87,8 +90,12 @@ Tmainform::Tmainform(const TDlgResources& resources, TAudioBackend& audio, std::
   resize(DesignWidth, DesignHeight);
   box->setGeometry(rect());
   Canvas->Changed = [this](const QRect& area) { box->update(area); };
-  ini.OnError = ShowErrorBox;
-  Music->OnError = ShowErrorBox;
+  // Errors wait for the language question and speak the game's language;
+  // the music's go to the game's own message box (see SetDialogs).
+  ini.OnError = [this](const QString& text) { Errors->Report(text, false); };
+  Music->OnError = [this](const QString& text) { Errors->Report(text, true); };
+  if (auto* application = dynamic_cast<TApplication*>(QCoreApplication::instance()))
+    application->OnError = [this](const QString& text) { Errors->Report(text, false); };
 
   MixBtn = MakeButton("MixBtn", 4);
   StartBtn = MakeButton("StartBtn", 56);
@@ -152,6 +159,12 @@ void Tmainform::Destroy()
 void Tmainform::SetDialogs(const TDialogs& dialogs)
 {
   Dialogs = dialogs;
+  Errors->GameBox = [this, box = QPointer<TYesNoDlg>(dialogs.YesNoDlg)](const QString& text) {
+    if (!box || box->isVisible() || !isVisible())
+      return false;
+    box->ShowText(mcOwnText, text);
+    return true;
+  };
   if (Dialogs.OptionDlg) {
     connect(Dialogs.OptionDlg, &TOptionDlg::LanguageChanged, this, &Tmainform::ApplyTexts);
     connect(Dialogs.OptionDlg, &TOptionDlg::BackgroundChanged, this, [this] {
@@ -194,7 +207,7 @@ void Tmainform::InstallHelp()
   if (logging)
     QDir().mkpath(logFolder);
   HelpSystem = std::make_unique<THelpSystem>(State.ProgramDir + QStringLiteral("trivolo.html"), logging, logFolder, this);
-  HelpSystem->OnError = ShowErrorBox;
+  HelpSystem->OnError = [this](const QString& text) { Errors->Report(text, false); };
 }
 
 void Tmainform::showEvent(QShowEvent* event)
@@ -223,6 +236,7 @@ void Tmainform::FormShow()
     Dialogs.TongueDlg->exec();
     ApplyTexts();
   }
+  Errors->LanguageKnown();
 }
 
 void Tmainform::closeEvent(QCloseEvent* event)

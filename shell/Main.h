@@ -20,6 +20,7 @@ class TBoard;
 class TBoardReader;
 class TBoardWidget;
 class TDlgResources;
+class TErrorReporter;
 class TFormKeeper;
 class TGame;
 class THeldKeys;
@@ -145,6 +146,7 @@ private:
   std::unique_ptr<TFormKeeper> FormKeeper1;
   std::unique_ptr<TBoardReader> Reader;
   std::unique_ptr<THeldKeys> HeldKeys;
+  std::unique_ptr<TErrorReporter> Errors;
   std::optional<TSlot> KeyCursor;
   bool MusicStarted = false;
   bool Destroyed = false;

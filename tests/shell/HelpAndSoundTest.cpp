@@ -1,4 +1,5 @@
 #include "shell/DataFolder.h"
+#include "shell/ErrorTexts.h"
 #include "tests/shell/FakeAudio.h"
 #include "tests/shell/ShellFixture.h"
 
@@ -82,6 +83,71 @@ TEST_F(TShellTest, TheLogGoesToThePlayersDataFolderNeverBesideTheProgram)
   qputenv("XDG_DATA_HOME", before);
   EXPECT_TRUE(QFile::exists(data.filePath("trivolo/HHDebug.txt")));
   EXPECT_FALSE(QFile::exists(beside + "/HHDebug.txt"));
+}
+
+TEST_F(TShellTest, AMachineWithoutSoundIsToldOnceInTheGamesLanguageAfterTheLanguageQuestion)
+{
+  // A piece of the player's own, so that there is music to open.
+  QTemporaryDir data;
+  ASSERT_TRUE(QDir().mkpath(data.filePath("trivolo/music")));
+  QFile piece(data.filePath("trivolo/music/a.mid"));
+  ASSERT_TRUE(piece.open(QIODevice::WriteOnly));
+  piece.write("MThd");
+  piece.close();
+  const QByteArray before = qgetenv("XDG_DATA_HOME");
+  qputenv("XDG_DATA_HOME", data.path().toLocal8Bit());
+  for (const bool german : { true, false }) {
+    QFile::remove(Settings.FileName());
+    TFakeAudio silent;
+    silent.NoDevice = true;
+    QStringList seen;
+    TModalAnswerer answerer([&](QWidget* dialog) {
+      if (dialog == &Forms->TongueDlg) {
+        seen << "the language question";
+        Click(german ? Forms->TongueDlg.GermanBtn : Forms->TongueDlg.EnglishBtn);
+      } else if (dialog == &Forms->YesNoDlg) {
+        seen << Forms->YesNoDlg.txt->text();
+        Press(dialog, Qt::Key_Return);
+      }
+    });
+    Start(&silent);
+    QTest::qWait(300); // the music is looked for after the first picture
+    // Music switched on again: the same trouble is not told twice.
+    Main().MusicOf().Switch();
+    Main().MusicOf().Switch();
+    QTest::qWait(50);
+    const QString said = german ? QStringLiteral("Es gibt kein Audiogerät, auf dem Musik spielen könnte.")
+                                : QStringLiteral("There is no audio device to play music on.");
+    EXPECT_EQ(seen, QStringList({ "the language question", said })) << german;
+    Forms.reset();
+  }
+  qputenv("XDG_DATA_HOME", before);
+}
+
+TEST(ErrorTexts, SpeakTheGamesLanguage)
+{
+  struct TCase {
+    const char* English;
+    const char* German;
+  };
+  const TCase cases[] = {
+    { "The help file \"/x/trivolo.html\" holds no topic 3.", "Die Hilfedatei \"/x/trivolo.html\" enthält kein Thema 3." },
+    { "The settings file \"/c/V2.ini\" could not be written, because the disk is full. It keeps what it held before; not saved: sound, %2.",
+      "Die Einstellungsdatei \"/c/V2.ini\" ließ sich nicht schreiben, weil der Datenträger voll ist. Sie behält, was sie vorher "
+      "enthielt; nicht gespeichert: sound, %2." },
+    { "The settings file \"/c/V2.ini\" could not be read, because another program holds its lock \"/c/V2.ini.lock\" (or it cannot be "
+      "read). The game starts with its defaults.",
+      "Die Einstellungsdatei \"/c/V2.ini\" ließ sich nicht lesen, weil ein anderes Programm ihre Sperre \"/c/V2.ini.lock\" hält (oder "
+      "sie nicht lesbar ist). Das Spiel beginnt mit seinen Voreinstellungen." },
+    { "\"/m/ü.mid\" is not a MIDI file.", "\"/m/ü.mid\" ist keine MIDI-Datei." },
+    // A system's own message, and a text of the Part's own, stay as they are.
+    { "libfoo.so: cannot open shared object file", "libfoo.so: cannot open shared object file" },
+    { "Kein MCI-Gerät geöffnet", "Kein MCI-Gerät geöffnet" },
+  };
+  for (const TCase& c : cases) {
+    EXPECT_EQ(SayError(QString::fromUtf8(c.English), true), QString::fromUtf8(c.German));
+    EXPECT_EQ(SayError(QString::fromUtf8(c.English), false), QString::fromUtf8(c.English));
+  }
 }
 
 TEST_F(TShellTest, RulesFollowTheLanguageKeepTheirPlaceAndCloseWithTheProgram)
