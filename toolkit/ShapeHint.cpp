@@ -46,9 +46,10 @@ TBalloonWindow::TBalloonWindow()
   setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
-QImage BalloonPicture(const TBalloon& balloon, const QColor& fill)
+QImage BalloonPicture(const TBalloon& balloon, const QColor& fill, qreal devicePixelRatio)
 {
-  QImage picture(balloon.Window.size(), QImage::Format_ARGB32_Premultiplied);
+  QImage picture(balloon.Window.size() * devicePixelRatio, QImage::Format_ARGB32_Premultiplied);
+  picture.setDevicePixelRatio(devicePixelRatio);
   picture.fill(Qt::transparent);
   QPainter painter(&picture);
   const QRect& b = balloon.Body;
@@ -110,14 +111,32 @@ void TBalloonWindow::Show(const QString& text, const QFont& font, const TBalloon
   update();
 }
 
+QSize HintTextRoom(const QString& text, const QFont& font, int maxWidth)
+{
+  const QFontMetrics metrics(font);
+  const QSize measured = metrics.boundingRect(QRect(0, 0, maxWidth, 100000), Qt::TextWordWrap, text).size();
+  // The outline runs three pixels below the text's box and three beside it
+  // (the body is the text's size plus a pixel less than the offsets): a line
+  // that reaches its full descent, or a last letter that overhangs its
+  // advance, would touch or cross it. The room grows by the font's own
+  // descent below and a quarter of it at the right, at least a pixel each.
+  const int descent = std::max(1, metrics.descent());
+  return measured + QSize(std::max(1, descent / 4) + 1, descent + 1);
+}
+
+void DrawBalloonText(QPainter& painter, const TBalloon& balloon, const QFont& font, const QString& text)
+{
+  painter.setFont(font);
+  const QRect textArea(balloon.TextOffset, balloon.Window.size());
+  painter.drawText(textArea, Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignTop, text);
+}
+
 void TBalloonWindow::paintEvent(QPaintEvent*)
 {
   QPainter painter(this);
   painter.drawImage(0, 0, Picture);
   painter.setPen(palette().color(QPalette::ToolTipText));
-  painter.setFont(TextFont);
-  const QRect textArea(Geometry.TextOffset, QSize(width(), height()));
-  painter.drawText(textArea, Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignTop, Text);
+  DrawBalloonText(painter, Geometry, TextFont, Text);
 }
 
 TShapeHint::TShapeHint(QObject* parent)
@@ -151,9 +170,8 @@ void TShapeHint::ShowFor(QWidget* control)
     return;
   }
   const QRect desktop = VirtualDesktop();
-  const QFontMetrics metrics(Font);
   const int maxWidth = std::max(HintMinTextWidth, desktop.width() / 4);
-  const QSize text = metrics.boundingRect(QRect(0, 0, maxWidth, 10000), Qt::TextWordWrap, control->toolTip()).size();
+  const QSize text = HintTextRoom(control->toolTip(), Font, maxWidth);
   // A popup of the control's window, which is how a compositor that does
   // not let windows place themselves puts it next to the control.
   Window.winId();

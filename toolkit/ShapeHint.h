@@ -11,8 +11,17 @@
 #include <QTimer>
 #include <QWidget>
 
-// The balloon's outline and fill on a transparent picture of its window.
-QImage BalloonPicture(const TBalloon& balloon, const QColor& fill);
+class QPainter;
+
+// The balloon's outline and fill on a transparent picture of its window, at
+// a pixel density.
+QImage BalloonPicture(const TBalloon& balloon, const QColor& fill, qreal devicePixelRatio = 1);
+// The room a hint's text takes inside the balloon: its size, word-wrapped in
+// the largest text width, measured with the font's own metrics, and enough
+// more that every line, its descenders included, stays clear of the outline.
+QSize HintTextRoom(const QString& text, const QFont& font, int maxWidth);
+// The text, in the balloon's window's own pixels.
+void DrawBalloonText(QPainter& painter, const TBalloon& balloon, const QFont& font, const QString& text);
 // The pixels a picture covers, as a few rectangles: one per run of covered
 // pixels, with equal runs of neighbouring rows joined.
 QRegion CoveredRegion(const QImage& picture);

@@ -1,8 +1,10 @@
 #include "tests/shell/ShellFixture.h"
 
+#include "toolkit/ShapeHint.h"
 #include "toolkit/TurnedLabel.h"
 
 #include <QLabel>
+#include <QPainter>
 
 namespace {
 
@@ -210,6 +212,57 @@ TEST_F(TShellTest, OptionsIgnoreEscapeAndTurnTheLanguageByRemainder)
     EXPECT_TRUE(stillOpen) << before;
     EXPECT_EQ(state.Tongue, after) << before;
   }
+}
+
+TEST_F(TShellTest, EveryBalloonHoldsItsTextWholeAtEveryDensity)
+{
+  Write("tongue", "0");
+  Start();
+  // Every hint of the program, in both languages, and a long one that wraps.
+  QStringList hints { QStringLiteral("Eine sehr lange Erklärung, die über mehrere Zeilen geht: jagt, gÿpsy, Qualität, Spaß.") };
+  for (const int tongue : { 1, 0 }) {
+    Main().State.Tongue = tongue;
+    Main().ApplyTexts();
+    Forms->OptionDlg.RefreshOptionTexts();
+    for (QWidget* window : std::initializer_list<QWidget*> { &Main(), &Forms->OptionDlg, &Forms->YesNoDlg, &Forms->InfoDlg, &Forms->HighscoreDlg })
+      for (const QWidget* control : window->findChildren<QWidget*>())
+        if (!control->toolTip().isEmpty() && !hints.contains(control->toolTip()))
+          hints << control->toolTip();
+  }
+  ASSERT_GE(hints.size(), 20);
+  QFont font(QStringLiteral("Arial"));
+  font.setPixelSize(13);
+  const QColor fill(255, 255, 225);
+  const QRect desktop(0, 0, 1280, 1024);
+  for (const qreal ratio : { 1.0, 1.5, 2.0 })
+    for (const QString& hint : hints)
+      for (const QPoint pointer : { QPoint(600, 500), QPoint(1270, 10) }) { // above right, below left
+        const TBalloon balloon = PlaceBalloon(HintTextRoom(hint, font, desktop.width() / 4), pointer, desktop);
+        const QImage outline = BalloonPicture(balloon, fill, ratio);
+        QImage text(outline.size(), QImage::Format_ARGB32_Premultiplied);
+        text.setDevicePixelRatio(ratio);
+        text.fill(Qt::transparent);
+        {
+          QPainter painter(&text);
+          painter.setPen(Qt::black);
+          DrawBalloonText(painter, balloon, font, hint);
+        }
+        // Each inked pixel lies on the fill, a pixel clear of the outline.
+        int ink = 0, outside = 0;
+        for (int y = 0; y < text.height(); ++y)
+          for (int x = 0; x < text.width(); ++x) {
+            if (qAlpha(text.pixel(x, y)) < 96)
+              continue;
+            ++ink;
+            for (int dy = -1; dy <= 1; ++dy)
+              for (int dx = -1; dx <= 1; ++dx) {
+                const QPoint at(x + dx, y + dy);
+                outside += !outline.rect().contains(at) || outline.pixelColor(at) != fill;
+              }
+          }
+        EXPECT_GT(ink, 0);
+        EXPECT_EQ(outside, 0) << hint.toStdString() << " at density " << ratio << ", pointer " << pointer.x();
+      }
 }
 
 } // namespace
