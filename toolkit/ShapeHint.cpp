@@ -44,6 +44,11 @@ TBalloonWindow::TBalloonWindow()
 {
   setAttribute(Qt::WA_ShowWithoutActivating);
   setAttribute(Qt::WA_TransparentForMouseEvents);
+  // A Wayland compositor ignores a window's shape: there the window is see-
+  // through around the balloon instead (under X11 the mask does it, with or
+  // without a compositor).
+  if (QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
+    setAttribute(Qt::WA_TranslucentBackground);
 }
 
 QImage BalloonPicture(const TBalloon& balloon, const QColor& fill, qreal devicePixelRatio)

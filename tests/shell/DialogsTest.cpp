@@ -265,4 +265,21 @@ TEST_F(TShellTest, EveryBalloonHoldsItsTextWholeAtEveryDensity)
       }
 }
 
+TEST(Balloon, ShowsNothingAroundItsShape)
+{
+  TBalloonWindow balloon;
+  QFont font(QStringLiteral("Arial"));
+  font.setPixelSize(13);
+  balloon.Show(QStringLiteral("Ein SET zeigen"), font, PlaceBalloon(QSize(90, 16), QPoint(300, 300), QRect(0, 0, 1280, 1024)));
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&balloon));
+  // Above right: the window's top right corner lies outside the body.
+  const QPoint corner(balloon.width() - 1, 0);
+  const QImage shown = balloon.grab().toImage();
+  if (QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
+    EXPECT_EQ(qAlpha(shown.pixel(corner * shown.devicePixelRatio())), 0) << "a compositor shows the window whole";
+  else
+    EXPECT_FALSE(balloon.mask().contains(corner));
+  EXPECT_TRUE(balloon.mask().contains(QPoint(balloon.width() / 2, 8)));
+}
+
 } // namespace
