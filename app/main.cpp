@@ -4,6 +4,7 @@
 #include "shell/Forms.h"
 #include "shell/LazyAudio.h"
 
+#include <QFileInfo>
 #include <QTextStream>
 
 int main(int argc, char** argv)
@@ -17,6 +18,15 @@ int main(int argc, char** argv)
   QTextStream err(stderr);
   if (const auto exitCode = ReadCommandLine(arguments, out, err).ExitCode)
     return *exitCode;
+
+  // Without a session bus of the desktop's, D-Bus would start one for the
+  // accessibility bridge (dbus-launch) that outlives the game: none is
+  // started, and accessibility simply stays off.
+  if (qEnvironmentVariableIsEmpty("DBUS_SESSION_BUS_ADDRESS")) {
+    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    if (runtime.isEmpty() || !QFileInfo(runtime + QStringLiteral("/bus")).exists())
+      qputenv("DBUS_SESSION_BUS_ADDRESS", "disabled:");
+  }
 
   TApplication app(argc, argv);
   TDlgResources resources;

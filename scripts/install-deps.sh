@@ -20,7 +20,7 @@ if [ "${1:-}" = --test ]; then
     libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xdotool imagemagick x11-utils x11-xserver-utils openbox libxcb1-dev
     weston fluidsynth python3-numpy
-    at-spi2-core python3-pyatspi dbus-daemon
+    at-spi2-core python3-pyatspi dbus-daemon dbus-x11
   )
 fi
 
