@@ -10,9 +10,8 @@
 #include <QTextBrowser>
 #include <QTextStream>
 
-THelpSystem::THelpSystem(QString helpFilePath, bool logging, const QString& logFolder, QWidget* owner)
+THelpSystem::THelpSystem(QString helpFilePath, bool logging, const QString& logFolder)
   : Path(std::move(helpFilePath))
-  , Owner(owner)
 {
   InstallWindowRoles();
   if (!logging)
@@ -31,6 +30,7 @@ QTextBrowser* THelpSystem::Viewer() const
 THelpSystem::~THelpSystem()
 {
   CloseAll();
+  delete View.data(); // closed, it would be deleted only by a running event loop
   Log(QStringLiteral("released"));
 }
 
@@ -78,8 +78,10 @@ void THelpSystem::ShowContext(int context)
     return;
   }
   if (!View) {
-    View = new QTextBrowser(Owner);
-    View->setWindowFlag(Qt::Window);
+    // A window of its own, not one that belongs to the main window: a
+    // compositor keeps a window's own windows above it, so that a click on
+    // the main window would not bring it (and the keyboard) back.
+    View = new QTextBrowser();
     View->setObjectName(QStringLiteral("HelpViewer"));
     View->setAttribute(Qt::WA_DeleteOnClose);
     View->setOpenExternalLinks(false);

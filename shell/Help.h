@@ -5,7 +5,6 @@
 #include <QString>
 
 class QTextBrowser;
-class QWidget;
 
 #include <functional>
 
@@ -14,8 +13,8 @@ class QWidget;
 // the program's own viewer window, raising it when it is already open.
 class THelpSystem {
 public:
-  // The viewer opens as a window of its own over the owner, when there is one.
-  THelpSystem(QString helpFilePath, bool logging, const QString& logFolder, QWidget* owner = nullptr);
+  // The viewer opens as a window of its own over the window that asked.
+  THelpSystem(QString helpFilePath, bool logging, const QString& logFolder);
   ~THelpSystem();
 
   // Shows the topic of a context; a missing file or topic is reported.
@@ -36,7 +35,6 @@ private:
   void Log(const QString& line);
 
   QString Path;
-  QWidget* Owner;
   QPointer<QTextBrowser> View;
   int ViewContext = 0;
   QFile LogFile;

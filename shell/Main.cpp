@@ -206,7 +206,7 @@ void Tmainform::InstallHelp()
   const QString logFolder = UserDataFolder();
   if (logging)
     QDir().mkpath(logFolder);
-  HelpSystem = std::make_unique<THelpSystem>(State.ProgramDir + QStringLiteral("trivolo.html"), logging, logFolder, this);
+  HelpSystem = std::make_unique<THelpSystem>(State.ProgramDir + QStringLiteral("trivolo.html"), logging, logFolder);
   HelpSystem->OnError = [this](const QString& text) { Errors->Report(text, false); };
 }
 

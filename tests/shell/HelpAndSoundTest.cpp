@@ -158,8 +158,12 @@ TEST_F(TShellTest, RulesFollowTheLanguageKeepTheirPlaceAndCloseWithTheProgram)
   QTextBrowser* viewer = Main().Help()->Viewer();
   ASSERT_NE(viewer, nullptr);
   EXPECT_TRUE(viewer->toPlainText().contains("Spielregeln"));
-  EXPECT_EQ(viewer->window(), viewer); // a window of its own, over the main window
-  EXPECT_EQ(viewer->parentWidget(), &Main());
+  // A window of its own, not the main window's: a compositor keeps a
+  // window's own windows above it, and a click on the main window would not
+  // bring it back.
+  EXPECT_EQ(viewer->window(), viewer);
+  EXPECT_EQ(viewer->parentWidget(), nullptr);
+  EXPECT_EQ(viewer->windowHandle()->transientParent(), nullptr);
   QScrollBar* scroll = viewer->verticalScrollBar();
   ASSERT_GT(scroll->maximum(), 0);
   scroll->setValue(scroll->maximum() / 2);
