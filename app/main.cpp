@@ -2,7 +2,7 @@
 #include "shell/Application.h"
 #include "shell/CommandLine.h"
 #include "shell/Forms.h"
-#include "shell/LazyAudio.h"
+#include "sound/LazyAudio.h"
 
 #include <QFileInfo>
 #include <QTextStream>

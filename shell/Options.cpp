@@ -1,6 +1,6 @@
 #include "shell/Options.h"
 
-#include "shell/Music.h"
+#include "sound/Music.h"
 #include "shell/ShellState.h"
 #include "shell/Version.h"
 #include "toolkit/BackPanel.h"

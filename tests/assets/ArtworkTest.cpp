@@ -3,8 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include <QFile>
 #include <QGuiApplication>
 
+#include <cstdint>
 #include <vector>
 
 namespace {
@@ -151,6 +153,31 @@ TEST(Artwork, BackgroundTilesRepeatWithoutSeams)
       }
       EXPECT_LT(wrap, inside * 2 + 200) << "band " << band << " half " << half;
     }
+}
+
+TEST(SoundEffects, HaveTheirFormatAndSizes)
+{
+  struct TCase {
+    int Rate;
+    int Bytes;
+  };
+  const TCase cases[] = { { 11025, 41470 }, { 22050, 11302 }, { 11025, 8292 }, { 22050, 41376 }, { 22050, 934 }, { 22050, 696 }, { 11025, 2862 } };
+  for (int i = 0; i < 7; ++i) {
+    QFile file(QStringLiteral(":/waves/%1.wav").arg(i + 1));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << i + 1;
+    const QByteArray wave = file.readAll();
+    const auto word = [&wave](int at) { return static_cast<int>(static_cast<std::uint8_t>(wave[at]) | static_cast<std::uint8_t>(wave[at + 1]) << 8); };
+    const auto dword = [&](int at) { return word(at) | word(at + 2) << 16; };
+    EXPECT_EQ(wave.left(4), "RIFF");
+    EXPECT_EQ(wave.mid(8, 8), "WAVEfmt ");
+    EXPECT_EQ(word(20), 1) << "PCM";
+    EXPECT_EQ(word(22), 1) << "one channel";
+    EXPECT_EQ(dword(24), cases[i].Rate) << i + 1;
+    EXPECT_EQ(word(34), 8) << "bits";
+    EXPECT_EQ(wave.mid(36, 4), "data");
+    EXPECT_EQ(dword(40), cases[i].Bytes) << i + 1;
+    EXPECT_EQ(wave.size(), 44 + cases[i].Bytes);
+  }
 }
 
 } // namespace

@@ -1,6 +1,6 @@
 #include "shell/DataFolder.h"
 #include "shell/ErrorTexts.h"
-#include "tests/shell/FakeAudio.h"
+#include "tests/sound/FakeAudio.h"
 #include "tests/shell/ShellFixture.h"
 
 #include <QScrollBar>

@@ -6,8 +6,8 @@
 #include "game/Game.h"
 #include "shell/Forms.h"
 #include "shell/Help.h"
-#include "shell/Music.h"
-#include "shell/SdlAudio.h"
+#include "sound/Music.h"
+#include "sound/SdlAudio.h"
 #include "toolkit/ImageButton.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/Audio.h"
+#include "sound/Audio.h"
 
 #include <QTimer>
 

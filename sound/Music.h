@@ -1,20 +1,20 @@
 #pragma once
 
-#include "shell/MidiPlayer.h"
+#include "sound/MidiPlayer.h"
+#include "sound/MusicSettings.h"
 
 #include <QString>
 #include <QStringList>
 
 #include <functional>
 
-struct TShellState;
 
 // The background music: the "*.mid" files next to the program and in the
 // player's own music folder, in one name order; the piece that repeats
 // while music is on, and the switch that moves on to the next piece.
 class TMusicBox {
 public:
-  TMusicBox(TAudioBackend& backend, TShellState& state);
+  TMusicBox(TAudioBackend& backend, TMusicSettings& state);
 
   // Finds the first piece and, with music on, opens it without playing.
   void Start();
@@ -34,7 +34,7 @@ private:
   bool OpenCurrent();
   void Report(const std::exception& error);
 
-  TShellState& State;
+  TMusicSettings& State;
   QStringList Files; // full paths
   int Current = -1;
 };

@@ -1,8 +1,8 @@
-#include "shell/LazyAudio.h"
-#include "shell/Music.h"
-#include "shell/SdlAudio.h"
-#include "shell/ShellState.h"
-#include "tests/shell/FakeAudio.h"
+#include "sound/LazyAudio.h"
+#include "sound/Music.h"
+#include "sound/MusicSettings.h"
+#include "sound/SdlAudio.h"
+#include "tests/sound/FakeAudio.h"
 
 #include <gtest/gtest.h>
 
@@ -16,7 +16,7 @@ namespace {
 class TMusicTest : public ::testing::Test {
 protected:
   QTemporaryDir Dir;
-  TShellState State;
+  TMusicSettings State;
   TFakeAudio Audio;
   TMusicBox Music { Audio, State };
   QStringList Errors;
@@ -90,7 +90,7 @@ TEST_F(TMusicTest, ThePlayersOwnPiecesJoinInOneNameOrder)
     { "a file in its place", notAFolder.fileName(), { "a.mid", "c.mid", "a.mid" } },
   };
   for (const TCase& c : cases) {
-    TShellState state;
+    TMusicSettings state;
     state.ProgramDir = State.ProgramDir;
     state.UserMusicDir = c.UserMusicDir;
     TMusicBox music(Audio, state);
@@ -151,7 +151,7 @@ TEST_F(TMusicTest, PiecesThatCannotBeOpenedAreReportedOnceAndSwitchTheMusicOff)
   EXPECT_FALSE(State.MusicOn);
 
   // A broken first piece at start: reported, and no music at all.
-  TShellState fresh;
+  TMusicSettings fresh;
   fresh.ProgramDir = State.ProgramDir;
   TMusicBox other(Audio, fresh);
   other.OnError = Music.OnError;
@@ -277,31 +277,6 @@ TEST(LazyAudio, WithoutItsModuleTheGameGoesOnSilentAndSaysWhy)
   EXPECT_NE(error.find("libtrivolo_audio.so"), std::string::npos) << error;
   audio.PlayMusic();
   EXPECT_FALSE(audio.MusicPlaying());
-}
-
-TEST(SoundEffects, HaveTheirFormatAndSizes)
-{
-  struct TCase {
-    int Rate;
-    int Bytes;
-  };
-  const TCase cases[] = { { 11025, 41470 }, { 22050, 11302 }, { 11025, 8292 }, { 22050, 41376 }, { 22050, 934 }, { 22050, 696 }, { 11025, 2862 } };
-  for (int i = 0; i < 7; ++i) {
-    QFile file(QStringLiteral(":/waves/%1.wav").arg(i + 1));
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << i + 1;
-    const QByteArray wave = file.readAll();
-    const auto word = [&wave](int at) { return static_cast<int>(static_cast<std::uint8_t>(wave[at]) | static_cast<std::uint8_t>(wave[at + 1]) << 8); };
-    const auto dword = [&](int at) { return word(at) | word(at + 2) << 16; };
-    EXPECT_EQ(wave.left(4), "RIFF");
-    EXPECT_EQ(wave.mid(8, 8), "WAVEfmt ");
-    EXPECT_EQ(word(20), 1) << "PCM";
-    EXPECT_EQ(word(22), 1) << "one channel";
-    EXPECT_EQ(dword(24), cases[i].Rate) << i + 1;
-    EXPECT_EQ(word(34), 8) << "bits";
-    EXPECT_EQ(wave.mid(36, 4), "data");
-    EXPECT_EQ(dword(40), cases[i].Bytes) << i + 1;
-    EXPECT_EQ(wave.size(), 44 + cases[i].Bytes);
-  }
 }
 
 } // namespace

@@ -1,13 +1,12 @@
-#include "shell/Music.h"
+#include "sound/Music.h"
 
-#include "shell/ShellState.h"
 
 #include <QDir>
 #include <QFileInfo>
 
 #include <algorithm>
 
-TMusicBox::TMusicBox(TAudioBackend& backend, TShellState& state)
+TMusicBox::TMusicBox(TAudioBackend& backend, TMusicSettings& state)
   : Player(backend)
   , State(state)
 {

@@ -1,6 +1,6 @@
-#include "shell/SdlAudio.h"
+#include "sound/SdlAudio.h"
 
-#include "shell/MidiSynth.h"
+#include "sound/MidiSynth.h"
 
 #include <QFile>
 

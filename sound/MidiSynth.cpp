@@ -1,6 +1,6 @@
-#include "shell/MidiSynth.h"
+#include "sound/MidiSynth.h"
 
-#include "shell/FreedMemory.h"
+#include "sound/FreedMemory.h"
 
 #include <fluidsynth.h>
 

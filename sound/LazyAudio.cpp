@@ -1,4 +1,4 @@
-#include "shell/LazyAudio.h"
+#include "sound/LazyAudio.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>

@@ -1,5 +1,5 @@
-#include "shell/MidiSynth.h"
-#include "shell/SdlAudio.h"
+#include "sound/MidiSynth.h"
+#include "sound/SdlAudio.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "shell/MidiPlayer.h"
+#include "sound/MidiPlayer.h"
 
-#include "shell/Audio.h"
+#include "sound/Audio.h"
 
 TMidiPlayer::TMidiPlayer(TAudioBackend& backend)
   : Backend(backend)

@@ -1,6 +1,6 @@
 // The entry point of the sound module, which the program loads at its first
 // sound (see TLazyAudio).
-#include "shell/SdlAudio.h"
+#include "sound/SdlAudio.h"
 
 #include <QtGlobal>
 
