@@ -204,7 +204,6 @@ void TGame::EndOfGame()
 
 void TGame::Timer1Timer()
 {
-  Host.MusicKeepAlive();
   if (Rec.GameState == gsRunning && Rec.ClockRunning) {
     ++Rec.TimeTicks;
     Host.DrawScore();
@@ -213,7 +212,6 @@ void TGame::Timer1Timer()
 
 void TGame::MixBtnClick()
 {
-  Host.MusicKeepAlive();
   if (Rec.GameState != gsRunning || Rec.DeckCount <= MixNeedsMoreThan)
     return;
   for (int col = 0; col < GridSize; ++col)

@@ -39,7 +39,6 @@ public:
   virtual void ShowDetector() = 0;
   virtual void ClearDetector() = 0;
   virtual void PlayEffect(int effect) = 0;
-  virtual void MusicKeepAlive() = 0;
   // Both return the dialog's modal result, mrYes or mrNo.
   virtual int ShowCode(int code) = 0;
   virtual int ShowText(int code, const std::string& text) = 0;

@@ -14,7 +14,6 @@ public:
   void ShowDetector() override { }
   void ClearDetector() override { }
   void PlayEffect(int) override { }
-  void MusicKeepAlive() override { }
   int ShowCode(int) override { return mrYes; }
   int ShowText(int, const std::string&) override { return mrYes; }
   void EnterHighScore(int) override { }

@@ -121,7 +121,10 @@ Tmainform::Tmainform(const TDlgResources& resources, TAudioBackend& audio, std::
     Game->MouseMove(Board->PointToSlot(x, y));
   });
   connect(Timer, &QTimer::timeout, this, &Tmainform::Timer1Timer);
-  connect(MixBtn, &TImageButton::OnClick, this, [this] { Game->MixBtnClick(); });
+  connect(MixBtn, &TImageButton::OnClick, this, [this] {
+    Music->KeepAlive(); // before the cards are mixed, as at the tick
+    Game->MixBtnClick();
+  });
   connect(StartBtn, &TImageButton::OnClick, this, [this] { Game->StartBtnClick(); });
   connect(PauseBtn, &TImageButton::OnClick, this, [this] { Game->PauseBtnClick(); });
   connect(HighScoreBtn, &TImageButton::OnClick, this, &Tmainform::HighScoreBtnClick);
@@ -292,7 +295,10 @@ void Tmainform::Resize(int width, int height)
 
 void Tmainform::Timer1Timer()
 {
+  // The music first: a piece that has ended starts again before the game
+  // counts the second.
   StartMusic();
+  Music->KeepAlive();
   Game->Timer1Timer();
 }
 
@@ -492,11 +498,6 @@ void Tmainform::PlayEffect(int effect)
   if (!State.SoundOn || effect < 1 || effect > EffectCount || !Audio.EffectsAvailable())
     return;
   Audio.PlayEffect(effect - 1);
-}
-
-void Tmainform::MusicKeepAlive()
-{
-  Music->KeepAlive();
 }
 
 int Tmainform::ShowCode(int code)

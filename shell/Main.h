@@ -80,7 +80,6 @@ public:
   void ShowDetector() override;
   void ClearDetector() override;
   void PlayEffect(int effect) override;
-  void MusicKeepAlive() override;
   int ShowCode(int code) override;
   int ShowText(int code, const std::string& text) override;
   void EnterHighScore(int score) override;

@@ -48,7 +48,6 @@ public:
   void ShowDetector() override { Log("ShowDetector"); }
   void ClearDetector() override { Log("ClearDetector"); }
   void PlayEffect(int effect) override { Log("PlayEffect " + std::to_string(effect)); }
-  void MusicKeepAlive() override { Log("MusicKeepAlive"); }
   int ShowCode(int code) override
   {
     Log("ShowCode " + std::to_string(code));

@@ -124,6 +124,45 @@ TEST_F(TShellTest, AMachineWithoutSoundIsToldOnceInTheGamesLanguageAfterTheLangu
   qputenv("XDG_DATA_HOME", before);
 }
 
+TEST_F(TShellTest, TheMusicIsKeptAliveBeforeTheGameCountsOrMixes)
+{
+  QTemporaryDir data;
+  ASSERT_TRUE(QDir().mkpath(data.filePath("trivolo/music")));
+  QFile piece(data.filePath("trivolo/music/a.mid"));
+  ASSERT_TRUE(piece.open(QIODevice::WriteOnly));
+  piece.close();
+  const QByteArray before = qgetenv("XDG_DATA_HOME");
+  qputenv("XDG_DATA_HOME", data.path().toLocal8Bit());
+  Write("tongue", "0");
+  TFakeAudio audio;
+  Start(&audio, 2024);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return audio.Calls.contains("open a.mid"); }, 2000));
+  TGameRecord& record = Main().GameOf().Record();
+
+  // Mix: a piece that has ended plays again before the cards are mixed.
+  const auto table = record.Table;
+  std::optional<decltype(record.Table)> tableAtPlay;
+  audio.WhenPlayed = [&] { tableAtPlay = record.Table; };
+  audio.Playing = false;
+  Click(Main().MixBtn);
+  ASSERT_TRUE(tableAtPlay);
+  EXPECT_EQ(*tableAtPlay, table);
+  EXPECT_NE(record.Table, table);
+
+  // The tick: before the game counts the second.
+  record.ClockRunning = true;
+  std::optional<int> ticksAtPlay;
+  const int ticks = record.TimeTicks;
+  audio.WhenPlayed = [&] { ticksAtPlay = record.TimeTicks; };
+  audio.Playing = false;
+  ASSERT_TRUE(QTest::qWaitFor([&] { return ticksAtPlay.has_value(); }, 2500));
+  EXPECT_EQ(*ticksAtPlay, ticks);
+  EXPECT_GT(record.TimeTicks, ticks);
+  audio.WhenPlayed = nullptr;
+  Forms.reset();
+  qputenv("XDG_DATA_HOME", before);
+}
+
 TEST(ErrorTexts, SpeakTheGamesLanguage)
 {
   struct TCase {

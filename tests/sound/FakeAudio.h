@@ -6,6 +6,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 // Records what the sound layer asks of the platform. A piece opens when its
 // file exists and is not listed in Broken.
 class TFakeAudio final : public TAudioBackend {
@@ -15,6 +17,7 @@ public:
   bool Device = true;
   bool Playing = false;
   bool NoDevice = false; // as a machine without sound: every piece fails to open
+  std::function<void()> WhenPlayed;
 
   bool EffectsAvailable() const override { return Device; }
   void PlayEffect(int item) override { Calls << QStringLiteral("effect %1").arg(item); }
@@ -36,6 +39,8 @@ public:
   {
     Calls << QStringLiteral("play");
     Playing = true;
+    if (WhenPlayed)
+      WhenPlayed();
   }
   void StopMusic() override
   {
