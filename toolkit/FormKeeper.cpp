@@ -25,9 +25,10 @@ constexpr int FrameCheckCount = 40;
 constexpr int LateFrameCheckMs = 100;
 constexpr int FrameWatchMs = 5000;
 // After the polling, the window's own events (a window manager's framing
-// moves the window) are watched for longer, until it stands where it was
-// placed: a window manager on a busy machine can take that long.
+// moves the window) are watched for longer: a window manager on a busy
+// machine can take that long, and can move a framed window once more.
 constexpr int FrameEventWatchMs = 30000;
+constexpr int MaxShifts = 3;
 
 QRect AvailableDesktop()
 {
@@ -142,7 +143,7 @@ void TFormKeeper::RestorePlacement()
   Watching = true;
   WatchingFor.start();
   FrameChecks = 0;
-  Shifted = false;
+  Shifts = 0;
   FrameWatch.start(FrameCheckMs);
 }
 
@@ -179,18 +180,15 @@ void TFormKeeper::CheckFrame()
   }
   if (frame.isNull() || !WindowsCanBePlaced())
     return; // not framed yet, or its place cannot be read
-  const QPoint at = OuterRect().topLeft();
-  if (at == Intended.topLeft()) {
-    StopWatching();
-    return;
-  }
   // A busy window manager can frame the window around the client where the
-  // frame itself was meant to go: then it is off by exactly the frame, and
-  // moved once more. The toolkit believes the window already stands there,
-  // so it is moved a pixel aside first, which makes both moves real. A
-  // window that the player has moved stays where it is.
-  if (!Shifted && at == Intended.topLeft() - QPoint(frame.left(), frame.top())) {
-    Shifted = true;
+  // frame itself was meant to go, even after it had framed it right: then
+  // it is off by exactly the frame, and moved once more. The toolkit
+  // believes the window already stands there, so it is moved a pixel aside
+  // first, which makes both moves real. A window that the player has moved
+  // stays where it is; a window manager that insists wins after a few tries.
+  const QPoint at = OuterRect().topLeft();
+  if (at != Intended.topLeft() && at == Intended.topLeft() - QPoint(frame.left(), frame.top()) && Shifts < MaxShifts) {
+    ++Shifts;
     Form.move(Intended.topLeft() + QPoint(0, 1));
     Form.move(Intended.topLeft());
   }

@@ -72,7 +72,7 @@ private:
   QSize DesignSize;
   QMargins PlacedWith;
   QRect Intended; // the outer rectangle the window was placed at
-  bool Shifted = false;
+  int Shifts = 0; // the times the window was moved back by its frame
   // Watching for the frame: at the window's moves and activations, which a
   // window manager's framing brings, and every few milliseconds for a while.
   bool Watching = false;
