@@ -17,6 +17,17 @@ TEST(CardRules, MatchValuesOfKnownTriples)
     { { 1, 5, 9 }, true, { 2, 2, 1, 1 } },   // colour and shape differ
     { { 1, 2, 4 }, false, { 0, 0, 1, 1 } },  // colours 0, 1, 0 and shapes 0, 0, 1
     { { 1, 41, 81 }, true, { 2, 2, 2, 2 } }, // all four differ
+    // Each attribute alone all different (the code steps colour, shape,
+    // fill and number by 1, 3, 9 and 27), and each two alike and one
+    // different beside another all different: no two attributes can be
+    // taken for each other.
+    { { 1, 4, 7 }, true, { 1, 2, 1, 1 } },     // shape
+    { { 1, 28, 55 }, true, { 1, 1, 2, 1 } },   // number
+    { { 1, 10, 19 }, true, { 1, 1, 1, 2 } },   // fill
+    { { 1, 4, 8 }, false, { 0, 2, 1, 1 } },    // colour two alike, shape all different
+    { { 1, 28, 58 }, false, { 1, 0, 2, 1 } },  // shape two alike, number all different
+    { { 1, 10, 46 }, false, { 1, 1, 0, 2 } },  // number two alike, fill all different
+    { { 1, 2, 12 }, false, { 2, 1, 1, 0 } },   // fill two alike, colour all different
   };
   for (const auto& c : cases) {
     std::array<std::int32_t, 4> match {};
