@@ -7,6 +7,7 @@
 #include <SDL.h>
 #include <SDL_mixer.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
@@ -172,6 +173,14 @@ void TSdlAudio::FreeWaves()
       Mix_FreeChunk(chunk);
     chunk = nullptr;
   }
+}
+
+int TSdlAudio::PlayingEffect() const
+{
+  if (!IsOpen || !Mix_Playing(EffectChannel))
+    return -1;
+  const auto found = std::find(Waves.begin(), Waves.end(), Mix_GetChunk(EffectChannel));
+  return found == Waves.end() ? -1 : static_cast<int>(found - Waves.begin());
 }
 
 void TSdlAudio::PlayEffect(int item)

@@ -35,6 +35,8 @@ public:
   bool MusicPlaying() const override;
 
   bool DeviceOpen() const { return IsOpen; }
+  // The effect that sounds now, or -1.
+  int PlayingEffect() const;
   // The synthesiser, once a piece has been opened (for tests and tools).
   TMidiSynth* Synth() const { return Midi.get(); }
 
