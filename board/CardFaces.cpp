@@ -17,8 +17,9 @@ void TBoard::RedrawSlot(int col, int row)
   if (!Drawable())
     return;
   const TGameRecord& rec = Game.Record();
-  const int cx = Lay.GridLeft + col * Lay.CellSize + Lay.CellSize / 2;
-  const int cy = Lay.GridTop + row * Lay.CellSize + Lay.CellSize / 2;
+  const TCellRect cell = CellRect(Lay, TSlot { col, row });
+  const int cx = cell.CentreX();
+  const int cy = cell.CentreY();
   const int g = (9 * Lay.CellSize) / 20;
   const int r = Lay.CellSize / 7;
 

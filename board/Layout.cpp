@@ -28,6 +28,11 @@ TBoardLayout ComputeLayout(int width, int height)
   return layout;
 }
 
+TCellRect CellRect(const TBoardLayout& layout, TSlot slot)
+{
+  return { layout.GridLeft + slot.Col * layout.CellSize, layout.GridTop + slot.Row * layout.CellSize, layout.CellSize };
+}
+
 std::optional<TSlot> PointToSlot(const TBoardLayout& layout, int x, int y)
 {
   if (layout.CellSize < 1 || x < layout.GridLeft || y < layout.GridTop)

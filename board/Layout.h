@@ -21,5 +21,15 @@ constexpr int GridAreaTop = 60;
 
 TBoardLayout ComputeLayout(int width, int height);
 
+// A slot's cell: a square of CellSize pixels, margins included.
+struct TCellRect {
+  int Left = 0;
+  int Top = 0;
+  int Size = 0;
+  int CentreX() const { return Left + Size / 2; }
+  int CentreY() const { return Top + Size / 2; }
+};
+TCellRect CellRect(const TBoardLayout& layout, TSlot slot);
+
 // The slot whose cell holds the point, margins included.
 std::optional<TSlot> PointToSlot(const TBoardLayout& layout, int x, int y);

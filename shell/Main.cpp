@@ -376,8 +376,8 @@ TImageButton* Tmainform::ButtonOf(int key) const
 
 QRect Tmainform::CellRect(TSlot slot) const
 {
-  const TBoardLayout& layout = Board->Layout();
-  return QRect(layout.GridLeft + slot.Col * layout.CellSize, layout.GridTop + slot.Row * layout.CellSize, layout.CellSize, layout.CellSize);
+  const TCellRect cell = ::CellRect(Board->Layout(), slot);
+  return QRect(cell.Left, cell.Top, cell.Size, cell.Size);
 }
 
 void Tmainform::ShowKeyCursor(TSlot slot)

@@ -41,7 +41,8 @@ protected:
   TPoint Centre(int col, int row) const
   {
     const TBoardLayout& l = Board.Layout();
-    return { l.GridLeft + col * l.CellSize + l.CellSize / 2, l.GridTop + row * l.CellSize + l.CellSize / 2 };
+    const TCellRect cell = CellRect(l, TSlot { col, row });
+    return { cell.CentreX(), cell.CentreY() };
   }
 };
 

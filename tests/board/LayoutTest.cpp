@@ -57,6 +57,18 @@ TEST(Layout, PointToSlotCountsWholeCellsAndNothingOutside)
     EXPECT_EQ(PointToSlot(l, c.X, c.Y), c.Slot) << c.X << "," << c.Y;
 
   EXPECT_EQ(PointToSlot(ComputeLayout(100, 50), 150, 100), std::nullopt); // no room for a grid
+
+  // A cell and the slot of its corners and centre agree, for every slot.
+  for (int p = 0; p < SlotCount; ++p) {
+    const TSlot slot = SlotOfPosition(p);
+    const TCellRect cell = CellRect(l, slot);
+    EXPECT_EQ(cell.Size, l.CellSize);
+    for (const auto& [x, y] : { std::pair { cell.Left, cell.Top }, std::pair { cell.CentreX(), cell.CentreY() },
+           std::pair { cell.Left + cell.Size - 1, cell.Top + cell.Size - 1 } })
+      EXPECT_EQ(PointToSlot(l, x, y), slot) << p;
+  }
+  EXPECT_EQ(CellRect(l, TSlot { 3, 2 }).Left, 213 + 3 * 82);
+  EXPECT_EQ(CellRect(l, TSlot { 3, 2 }).Top, 66 + 2 * 82);
 }
 
 } // namespace

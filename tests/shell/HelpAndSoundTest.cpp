@@ -254,7 +254,7 @@ TEST_F(TShellTest, EffectsObeyTheSoundSwitchAndMixRestartsTheMusic)
   Write("tongue", "0");
   Start(&fake);
   const TBoardLayout& l = Main().BoardOf().Layout();
-  const QPoint card(l.GridLeft + l.CellSize / 2, l.GridTop + l.CellSize / 2);
+  const QPoint card(CellRect(l, TSlot {}).CentreX(), CellRect(l, TSlot {}).CentreY());
   fake.Take();
   QTest::mouseClick(Main().Box(), Qt::LeftButton, {}, card);
   EXPECT_EQ(fake.Take(), QStringList({ "effect 4" })); // a pick: effect 5

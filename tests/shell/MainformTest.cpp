@@ -136,7 +136,8 @@ TEST_F(TShellTest, AWholeGamePlayedWithMouseClicks)
     }
     for (const TSlot& s : *set) {
       const TBoardLayout& l = Main().BoardOf().Layout();
-      const QPoint centre(l.GridLeft + s.Col * l.CellSize + l.CellSize / 2, l.GridTop + s.Row * l.CellSize + l.CellSize / 2);
+      const TCellRect cell = CellRect(l, s);
+      const QPoint centre(cell.CentreX(), cell.CentreY());
       QTest::mouseClick(Main().Box(), Qt::LeftButton, {}, centre);
       ++presses;
     }
@@ -152,7 +153,8 @@ TEST_F(TShellTest, AWholeGamePlayedWithMouseClicks)
     for (int row = 0; row < 4; ++row)
       if (game.Record().Table[col][row] == 0) {
         const TBoardLayout& l = Main().BoardOf().Layout();
-        EXPECT_EQ(surface.pixel(l.GridLeft + col * l.CellSize + l.CellSize / 2, l.GridTop + row * l.CellSize + l.CellSize / 2) & 0xFFFFFFU, 0U);
+        const TCellRect cell = CellRect(l, TSlot { col, row });
+        EXPECT_EQ(surface.pixel(cell.CentreX(), cell.CentreY()) & 0xFFFFFFU, 0U);
       }
   // A positive score was entered in the list, which outlives the program.
   const int score = game.ComputeScore();

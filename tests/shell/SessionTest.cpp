@@ -42,7 +42,7 @@ TEST_F(TShellTest, AWholeSessionThroughTheWidgets)
   const TBoardLayout& layout = Main().BoardOf().Layout();
   for (int col = 0; col < 3; ++col)
     QTest::mouseClick(Main().Box(), Qt::LeftButton, {},
-      QPoint(layout.GridLeft + col * layout.CellSize + layout.CellSize / 2, layout.GridTop + layout.CellSize / 2));
+      QPoint(CellRect(layout, TSlot { col, 0 }).CentreX(), CellRect(layout, TSlot { col, 0 }).CentreY()));
   const TGameRecord& record = Main().GameOf().Record();
   EXPECT_TRUE(record.ClockRunning);
   EXPECT_EQ(record.PickCount, 3) << "the first three cards of the seeded deal are no SET";
