@@ -14,12 +14,9 @@ program=$build/app/trivolo
 minimal=$build/bench/minimal_window
 watch=$build/bench/frame_watch
 work=$(mktemp -d)
-display=":$((90 + RANDOM % 800))"
-Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp -noreset >/dev/null 2>&1 &
-xvfb=$!
+. "$(dirname "$0")/../tests/xvfb.sh"
 trap 'kill $xvfb 2>/dev/null; rm -rf "$work"' EXIT
-export DISPLAY=$display
-for _ in $(seq 50); do xdotool getdisplaygeometry >/dev/null 2>&1 && break; sleep 0.1; done
+start_xvfb
 mkdir -m 700 "$work/runtime"
 export XDG_RUNTIME_DIR="$work/runtime" XDG_CONFIG_HOME="$work/config" SDL_AUDIODRIVER=${SDL_AUDIODRIVER:-dummy}
 unset QT_QPA_PLATFORM

@@ -6,5 +6,5 @@
 #include <optional>
 
 // The first SET on the table, walking the slots column by column. Used by the
-// demo player and the benchmarks; the game itself has its own searches.
+// tests' players and the benchmarks; the game itself has its own searches.
 std::optional<std::array<TSlot, 3>> FirstSetOnTable(const TGameRecord& rec);

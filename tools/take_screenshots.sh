@@ -7,6 +7,7 @@ set -euo pipefail
 program=$(realpath "$1")
 out=$(realpath "$2")
 work=$(mktemp -d)
+. "$(dirname "$0")/../tests/xvfb.sh"
 cleanup() {
   [ -n "${app:-}" ] && kill "$app" 2>/dev/null || true
   [ -n "${server:-}" ] && kill "$server" 2>/dev/null || true
@@ -28,11 +29,8 @@ stop() {
 
 # X at scale 1 and 2: the main window, then the options over it.
 for scale in 1 2; do
-  display=":$((90 + RANDOM % 800))"
-  Xvfb "$display" -screen 0 1600x1200x24 -nolisten tcp -noreset >/dev/null 2>&1 &
-  server=$!
-  export DISPLAY=$display
-  for _ in $(seq 50); do xdotool getdisplaygeometry >/dev/null 2>&1 && break; sleep 0.1; done
+  start_xvfb 1600x1200x24
+  server=$xvfb
   # Logical pixels: the client area 701 x 480 at the screen's top left.
   settings "0,0,701,480"
   env -u QT_QPA_PLATFORM QT_SCALE_FACTOR=$scale "$program" >/dev/null 2>&1 &
