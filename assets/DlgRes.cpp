@@ -5,7 +5,7 @@
 #include <cstring>
 #include <stdexcept>
 
-const TButtonFaces ButtonFaces[21] = {
+const TButtonFaces ButtonFaces[22] = {
   { "MixBtn", flBmps, 6, 8, 7, 6 },
   { "StartBtn", flBmps, 9, 11, 10, 9 },
   { "PauseBtn", flBmps, 12, 14, 13, 12 },
@@ -27,6 +27,7 @@ const TButtonFaces ButtonFaces[21] = {
   { "MusicBtn", flOpts, 3, 5, 4, 3 },
   { "BackBtn", flOpts, 12, 0, 13, 12 },
   { "HintBtn", flOpts, 9, 11, 10, 9 },
+  { "PaletteBtn", flOpts, 14, 0, 15, 14 },
 };
 
 const TButtonFaces& FacesOf(const char* button)

@@ -23,7 +23,7 @@ public:
   TImageButton* FaceButton(QWidget* parent, const char* name, int left, int top, const TBitmapList* bmps = nullptr) const;
 
   static constexpr int DlgsCount = 28;
-  static constexpr int OptsCount = 14;
+  static constexpr int OptsCount = 16;
   static constexpr int BtnsCount = 22;
 };
 
@@ -46,7 +46,7 @@ struct TButtonFaces {
 };
 
 // Every image button of the program.
-extern const TButtonFaces ButtonFaces[21];
+extern const TButtonFaces ButtonFaces[22];
 
 const TButtonFaces& FacesOf(const char* button);
 

@@ -115,7 +115,10 @@ void TBoard::DrawDetectorIcon(int row, int x0, int y0)
   switch (row) {
   case 0: { // colour: three bars
     Canvas.SetNoPen();
-    const TColorRef bars[] = { Rgb(255, 0, 0), Rgb(0, 128, 0), Rgb(0, 0, 255) };
+    // The symbols' colours, in the palette the cards show.
+    const TColorRef standard[] = { Rgb(255, 0, 0), Rgb(0, 128, 0), Rgb(0, 0, 255) };
+    const TColorRef easy[] = { Rgb(213, 94, 0), Rgb(0, 0, 0), Rgb(0, 0, 255) };
+    const TColorRef* bars = Settings.EasyColours() ? easy : standard;
     for (int i = 0; i < 3; ++i) {
       Canvas.SetSolidBrush(bars[i]);
       Canvas.Rectangle(x0 + m / 5, y0 + ((2 + 3 * i) * m) / 12, x0 + (4 * m) / 5, y0 + ((4 + 3 * i) * m) / 12);

@@ -12,6 +12,7 @@ enum TBoardBitmap : int {
   bmpBackground = 1,
   bmpPatternBlue = 2, // + colour value for the three symbol colours
   bmpPatternBlack = 5,
+  bmpPatternVermillion = 18,
 };
 
 // Paints the board from the game's state onto a canvas. It changes nothing

@@ -9,6 +9,11 @@ constexpr TColorRef Black = Rgb(0, 0, 0);
 constexpr TColorRef CardFace = Rgb(255, 255, 255);
 constexpr TColorRef PickedFace = Rgb(255, 255, 0);
 constexpr TColorRef SymbolColour[3] = { Rgb(0, 0, 255), Rgb(0, 160, 0), Rgb(255, 0, 0) };
+constexpr int SymbolPattern[3] = { bmpPatternBlue, bmpPatternBlue + 1, bmpPatternBlue + 2 };
+// Blue, black and vermillion stay apart under every common colour blindness
+// and in lightness too.
+constexpr TColorRef EasySymbolColour[3] = { Rgb(0, 0, 255), Rgb(0, 0, 0), Rgb(213, 94, 0) };
+constexpr int EasySymbolPattern[3] = { bmpPatternBlue, bmpPatternBlack, bmpPatternVermillion };
 enum TFillStyle { fsEmpty = 0, fsSolid = 1, fsPattern = 2 };
 } // namespace
 
@@ -61,7 +66,8 @@ void TBoard::RedrawSlot(int col, int row)
 void TBoard::DrawSymbol(int x, int y, int colour, int fill, int shape)
 {
   const int s = Lay.CellSize / 6;
-  const TColorRef ink = SymbolColour[colour];
+  const bool easy = Settings.EasyColours();
+  const TColorRef ink = (easy ? EasySymbolColour : SymbolColour)[colour];
   const auto drawShape = [&] {
     switch (shape) {
     case 0:
@@ -82,7 +88,7 @@ void TBoard::DrawSymbol(int x, int y, int colour, int fill, int shape)
   if (fill == fsSolid)
     Canvas.SetSolidBrush(ink);
   else if (fill == fsPattern)
-    Canvas.SetPatternBrush(bmpPatternBlue + colour);
+    Canvas.SetPatternBrush((easy ? EasySymbolPattern : SymbolPattern)[colour]);
   else
     Canvas.SetNoBrush();
   drawShape();

@@ -147,7 +147,7 @@ QAccessibleInterface* BoardAccessible(const QString& className, QObject* object)
 
 } // namespace
 
-QString CardName(int code, bool german)
+QString CardName(int code, bool german, bool easyColours)
 {
   if (code < 1 || code > 81)
     return german ? QStringLiteral("leer") : QStringLiteral("empty");
@@ -155,7 +155,9 @@ QString CardName(int code, bool german)
   const int colour = v % 3, shape = (v / 3) % 3, fill = (v / 9) % 3, number = (v / 27) % 3;
   if (!german) {
     static const char* const numbers[] = { "one", "two", "three" };
-    static const char* const colours[] = { "blue", "green", "red" };
+    static const char* const standard[] = { "blue", "green", "red" };
+    static const char* const easy[] = { "blue", "black", "orange" };
+    const char* const* colours = easyColours ? easy : standard;
     static const char* const fills[] = { "empty", "solid", "hatched" };
     static const char* const shapes[] = { "square", "circle", "triangle" };
     return QStringLiteral("%1 %2 %3 %4%5").arg(QLatin1String(numbers[number]), QLatin1String(colours[colour]), QLatin1String(fills[fill]),
@@ -164,7 +166,9 @@ QString CardName(int code, bool german)
   // Adjectives after "ein" take -es (das Quadrat, das Dreieck) or -er (der
   // Kreis); in the plural, without an article, -e.
   static const char* const numbers[] = { "ein", "zwei", "drei" };
-  static const char* const colours[] = { "blau", "grün", "rot" };
+  static const char* const standard[] = { "blau", "grün", "rot" };
+  static const char* const easy[] = { "blau", "schwarz", "orangefarben" };
+  const char* const* colours = easyColours ? easy : standard;
   static const char* const fills[] = { "leer", "gefüllt", "schraffiert" };
   static const char* const shapes[] = { "Quadrat", "Kreis", "Dreieck" };
   static const char* const plurals[] = { "Quadrate", "Kreise", "Dreiecke" };
@@ -202,7 +206,7 @@ QString TBoardReader::SlotName(int position) const
   if (Record.GameState == gsPaused)
     return German() ? QStringLiteral("verdeckt") : QStringLiteral("hidden");
   const TSlot slot = SlotOfPosition(position);
-  return CardName(Record.Table[static_cast<std::size_t>(slot.Col)][static_cast<std::size_t>(slot.Row)], German());
+  return CardName(Record.Table[static_cast<std::size_t>(slot.Col)][static_cast<std::size_t>(slot.Row)], German(), State.EasyColours());
 }
 
 bool TBoardReader::SlotPicked(int position) const

@@ -11,8 +11,10 @@ class QWidget;
 struct TShellState;
 
 // A card in words, as a screen reader says it: "two red hatched triangles",
-// "zwei rote schraffierte Dreiecke"; "empty" / "leer" for no card.
-QString CardName(int code, bool german);
+// "zwei rote schraffierte Dreiecke"; "empty" / "leer" for no card. With the
+// colours that are easy to tell apart, green and red are named as the cards
+// show them: black and orange.
+QString CardName(int code, bool german, bool easyColours = false);
 
 // What assistive technology reads of the board: the sixteen slots in
 // reading order (row by row), each named by its card and selected while

@@ -174,6 +174,7 @@ void Tmainform::SetDialogs(const TDialogs& dialogs)
       RepaintBoard();
       ApplyTexts();
     });
+    connect(Dialogs.OptionDlg, &TOptionDlg::PaletteChanged, this, &Tmainform::RepaintBoard);
   }
 }
 

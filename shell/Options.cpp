@@ -11,8 +11,13 @@
 
 #include <cstdint>
 
+namespace {
+// The row of the symbols' colours, below the others.
+constexpr int PaletteRowHeight = 56;
+} // namespace
+
 TOptionDlg::TOptionDlg(QWidget* mainform, const TDlgResources& resources, TShellState& state, TMusicBox& music)
-  : TFramedDialog(mainform, resources, 497, 416)
+  : TFramedDialog(mainform, resources, 497, 416 + PaletteRowHeight)
   , State(state)
   , Music(music)
 {
@@ -22,9 +27,9 @@ TOptionDlg::TOptionDlg(QWidget* mainform, const TDlgResources& resources, TShell
   ProgLabel->setGeometry(12, 119, 53, 281);
   VersionLabel = new TTurnedLabel(Back, QStringLiteral("Version  " TRIVOLO_VERSION), 16);
   VersionLabel->setGeometry(56, 130, 21, 266);
-  OKBtn = FaceButton(Back, "OKBtn", 436, 355);
+  OKBtn = FaceButton(Back, "OKBtn", 436, 355 + PaletteRowHeight);
 
-  TBackPanel* p7 = InnerPanel(116, 12, 369, 333);
+  TBackPanel* p7 = InnerPanel(116, 12, 369, 333 + PaletteRowHeight);
   OptLabel = TextLabel(p7, 19, 12, 254, 29, 21, true);
   const auto row = [&](const char* name, int top, int labelWidth, TImageButton*& button, QLabel*& label) {
     button = FaceButton(p7, name, 16, top);
@@ -35,14 +40,16 @@ TOptionDlg::TOptionDlg(QWidget* mainform, const TDlgResources& resources, TShell
   row("MusicBtn", 159, 294, MusicBtn, MusicLabel);
   row("BackBtn", 215, 290, BackBtn, BackLabel);
   row("HintBtn", 271, 294, HintBtn, HintLabel);
+  row("PaletteBtn", 271 + PaletteRowHeight, 294, PaletteBtn, PaletteLabel);
 
-  SetTabOrder({ TongueBtn, SoundBtn, MusicBtn, BackBtn, HintBtn, OKBtn });
+  SetTabOrder({ TongueBtn, SoundBtn, MusicBtn, BackBtn, HintBtn, PaletteBtn, OKBtn });
   connect(OKBtn, &TImageButton::OnClick, this, &QDialog::accept);
   connect(TongueBtn, &TImageButton::OnClick, this, &TOptionDlg::TongueBtnClick);
   connect(SoundBtn, &TImageButton::OnClick, this, &TOptionDlg::SoundBtnClick);
   connect(MusicBtn, &TImageButton::OnClick, this, &TOptionDlg::MusicBtnClick);
   connect(BackBtn, &TImageButton::OnClick, this, &TOptionDlg::BackBtnClick);
   connect(HintBtn, &TImageButton::OnClick, this, &TOptionDlg::HintBtnClick);
+  connect(PaletteBtn, &TImageButton::OnClick, this, &TOptionDlg::PaletteBtnClick);
 }
 
 void TOptionDlg::ShowModal()
@@ -77,9 +84,12 @@ void TOptionDlg::RefreshOptionTexts()
   HintBtn->SetHint(Say(State, "SET-Detektor ein- bzw. ausschalten", "Activate/deactivate SET detector"));
   HintLabel->setText(State.DetectorOn ? Say(State, "SET-Detektor ist aktiv.", "SETs will be detected.")
                                       : Say(State, "SET-Detektor ist ausgeschaltet.", "SETs won't be detected."));
+  PaletteBtn->SetHint(Say(State, "Farben der Symbole wechseln", "Change the symbols' colours"));
+  PaletteLabel->setText(State.EasyColours() ? Say(State, "Farben: gut unterscheidbar", "Colours: easy to tell apart")
+                                            : Say(State, "Farben: Standard", "Colours: standard"));
   // Each button tells its option's state, as the label beside it does.
   const std::pair<TImageButton*, QLabel*> rows[] = { { TongueBtn, TongueLabel }, { SoundBtn, SoundLabel }, { MusicBtn, MusicLabel },
-    { BackBtn, BackLabel }, { HintBtn, HintLabel } };
+    { BackBtn, BackLabel }, { HintBtn, HintLabel }, { PaletteBtn, PaletteLabel } };
   for (const auto& [button, label] : rows)
     button->setAccessibleDescription(label->text());
   SetSpoken(OptLabel->text(), QString());
@@ -110,6 +120,13 @@ void TOptionDlg::BackBtnClick()
 {
   State.BackMode = (State.Background() + 1) % 5;
   emit BackgroundChanged();
+  RefreshOptionTexts();
+}
+
+void TOptionDlg::PaletteBtnClick()
+{
+  State.Palette = State.EasyColours() ? 0 : 1;
+  emit PaletteChanged();
   RefreshOptionTexts();
 }
 

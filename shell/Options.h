@@ -34,10 +34,15 @@ public:
   QLabel* BackLabel;
   TImageButton* HintBtn;
   QLabel* HintLabel;
+  // The symbols' colours: standard or easy to tell apart (a row below the
+  // others, for which the dialog is a row taller).
+  TImageButton* PaletteBtn;
+  QLabel* PaletteLabel;
 
 signals:
   void LanguageChanged();
   void BackgroundChanged();
+  void PaletteChanged();
 
 private:
   void TongueBtnClick();
@@ -45,6 +50,7 @@ private:
   void MusicBtnClick();
   void BackBtnClick();
   void HintBtnClick();
+  void PaletteBtnClick();
 
   TShellState& State;
   TMusicBox& Music;

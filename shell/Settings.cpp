@@ -10,12 +10,13 @@ const QString Common = QStringLiteral("common");
 } // namespace
 
 // In the order a close writes them.
-const std::array<TSettings::TOption, 5> TSettings::Options { {
+const std::array<TSettings::TOption, TSettings::OptionCount> TSettings::Options { {
   { "sound", &TShellState::SoundOn, nullptr, 1 },
   { "music", &TShellState::MusicOn, nullptr, 1 },
   { "hint", &TShellState::DetectorOn, nullptr, 1 },
   { "tongue", nullptr, &TShellState::Tongue, -1 },
   { "backmode", nullptr, &TShellState::BackMode, 0 },
+  { "palette", nullptr, &TShellState::Palette, 0 },
 } };
 
 TSettings::TSettings(TIniCtrl& ini, TShellState& state)
@@ -58,12 +59,12 @@ void TSettings::ReadTongue()
 void TSettings::Write()
 {
   QStringList keys;
-  std::array<int, 5> values {};
+  std::array<int, OptionCount> values {};
   for (std::size_t i = 0; i < Options.size(); ++i) {
     keys << QLatin1String(Options[i].Key);
     values[i] = ValueOf(Options[i], State);
   }
-  const std::array<int, 5> read = ReadValues;
+  const std::array<int, OptionCount> read = ReadValues;
   Ini.Edit(keys, [values, read](TIniText& text) {
     for (std::size_t i = 0; i < Options.size(); ++i) {
       const QString key = QLatin1String(Options[i].Key);

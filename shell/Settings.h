@@ -31,12 +31,13 @@ private:
     int TShellState::*Number;
     int Default;
   };
-  static const std::array<TOption, 5> Options;
+  static constexpr std::size_t OptionCount = 6;
+  static const std::array<TOption, OptionCount> Options;
 
   static int ValueOf(const TOption& option, const TShellState& state);
   static void SetValue(const TOption& option, TShellState& state, int value);
 
   TIniCtrl& Ini;
   TShellState& State;
-  std::array<int, 5> ReadValues {}; // as read at start, in the table's order
+  std::array<int, OptionCount> ReadValues {}; // as read at start, in the table's order
 };

@@ -169,7 +169,7 @@ QImage MakeBackgroundSheet(int scale)
 std::vector<QImage> MakeFillPatterns(int scale)
 {
   return { Pattern(qRgb(0, 0, 248), scale), Pattern(qRgb(0, 128, 0), scale), Pattern(qRgb(248, 0, 0), scale),
-    Pattern(qRgb(0, 0, 0), scale) };
+    Pattern(qRgb(0, 0, 0), scale), Pattern(qRgb(213, 94, 0), scale) };
 }
 
 QImage MakeGraniteTile(bool darker, int scale)

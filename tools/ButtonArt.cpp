@@ -341,6 +341,21 @@ void Swatches(QPainter& p, bool blended)
   }
 }
 
+// A blue circle, a black square and a vermillion triangle: the colours that
+// are easy to tell apart.
+void EasyColours(QPainter& p, bool pressed)
+{
+  const qreal d = pressed ? 1.5 : 0;
+  p.setPen(QPen(Qt::white, 1.5));
+  p.setBrush(QColor(0, 0, 255));
+  p.drawEllipse(QRectF(7 + d, 8 + d, 17, 17));
+  p.setBrush(QColor(0, 0, 0));
+  p.drawRect(QRectF(26 + d, 8 + d, 16, 16));
+  p.setBrush(QColor(213, 94, 0));
+  const QPointF triangle[] = { { 25 + d, 26 + d }, { 35 + d, 43 + d }, { 15 + d, 43 + d } };
+  p.drawPolygon(triangle, 3);
+}
+
 void Door(QPainter& p, bool open)
 {
   p.setBrush(QColor(40, 30, 20));
@@ -496,6 +511,8 @@ TArtList MakeOptionFaces(int scale)
   AddTrio(scale, list, 9, OrangeTile, [](QPainter& p) { Dumbbell(p, false); }, [](QPainter& p) { Dumbbell(p, true); });
   list[12] = Face(scale, OrangeTile, [](QPainter& p) { Swatches(p, false); });
   list[13] = Face(scale, OrangeTile, [](QPainter& p) { Swatches(p, true); });
+  list[14] = Face(scale, OrangeTile, [](QPainter& p) { EasyColours(p, false); });
+  list[15] = Face(scale, OrangeTile, [](QPainter& p) { EasyColours(p, true); });
   return list;
 }
 

@@ -67,6 +67,7 @@ TArtList MakeBmps(int scale)
   const auto patterns = MakeFillPatterns(scale);
   for (int i = 0; i < 4; ++i)
     bmps[2 + i] = patterns[static_cast<std::size_t>(i)];
+  bmps[18] = patterns[4]; // vermillion, for the colours that are easy to tell apart
   return bmps;
 }
 

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Takes the screenshots in docs/ from the real program: in a virtual X
-# display at scale 1 and at scale 2 (a 200 % screen), and under a Wayland
-# compositor (weston's headless backend).
+# display at scale 1 and at scale 2 (a 200 % screen), with the colours that
+# are easy to tell apart, and under a Wayland compositor (weston's headless
+# backend).
 #   tools/take_screenshots.sh build/app/trivolo docs
 set -euo pipefail
 program=$(realpath "$1")
@@ -19,7 +20,7 @@ export XDG_RUNTIME_DIR="$work/runtime" XDG_CONFIG_HOME="$work/config" SDL_AUDIOD
 
 settings() {
   mkdir -p "$work/config/Mollberg/Trivolo"
-  printf '[common]\ntongue=0\nMainForm="200,0,1,%s"\n' "$1" >"$work/config/Mollberg/Trivolo/V2.ini"
+  printf '[common]\ntongue=0\nMainForm="200,0,1,%s"\n%s\n' "$1" "${2:-}" >"$work/config/Mollberg/Trivolo/V2.ini"
 }
 stop() {
   kill "$app" "$server" 2>/dev/null || true
@@ -52,6 +53,19 @@ for scale in 1 2; do
   fi
   stop
 done
+
+# X at scale 1 with the colours that are easy to tell apart.
+start_xvfb 1600x1200x24
+server=$xvfb
+settings "0,0,701,480" "palette=1"
+env -u QT_QPA_PLATFORM "$program" >/dev/null 2>&1 &
+app=$!
+until xdotool search --onlyvisible --name '^Trivolo V2.1$' >/dev/null 2>&1; do sleep 0.1; done
+sleep 1.5
+xdotool mousemove 1590 1190
+sleep 0.3
+import -window root -crop 701x480+0+0 +repage "$out/mainform-easy-colours.png"
+stop
 
 # Wayland: the compositor decides where the window goes; the whole output.
 socket=trivolo-shot

@@ -61,6 +61,21 @@ TEST_F(TDenseBoardTest, HatchingAndDigitsComeFromTheDenseArtwork)
     for (int x = 2 * c.X - 6; x < 2 * c.X + 6; ++x)
       ASSERT_EQ(Device(x, y), hatch.pixel(x % 16, y % 16) & 0xFFFFFFU) << x << "," << y;
 
+  // With the easy colours, a hatched square of colour 2 is vermillion.
+  Settings.Palette = 1;
+  Rec.Table[0][0] = 1 + 2 + 2 * 9;
+  Board.Paint();
+  const QImage& vermillion = Bmps.Bitmap(bmpPatternVermillion, 2);
+  ASSERT_EQ(vermillion.size(), QSize(16, 16));
+  int inked = 0;
+  for (int y = 2 * c.Y - 6; y < 2 * c.Y + 6; ++y)
+    for (int x = 2 * c.X - 6; x < 2 * c.X + 6; ++x) {
+      ASSERT_EQ(Device(x, y), vermillion.pixel(x % 16, y % 16) & 0xFFFFFFU) << x << "," << y;
+      inked += Device(x, y) == RgbOf(213, 94, 0);
+    }
+  EXPECT_GT(inked, 20);
+  Settings.Palette = 0;
+
   // The score's first digit: where its dense mask is black, the surface
   // shows the dense glyph, device pixel for device pixel.
   const QImage& strip = Bmps.Bitmap(bmpDigits, 2);

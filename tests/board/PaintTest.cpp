@@ -71,6 +71,37 @@ TEST_F(TBoardTest, SymbolsShowColourFillAndNumber)
     }
 }
 
+TEST_F(TBoardTest, TheEasyColoursPaintBlueBlackAndVermillion)
+{
+  Open();
+  Settings.Palette = 1;
+  const int s = Board.Layout().CellSize / 6;
+  const QRgb inks[] = { RgbOf(0, 0, 255), RgbOf(0, 0, 0), RgbOf(213, 94, 0) };
+  const QRgb hatchInks[] = { RgbOf(0, 0, 248), RgbOf(0, 0, 0), RgbOf(213, 94, 0) };
+  for (int colour = 0; colour < 3; ++colour)
+    for (int fill = 0; fill < 3; ++fill) {
+      Rec.Table[0][0] = 1 + colour + 9 * fill; // one square
+      Board.RedrawSlot(0, 0);
+      const TPoint c = Centre(0, 0);
+      const std::string name = "colour " + std::to_string(colour) + " fill " + std::to_string(fill);
+      EXPECT_EQ(At(c.X - s, c.Y), inks[colour]) << name << ": the outline";
+      if (fill != 2) {
+        EXPECT_EQ(At(c.X, c.Y), fill == 0 ? White : inks[colour]) << name;
+        continue;
+      }
+      for (int y = c.Y - 3; y <= c.Y + 3; ++y)
+        for (int x = c.X - 3; x <= c.X + 3; ++x) {
+          const bool ink = x % 8 == y % 8 || (x % 8) + (y % 8) == 7;
+          EXPECT_EQ(At(x, y), ink ? hatchInks[colour] : RgbOf(248, 252, 248)) << name << " at " << x << "," << y;
+        }
+    }
+  // Any other stored value paints the standard colours.
+  Settings.Palette = 7;
+  Rec.Table[0][0] = 1 + 1 + 9; // one green solid square
+  Board.RedrawSlot(0, 0);
+  EXPECT_EQ(At(Centre(0, 0).X, Centre(0, 0).Y), RgbOf(0, 160, 0));
+}
+
 TEST_F(TBoardTest, BackgroundAndHeaderBandsFollowTheBackMode)
 {
   for (int mode : { 0, 4 }) {

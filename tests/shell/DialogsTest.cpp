@@ -3,6 +3,7 @@
 #include "toolkit/ShapeHint.h"
 #include "toolkit/TurnedLabel.h"
 
+#include <QAccessible>
 #include <QLabel>
 #include <QPainter>
 
@@ -135,7 +136,7 @@ TEST_F(TShellTest, DialogsSitOverTheMainWindowAndTheLanguageQuestionOnTheScreen)
   } placed[] = {
     { &Forms->YesNoDlg, [&] { Forms->YesNoDlg.ShowCode(1); }, { 300, 253 } },
     { &Forms->InfoDlg, [&] { Click(Main().InfoBtn); }, { 211, 124 } },
-    { &Forms->OptionDlg, [&] { Click(Main().OptionBtn); }, { 211, 124 } },
+    { &Forms->OptionDlg, [&] { Click(Main().OptionBtn); }, { 211, 96 } }, // a row taller for the colours
   };
   for (const auto& [dialog, show, at] : placed) {
     QPoint shownAt;
@@ -188,7 +189,58 @@ TEST_F(TShellTest, LowLabelsShowTheirDescendersWhole)
       EXPECT_GT(Ink(label), 0);
       EXPECT_EQ(Ink(label), Ink(&tall)) << dialog->objectName().toStdString() << " label at " << label->y();
     }
-  EXPECT_EQ(labels, 7);
+  EXPECT_EQ(labels, 8);
+}
+
+TEST_F(TShellTest, TheColoursEasyToTellApartAreAnOptionKeptInTheSettings)
+{
+  struct TCase {
+    const char* Stored; // nullptr: no value
+    bool Easy;
+  };
+  const TCase cases[] = { { nullptr, false }, { "0", false }, { "1", true }, { "7", false }, { "x", false } };
+  for (const TCase& c : cases) {
+    QFile::remove(Settings.FileName());
+    Write("tongue", "1");
+    if (c.Stored)
+      Write("palette", c.Stored);
+    Start();
+    const std::string name = c.Stored ? c.Stored : "none";
+    EXPECT_EQ(Main().State.EasyColours(), c.Easy) << name;
+    Forms->OptionDlg.RefreshOptionTexts();
+    EXPECT_EQ(Forms->OptionDlg.PaletteLabel->text(), c.Easy ? QStringLiteral("Farben: gut unterscheidbar") : QStringLiteral("Farben: Standard")) << name;
+    Forms.reset();
+  }
+
+  // Switched in the options: the board shows it at once, the cards are
+  // named by it, and the close stores it.
+  QFile::remove(Settings.FileName());
+  Write("tongue", "0");
+  Start();
+  TGameRecord& record = Main().GameOf().Record();
+  record.Table[0][0] = 1 + 1 + 9; // one green (or black) solid square
+  Main().RepaintBoard();
+  const TCellRect cell = CellRect(Main().BoardOf().Layout(), TSlot {});
+  const auto centre = [&] { return Main().Box()->Surface().pixel(cell.CentreX(), cell.CentreY()) & 0xFFFFFFU; };
+  EXPECT_EQ(centre(), qRgb(0, 160, 0) & 0xFFFFFFU);
+  QString label, hint;
+  TModalAnswerer answerer([&](QWidget*) {
+    Click(Forms->OptionDlg.PaletteBtn);
+    label = Forms->OptionDlg.PaletteLabel->text();
+    hint = Forms->OptionDlg.PaletteBtn->toolTip();
+    Click(Forms->OptionDlg.OKBtn);
+  });
+  Click(Main().OptionBtn);
+  EXPECT_EQ(label, QStringLiteral("Colours: easy to tell apart"));
+  EXPECT_EQ(hint, QStringLiteral("Change the symbols' colours"));
+  EXPECT_EQ(centre(), 0U) << "black at once";
+  QAccessibleInterface* board = QAccessible::queryAccessibleInterface(Main().Box());
+  EXPECT_EQ(board->child(0)->text(QAccessible::Name), QStringLiteral("one black solid square"));
+  {
+    TModalAnswerer closer([](QWidget* dialog) { Press(dialog, Qt::Key_Y); });
+    Main().close();
+  }
+  EXPECT_EQ(Stored("palette"), "1");
 }
 
 TEST_F(TShellTest, OptionsIgnoreEscapeAndTurnTheLanguageByRemainder)

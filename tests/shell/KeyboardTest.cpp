@@ -216,7 +216,7 @@ TEST_F(TShellTest, EveryDialogIsAnsweredWithTabAndSpace)
   TSeen seen = answer([&] { options.ShowModal(); }, [&](QWidget* dialog) {
     Type(dialog, Qt::Key_Escape);
     escapeClosed = !dialog->isVisible();
-    for (int control = 0; control < 6 && dialog->isVisible(); ++control) {
+    for (int control = 0; control < 7 && dialog->isVisible(); ++control) {
       Type(dialog, Qt::Key_Space);
       if (control == 0)
         Type(dialog, Qt::Key_Space); // the language back to German
@@ -233,6 +233,8 @@ TEST_F(TShellTest, EveryDialogIsAnsweredWithTabAndSpace)
   EXPECT_NE(state.MusicOn, before.MusicOn);
   EXPECT_EQ(state.BackMode, before.BackMode + 1);
   EXPECT_NE(state.DetectorOn, before.DetectorOn);
+  EXPECT_NE(state.Palette, before.Palette);
+  state.Palette = 0;
   // Shift+Tab goes back round: from the first control to OK.
   seen = answer([&] { options.ShowModal(); }, [&](QWidget* dialog) {
     Type(dialog, Qt::Key_Backtab, Qt::ShiftModifier);
@@ -429,6 +431,17 @@ TEST(CardNames, SayTheCardInBothLanguages)
   for (const TCase& c : cases) {
     EXPECT_EQ(CardName(c.Code, false), QString::fromUtf8(c.English));
     EXPECT_EQ(CardName(c.Code, true), QString::fromUtf8(c.German));
+  }
+  // The easy colours: blue stays, green is black, red is orange.
+  const TCase easy[] = {
+    { 1, "one blue empty square", "ein blaues leeres Quadrat" },
+    { 14, "one black solid circle", "ein schwarzer gefüllter Kreis" },
+    { 81, "three orange hatched triangles", "drei orangefarbene schraffierte Dreiecke" },
+    { 3, "one orange empty square", "ein orangefarbenes leeres Quadrat" },
+  };
+  for (const TCase& c : easy) {
+    EXPECT_EQ(CardName(c.Code, false, true), QString::fromUtf8(c.English));
+    EXPECT_EQ(CardName(c.Code, true, true), QString::fromUtf8(c.German));
   }
 }
 

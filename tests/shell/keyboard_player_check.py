@@ -209,7 +209,7 @@ def play():
     key("Escape")
     time.sleep(0.3)
     check(showing(options), "Escape closed the options")
-    key("Tab", "Tab", "Tab", "space", "Tab", "Tab", "space")
+    key("Tab", "Tab", "Tab", "space", "Tab", "Tab", "Tab", "space")  # then past the detector and the colours to OK
     gone(options)
 
     # The rules: a document, closed with Escape.
