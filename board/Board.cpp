@@ -109,6 +109,32 @@ void TBoard::ShowDetector()
   }
 }
 
+void TBoard::ShowVerdict(const std::array<std::int32_t, 4>& match)
+{
+  if (!Drawable())
+    return;
+  ClearDetector();
+  const int m = Lay.PanelSize;
+  const int x0 = Lay.PanelLeft;
+  for (int row = 0; row < 4; ++row) {
+    const int y = Lay.PanelTop + row * (Lay.CellSize / 2);
+    Canvas.SetPen(Black, 1);
+    if (match[static_cast<std::size_t>(row)] == 0) {
+      // A square, not a disc, its lower left half dark and its upper right
+      // half light: some alike, some not.
+      Canvas.SetSolidBrush(MarkDifferent);
+      Canvas.Rectangle(x0, y, x0 + m, y + m);
+      Canvas.SetSolidBrush(MarkAlike);
+      const TPoint half[] = { { x0, y }, { x0 + m - 1, y + m - 1 }, { x0, y + m - 1 } };
+      Canvas.Polygon(half, 3);
+    } else {
+      Canvas.SetSolidBrush(match[static_cast<std::size_t>(row)] == 1 ? MarkAlike : MarkDifferent);
+      Canvas.Ellipse(x0, y, x0 + m, y + m);
+    }
+    DrawDetectorIcon(row, x0, y);
+  }
+}
+
 void TBoard::DrawDetectorIcon(int row, int x0, int y0)
 {
   const int m = Lay.PanelSize;

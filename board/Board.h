@@ -4,6 +4,9 @@
 #include "board/Canvas.h"
 #include "board/Layout.h"
 
+#include <array>
+#include <cstdint>
+
 class TGame;
 
 // Indices into the main window's bitmap list that the board draws from.
@@ -35,6 +38,10 @@ public:
   int ScoreLabelLeft() const;
   void ShowDetector();
   void ClearDetector();
+  // Why three picked cards are no SET: the four attributes' rows, each in
+  // its own place, with the dark disc (all alike), the light disc (all
+  // different) or a square split dark and light (two alike, one different).
+  void ShowVerdict(const std::array<std::int32_t, 4>& match);
 
 private:
   bool Drawable() const { return Lay.CellSize >= 1; }

@@ -230,7 +230,16 @@ QString TBoardReader::Description() const
   const bool german = German();
   const QString score = (german ? QStringLiteral("Punkte: %1") : QStringLiteral("Score: %1")).arg(ComputeScore(Record));
   const char* const states[][2] = { { "Spiel läuft", "game running" }, { "Spiel angehalten", "game paused" }, { "Spiel aus", "game over" } };
-  return score + QStringLiteral(", ") + QString::fromUtf8(states[Record.GameState][german ? 0 : 1]);
+  const QString said = score + QStringLiteral(", ") + QString::fromUtf8(states[Record.GameState][german ? 0 : 1]);
+  return WrongPick.isEmpty() ? said : said + QStringLiteral(". ") + WrongPick;
+}
+
+void TBoardReader::SetWrongPick(const QString& text)
+{
+  if (text == WrongPick)
+    return;
+  WrongPick = text;
+  ScoreChanged();
 }
 
 void TBoardReader::SlotChanged(TSlot slot) const

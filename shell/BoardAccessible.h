@@ -41,6 +41,9 @@ public:
   void ScoreChanged() const;
   // The whole board was drawn anew (a pause hides the cards, a new game).
   void BoardChanged() const;
+  // Why the three picked cards are no SET, said after the score; empty
+  // when there is nothing to say.
+  void SetWrongPick(const QString& text);
   // The keyboard's cursor moved to a slot, which takes the focus.
   void CursorMoved(TSlot slot);
   void CursorHidden() { Focus = -1; }
@@ -54,4 +57,5 @@ private:
   std::function<QRect(TSlot)> Cell;
   std::function<void(TSlot)> Press;
   int Focus = -1;
+  QString WrongPick;
 };

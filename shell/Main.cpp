@@ -466,6 +466,23 @@ void Tmainform::RedrawSlot(int col, int row)
 {
   Board->RedrawSlot(col, row);
   Reader->SlotChanged(TSlot { col, row });
+  KeepWrongPick();
+}
+
+void Tmainform::KeepWrongPick()
+{
+  if (!WrongPick.Remembered())
+    return;
+  const TGameRecord& record = Game->Record();
+  if (WrongPick.Holds(record) && State.DetectorOn) {
+    if (record.GameState == gsRunning)
+      Board->ShowVerdict(WrongPick.Match());
+    return;
+  }
+  WrongPick.Forget();
+  Reader->SetWrongPick(QString());
+  if (record.GameState == gsRunning)
+    Board->ClearDetector();
 }
 
 void Tmainform::RepaintBoard()
@@ -474,6 +491,7 @@ void Tmainform::RepaintBoard()
   MoveScoreLabel();
   if (KeyCursor)
     ShowKeyCursor(*KeyCursor);
+  KeepWrongPick();
   Reader->BoardChanged();
 }
 
@@ -492,10 +510,17 @@ void Tmainform::ShowDetector()
 void Tmainform::ClearDetector()
 {
   Board->ClearDetector();
+  KeepWrongPick();
 }
 
 void Tmainform::PlayEffect(int effect)
 {
+  // A refused pick: with the detector on, the strip tells why.
+  if (effect == efNotASet && State.DetectorOn) {
+    WrongPick.Noticed(Game->Record());
+    Reader->SetWrongPick(TWrongPick::Said(WrongPick.Match(), State.German()));
+    KeepWrongPick();
+  }
   if (!State.SoundOn || effect < 1 || effect > EffectCount || !Audio.EffectsAvailable())
     return;
   Audio.PlayEffect(effect - 1);

@@ -5,6 +5,7 @@
 #include "game/Random.h"
 #include "scores/TextScrambler.h"
 #include "shell/ShellState.h"
+#include "shell/WrongPick.h"
 #include "toolkit/IniCtrl.h"
 
 #include <QWidget>
@@ -127,6 +128,9 @@ private:
   void ShowKeyCursor(TSlot slot);
   void HideKeyCursor();
   void MoveKeyCursor(int columns, int rows);
+  // The reason of a refused pick stays in the strip while its three cards
+  // stay picked, and goes with them.
+  void KeepWrongPick();
 
   std::unique_ptr<TMusicBox> Music;
   const TDlgResources& DlgResources;
@@ -147,6 +151,7 @@ private:
   std::unique_ptr<THeldKeys> HeldKeys;
   std::unique_ptr<TErrorReporter> Errors;
   std::optional<TSlot> KeyCursor;
+  TWrongPick WrongPick;
   bool MusicStarted = false;
   bool Destroyed = false;
 };

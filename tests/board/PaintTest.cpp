@@ -211,4 +211,45 @@ TEST_F(TBoardTest, DetectorRowsFollowTheMatchValues)
   EXPECT_EQ(Surface, before);
 }
 
+TEST_F(TBoardTest, AWrongPicksVerdictShowsEveryRowWithItsMark)
+{
+  for (const int ratio : { 1, 2 }) {
+    Surface = QImage(701 * ratio, 401 * ratio, QImage::Format_RGB32);
+    Surface.setDevicePixelRatio(ratio);
+    Board.Resize(701, 401);
+    Game.NewGame();
+    Board.Paint();
+    const TBoardLayout& l = Board.Layout();
+    const int m = l.PanelSize;
+    const auto device = [&](int x, int y) { return Surface.pixel(x * ratio + ratio / 2, y * ratio + ratio / 2) & 0xFFFFFFU; };
+    // Colour alike, shape all different, number and fill two alike.
+    Board.ShowVerdict({ 1, 2, 0, 0 });
+    for (int row = 0; row < 4; ++row) {
+      const int y = l.PanelTop + row * (l.CellSize / 2);
+      const std::string name = "row " + std::to_string(row) + " at density " + std::to_string(ratio);
+      const QRgb top = device(l.PanelLeft + m / 2, y + 2);
+      const QRgb upperRight = device(l.PanelLeft + m - 3, y + 2);
+      const QRgb lowerLeft = device(l.PanelLeft + 2, y + m - 3);
+      if (row < 2) {
+        EXPECT_EQ(top, row == 0 ? RgbOf(127, 127, 127) : RgbOf(191, 191, 191)) << name; // the dark, the light disc
+        // A disc leaves its square's corners to the board.
+        for (const QRgb corner : { upperRight, lowerLeft }) {
+          EXPECT_NE(corner, RgbOf(127, 127, 127)) << name;
+          EXPECT_NE(corner, RgbOf(191, 191, 191)) << name;
+        }
+      } else {
+        // Two alike, one different: a square, light above right, dark below left.
+        EXPECT_EQ(upperRight, RgbOf(191, 191, 191)) << name;
+        EXPECT_EQ(lowerLeft, RgbOf(127, 127, 127)) << name;
+      }
+    }
+    if (ratio == 1) {
+      Board.ClearDetector();
+      for (int y = l.PanelTop; y < l.PanelTop + 5 * m; ++y)
+        for (int x = l.PanelLeft; x < l.PanelLeft + m; ++x)
+          ASSERT_EQ(device(x, y), BoardTexture(x, y)) << x << "," << y;
+    }
+  }
+}
+
 } // namespace
