@@ -3,7 +3,8 @@
 
 Started by screen_reader_check.sh inside its own session bus, with the
 program running: finds the program, reads the sixteen slots of its table,
-presses one card and checks that it is reported picked.
+presses one card and checks that it is reported picked, then two more that
+make no SET with it and checks that the table's description says why.
 """
 import re
 import sys
@@ -64,9 +65,30 @@ def main():
     for _ in range(50):
         if table.getChildAtIndex(first).getState().contains(pyatspi.STATE_SELECTED):
             print(f"pressed slot {first} ({names[first]}): it is picked")
+            break
+        time.sleep(0.1)
+    else:
+        print("FAIL: the pressed card is not reported picked")
+        return 1
+
+    # Two more that make no SET with it: the table's description says why.
+    parsed = {i: CARD.match(n).groups() for i, n in enumerate(names) if CARD.match(n)}
+    def is_set(a, b, c):
+        return all(len({parsed[a][k], parsed[b][k], parsed[c][k]}) != 2 for k in range(4))
+    pair = next(((b, c) for b in parsed for c in parsed if first < b < c and not is_set(first, b, c)), None)
+    if pair is None:
+        print("SKIPPED: every pair makes a SET with the first card")
+        return 0
+    for slot in pair:
+        card = table.getChildAtIndex(slot)
+        action = card.queryAction()
+        action.doAction(next(i for i in range(action.nActions) if action.getName(i).lower() == "press"))
+    for _ in range(50):
+        if "Not a SET: " in table.description:
+            print("after a wrong pick the table says:", table.description)
             return 0
         time.sleep(0.1)
-    print("FAIL: the pressed card is not reported picked")
+    print("FAIL: a wrong pick is not explained:", table.description)
     return 1
 
 
