@@ -30,6 +30,12 @@ const TButtonFaces ButtonFaces[22] = {
   { "PaletteBtn", flOpts, 14, 0, 15, 14 },
 };
 
+TDialogArt TDlgResources::DialogArt() const
+{
+  return { &dlgs, dlgDialogGranite, dlgPanelGranite, dlgEmblem,
+    [this](QWidget* parent, const char* name, int left, int top) { return FaceButton(parent, name, left, top); } };
+}
+
 const TButtonFaces& FacesOf(const char* button)
 {
   for (const TButtonFaces& faces : ButtonFaces)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "toolkit/FramedDialog.h"
+
 #include "toolkit/BitmapList.h"
 
 #include <QIcon>
@@ -21,6 +23,8 @@ public:
   // faces and transparent colour, at (left, top) in the parent; buttons
   // whose faces are in the main window's list take it as bmps.
   TImageButton* FaceButton(QWidget* parent, const char* name, int left, int top, const TBitmapList* bmps = nullptr) const;
+  // What the framed dialogs are drawn from.
+  TDialogArt DialogArt() const;
 
   static constexpr int DlgsCount = 28;
   static constexpr int OptsCount = 16;

@@ -43,7 +43,7 @@ public:
 
 THighscoreDlg::THighscoreDlg(QWidget* mainform, const TDlgResources& resources, TIniCtrl& ini, const TTextScrambler& scrambler,
   const int& tongue)
-  : TFramedDialog(mainform, resources, 320, 476)
+  : TFramedDialog(mainform, resources.DialogArt(), 320, 476)
   , Ini(ini)
   , Scrambler(scrambler)
   , Tongue(tongue)

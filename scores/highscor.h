@@ -1,6 +1,6 @@
 #pragma once
 
-#include "assets/FramedDialog.h"
+#include "toolkit/FramedDialog.h"
 #include "scores/HighscoreTable.h"
 
 #include <array>
@@ -10,6 +10,7 @@ class QCheckBox;
 class QLabel;
 class QLineEdit;
 class TBackPanel;
+class TDlgResources;
 class TImageButton;
 class TIniCtrl;
 class TTextScrambler;

@@ -1,5 +1,6 @@
 #include "shell/Info.h"
 
+#include "assets/DlgRes.h"
 #include "shell/ShellState.h"
 #include "shell/Version.h"
 #include "toolkit/BackPanel.h"
@@ -9,7 +10,7 @@
 #include <QLabel>
 
 TInfoDlg::TInfoDlg(QWidget* mainform, const TDlgResources& resources, const TShellState& state)
-  : TFramedDialog(mainform, resources, 497, 416)
+  : TFramedDialog(mainform, resources.DialogArt(), 497, 416)
   , State(state)
 {
   setObjectName(QStringLiteral("InfoDlg"));

@@ -1,8 +1,9 @@
 #pragma once
 
-#include "assets/FramedDialog.h"
+#include "toolkit/FramedDialog.h"
 
 class QLabel;
+class TDlgResources;
 class TImageButton;
 struct TShellState;
 

@@ -1,5 +1,6 @@
 #include "shell/Options.h"
 
+#include "assets/DlgRes.h"
 #include "sound/Music.h"
 #include "shell/ShellState.h"
 #include "shell/Version.h"
@@ -17,7 +18,7 @@ constexpr int PaletteRowHeight = 56;
 } // namespace
 
 TOptionDlg::TOptionDlg(QWidget* mainform, const TDlgResources& resources, TShellState& state, TMusicBox& music)
-  : TFramedDialog(mainform, resources, 497, 416 + PaletteRowHeight)
+  : TFramedDialog(mainform, resources.DialogArt(), 497, 416 + PaletteRowHeight)
   , State(state)
   , Music(music)
 {

@@ -1,12 +1,13 @@
 #pragma once
 
-#include "assets/FramedDialog.h"
+#include "toolkit/FramedDialog.h"
 
 class QLabel;
+class TDlgResources;
 class TImageButton;
 class TMusicBox;
-class TTurnedLabel;
 struct TShellState;
+class TTurnedLabel;
 
 // The options: language, sound, music, background and the SET detector.
 // Every click changes the shared state at once; the main window learns of a

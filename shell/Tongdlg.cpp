@@ -1,5 +1,6 @@
 #include "shell/Tongdlg.h"
 
+#include "assets/DlgRes.h"
 #include "shell/ShellState.h"
 #include "toolkit/BackPanel.h"
 #include "toolkit/ImageButton.h"
@@ -9,7 +10,7 @@
 #include <QScreen>
 
 TTongueDlg::TTongueDlg(QWidget* mainform, const TDlgResources& resources, TShellState& state)
-  : TFramedDialog(mainform, resources, 408, 162)
+  : TFramedDialog(mainform, resources.DialogArt(), 408, 162)
   , State(state)
 {
   setObjectName(QStringLiteral("TongueDlg"));

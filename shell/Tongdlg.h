@@ -1,7 +1,8 @@
 #pragma once
 
-#include "assets/FramedDialog.h"
+#include "toolkit/FramedDialog.h"
 
+class TDlgResources;
 class TImageButton;
 struct TShellState;
 

@@ -1,5 +1,6 @@
 #include "shell/YesNo.h"
 
+#include "assets/DlgRes.h"
 #include "game/GameHost.h"
 #include "shell/ShellState.h"
 #include "toolkit/BackPanel.h"
@@ -48,7 +49,7 @@ QString Lines(QString text)
 } // namespace
 
 TYesNoDlg::TYesNoDlg(QWidget* mainform, const TDlgResources& resources, const TShellState& state)
-  : TFramedDialog(mainform, resources, 319, 158)
+  : TFramedDialog(mainform, resources.DialogArt(), 319, 158)
   , State(state)
 {
   setObjectName(QStringLiteral("YesNoDlg"));

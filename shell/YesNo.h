@@ -1,10 +1,11 @@
 #pragma once
 
-#include "assets/FramedDialog.h"
+#include "toolkit/FramedDialog.h"
 
 #include <optional>
 
 class QLabel;
+class TDlgResources;
 class TImageButton;
 struct TShellState;
 

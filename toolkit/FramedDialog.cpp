@@ -1,19 +1,19 @@
-#include "assets/FramedDialog.h"
+#include "toolkit/FramedDialog.h"
+
+#include "toolkit/BackPanel.h"
+#include "toolkit/BitmapList.h"
+#include "toolkit/ImageButton.h"
 
 #include <QAccessible>
-
-#include "assets/DlgRes.h"
-#include "toolkit/BackPanel.h"
-#include "toolkit/ImageButton.h"
 
 #include <QKeyEvent>
 #include <QLabel>
 
-TFramedDialog::TFramedDialog(QWidget* mainform, const TDlgResources& resources, int width, int height)
+TFramedDialog::TFramedDialog(QWidget* mainform, TDialogArt art, int width, int height)
   : QDialog(mainform, Qt::Dialog | Qt::FramelessWindowHint)
   , Mainform(mainform)
-  , Resources(resources)
-  , Back(new TBackPanel(this, resources.dlgs, dlgDialogGranite))
+  , Art(std::move(art))
+  , Back(new TBackPanel(this, *Art.Bitmaps, Art.DialogBackground))
 {
   setModal(true);
   setFixedSize(width, height);
@@ -89,7 +89,7 @@ void TFramedDialog::ApplyPlacementRule()
 
 TBackPanel* TFramedDialog::InnerPanel(int left, int top, int width, int height)
 {
-  auto* panel = new TBackPanel(Back, Resources.dlgs, dlgPanelGranite);
+  auto* panel = new TBackPanel(Back, *Art.Bitmaps, Art.PanelBackground);
   panel->setGeometry(left, top, width, height);
   return panel;
 }
@@ -115,7 +115,7 @@ QLabel* TFramedDialog::TextLabel(QWidget* parent, int left, int top, int width, 
 
 TImageButton* TFramedDialog::FaceButton(QWidget* parent, const char* name, int left, int top)
 {
-  return Resources.FaceButton(parent, name, left, top);
+  return Art.FaceButton(parent, name, left, top);
 }
 
 QLabel* TFramedDialog::Emblem()
@@ -123,7 +123,7 @@ QLabel* TFramedDialog::Emblem()
   auto* picture = new QLabel(Back);
   picture->setGeometry(0, 12, 105, 77);
   picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  picture->setPixmap(QPixmap::fromImage(KeyedOut(Resources.dlgs.Bitmap(dlgEmblem, picture->devicePixelRatioF()), Resources.dlgs.TransparentColor(dlgEmblem))));
+  picture->setPixmap(QPixmap::fromImage(KeyedOut(Art.Bitmaps->Bitmap(Art.Emblem, picture->devicePixelRatioF()), Art.Bitmaps->TransparentColor(Art.Emblem))));
   picture->setStyleSheet(QStringLiteral("background: transparent;"));
   return picture;
 }

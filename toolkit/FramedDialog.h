@@ -4,12 +4,24 @@
 
 #include <QList>
 
+#include <functional>
 #include <optional>
 
 class QLabel;
 class TBackPanel;
-class TDlgResources;
+class TBitmapList;
 class TImageButton;
+
+// What a framed dialog is drawn from: the bitmap list of its backgrounds and
+// picture with their indices, and the maker of its image buttons (by name,
+// in the parent at the place given).
+struct TDialogArt {
+  const TBitmapList* Bitmaps = nullptr;
+  int DialogBackground = 0;
+  int PanelBackground = 0;
+  int Emblem = 0;
+  std::function<TImageButton*(QWidget* parent, const char* name, int left, int top)> FaceButton;
+};
 
 // A borderless modal dialog filled with the light granite inside its black
 // frame, the look that every dialog of the program shares. It helps its
@@ -18,7 +30,7 @@ class TImageButton;
 // subclass gives it.
 class TFramedDialog : public QDialog {
 public:
-  TFramedDialog(QWidget* mainform, const TDlgResources& resources, int width, int height);
+  TFramedDialog(QWidget* mainform, TDialogArt art, int width, int height);
 
 protected:
   void showEvent(QShowEvent* event) override;
@@ -50,7 +62,7 @@ protected:
   QLabel* Emblem();
 
   QWidget* Mainform;
-  const TDlgResources& Resources;
+  const TDialogArt Art;
   TBackPanel* Back;
 
 private:
