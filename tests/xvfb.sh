@@ -4,6 +4,9 @@
 # holds its process, for the caller's cleanup.
 # start_manager MANAGER starts openbox on it when MANAGER is "openbox" (and
 # skips the check when it is not installed); $wm holds its process.
+# make_work makes the check's temporary folder $work, with a settings
+# folder and a private runtime folder in it, and at exit removes it and ends
+# the processes held in $app, $wm and $xvfb.
 start_xvfb() {
   local display=":$((90 + RANDOM % 800))"
   Xvfb "$display" -screen 0 "${1:-1280x1024x24}" -nolisten tcp -noreset >/dev/null 2>&1 &
@@ -18,4 +21,11 @@ start_manager() {
   openbox >/dev/null 2>&1 &
   wm=$!
   for _ in $(seq 50); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break; sleep 0.1; done
+}
+
+make_work() {
+  work=$(mktemp -d)
+  mkdir -p "$work/config/Mollberg/Trivolo"
+  mkdir -m 700 "$work/runtime"
+  trap 'for process in ${app:-} ${wm:-} ${xvfb:-}; do kill "$process" 2>/dev/null || true; done; rm -rf "$work"' EXIT
 }

@@ -10,13 +10,7 @@ here=$(cd "$(dirname "$0")" && pwd)
 . "$here/../xvfb.sh"
 . "$here/../atspi.sh"
 require_atspi
-work=$(mktemp -d)
-cleanup() {
-  [ -n "${wm:-}" ] && kill "$wm" 2>/dev/null || true
-  [ -n "${xvfb:-}" ] && kill "$xvfb" 2>/dev/null || true
-  rm -rf "$work"
-}
-trap cleanup EXIT
+make_work
 fail() { echo "FAIL ($manager): $*" >&2; exit 1; }
 
 start_xvfb
@@ -26,8 +20,6 @@ echo "autorepeat: $(xset q | sed -n 's/.*auto repeat:  *\([a-z]*\).*/\1/p')"
 start_manager "$manager"
 
 ini="$work/config/Mollberg/Trivolo/V2.ini"
-mkdir -p "$(dirname "$ini")"
-mkdir -m 700 "$work/runtime"
 # No language yet: the question comes first. No music, to keep it quiet.
 printf '[common]\nmusic=0\n' >"$ini"
 export XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/runtime" SDL_AUDIODRIVER=dummy

@@ -6,17 +6,9 @@ program=$1
 here=$(cd "$(dirname "$0")" && pwd)
 . "$here/../xvfb.sh"
 command -v dbus-launch >/dev/null || { echo "SKIPPED: dbus-launch (dbus-x11) is not installed"; exit 0; }
-work=$(mktemp -d)
-cleanup() {
-  [ -n "${app:-}" ] && kill "$app" 2>/dev/null || true
-  [ -n "${xvfb:-}" ] && kill "$xvfb" 2>/dev/null || true
-  rm -rf "$work"
-}
-trap cleanup EXIT
+make_work
 launched() { pgrep -f -- 'dbus-launch --autolaunch' | sort; }
 start_xvfb
-mkdir -p "$work/config/Mollberg/Trivolo"
-mkdir -m 700 "$work/runtime"
 printf '[common]\ntongue=0\nmusic=0\n' >"$work/config/Mollberg/Trivolo/V2.ini"
 before=$(launched || true)
 env -u DBUS_SESSION_BUS_ADDRESS -u QT_QPA_PLATFORM XDG_RUNTIME_DIR="$work/runtime" XDG_CONFIG_HOME="$work/config" \

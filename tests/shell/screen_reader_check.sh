@@ -8,14 +8,7 @@ here=$(cd "$(dirname "$0")" && pwd)
 . "$here/../xvfb.sh"
 . "$here/../atspi.sh"
 require_atspi
-work=$(mktemp -d)
-cleanup() {
-  [ -n "${xvfb:-}" ] && kill "$xvfb" 2>/dev/null || true
-  rm -rf "$work"
-}
-trap cleanup EXIT
-mkdir -p "$work/config/Mollberg/Trivolo"
-mkdir -m 700 "$work/runtime"
+make_work
 printf '[common]\ntongue=0\nmusic=false\n' >"$work/config/Mollberg/Trivolo/V2.ini"
 start_xvfb
 
