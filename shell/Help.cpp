@@ -89,9 +89,12 @@ void THelpSystem::ShowContext(int context)
     // Closed with Escape and Ctrl+W, as help viewers are.
     for (const QKeySequence& keys : { QKeySequence(Qt::Key_Escape), QKeySequence(QKeySequence::Close) })
       QObject::connect(new QShortcut(keys, View), &QShortcut::activated, View, &QWidget::close);
-    // Open over the window that asked, not in a corner of the screen.
-    if (const QWidget* asking = QApplication::activeWindow())
+    // Open over the window that asked, not in a corner of the screen, and
+    // with its icon.
+    if (const QWidget* asking = QApplication::activeWindow()) {
       View->move(asking->frameGeometry().center() - View->rect().center());
+      View->setWindowIcon(asking->windowIcon());
+    }
   }
   View->setWindowTitle(context == 1 ? QStringLiteral("Trivolo – Spielregeln") : QStringLiteral("Trivolo – Rules"));
   View->setHtml(topic);
