@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # Plays the real program by keys alone, in real X windows with or without a
-# window manager ("bare" or "openbox"), and reads it through AT-SPI as a
-# screen reader does (keyboard_player_check.py). Afterwards the settings
-# must hold what the player chose.
+# window manager ("bare" or "openbox"), or as a Wayland client ("wayland":
+# weston running in the X display, which hands it the display's keyboard),
+# and reads it through AT-SPI as a screen reader does
+# (keyboard_player_check.py). Afterwards the settings must hold what the
+# player chose.
 set -euo pipefail
 program=$1
 manager=${2:-bare}
@@ -17,7 +19,21 @@ start_xvfb
 # Keys held down repeat, as on every desktop.
 xset r on
 echo "autorepeat: $(xset q | sed -n 's/.*auto repeat:  *\([a-z]*\).*/\1/p')"
-start_manager "$manager"
+if [ "$manager" = wayland ]; then
+  command -v weston >/dev/null || { echo "SKIPPED: weston is not installed"; exit 0; }
+  find /usr/lib -path '*qt6/plugins/platforms/libqwayland*' 2>/dev/null | grep -q . \
+    || { echo "SKIPPED: Qt's Wayland platform (qt6-wayland) is not installed"; exit 0; }
+  XDG_RUNTIME_DIR="$work/runtime" weston --backend=x11-backend.so --use-pixman --socket=trivolo-keys \
+    --width=1200 --height=950 >"$work/weston.log" 2>&1 &
+  wm=$!
+  for _ in $(seq 50); do [ -S "$work/runtime/trivolo-keys" ] && break; sleep 0.1; done
+  [ -S "$work/runtime/trivolo-keys" ] || { cat "$work/weston.log"; fail "weston did not start"; }
+  # The keys go to the window under the pointer: weston's.
+  xdotool mousemove 600 500
+  export RUN_WAYLAND=trivolo-keys
+else
+  start_manager "$manager"
+fi
 
 ini="$work/config/Mollberg/Trivolo/V2.ini"
 # No language yet: the question comes first. No music, to keep it quiet.
@@ -27,7 +43,11 @@ export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 NO_AT_BRIDGE=0 ASAN_OPTIONS=detect_lea
 unset QT_QPA_PLATFORM
 dbus-run-session -- bash -c '
   dbus-send --session --dest=org.a11y.Bus --print-reply /org/a11y/bus org.a11y.Bus.GetAddress >/dev/null
-  "$1" >"$2/log" 2>&1 &
+  if [ -n "${RUN_WAYLAND:-}" ]; then
+    env -u DISPLAY QT_QPA_PLATFORM=wayland WAYLAND_DISPLAY="$RUN_WAYLAND" "$1" >"$2/log" 2>&1 &
+  else
+    "$1" >"$2/log" 2>&1 &
+  fi
   app=$!
   status=0
   /usr/bin/python3 "$3/keyboard_player_check.py" || status=$?
