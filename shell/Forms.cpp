@@ -4,7 +4,7 @@ TForms::TForms(const TDlgResources& resources, TAudioBackend& audio, std::uint64
   : mainform(resources, audio, seed)
   , OptionDlg(&mainform, resources, mainform.State, mainform.MusicOf())
   , YesNoDlg(&mainform, resources, mainform.State)
-  , TongueDlg(&mainform, resources, mainform.State)
+  , TongueDlg(&mainform, resources)
   , HighscoreDlg(&mainform, resources, mainform.ini, mainform.Scrambler, mainform.State.Tongue)
   , InfoDlg(&mainform, resources, mainform.State)
 {

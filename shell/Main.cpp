@@ -64,9 +64,9 @@ bool IsPickKey(int key)
 
 Tmainform::Tmainform(const TDlgResources& resources, TAudioBackend& audio, std::uint64_t seed)
   : QWidget(nullptr)
+  , MixBtn(nullptr)
   , ini(QStringLiteral("Mollberg"), QStringLiteral("Trivolo/V2"))
   , Settings(std::make_unique<TSettings>(ini, State))
-  , MixBtn(nullptr)
   , Music(std::make_unique<TMusicBox>(audio, State))
   , DlgResources(resources)
   , Audio(audio)
@@ -176,6 +176,8 @@ void Tmainform::SetDialogs(const TDialogs& dialogs)
     });
     connect(Dialogs.OptionDlg, &TOptionDlg::PaletteChanged, this, &Tmainform::RepaintBoard);
   }
+  if (Dialogs.TongueDlg)
+    connect(Dialogs.TongueDlg, &TTongueDlg::Answered, this, [this](int tongue) { State.Tongue = tongue; });
 }
 
 TImageButton* Tmainform::MakeButton(const char* name, int left)

@@ -60,10 +60,6 @@ public:
 
   // What the dialogs share with the window.
   TShellState State;
-  TIniCtrl ini;
-  std::unique_ptr<TSettings> Settings;
-  // The program's one scrambler of the stored high-score rows.
-  TTextScrambler Scrambler;
   TMusicBox& MusicOf() { return *Music; }
 
   THelpSystem* Help() { return HelpSystem.get(); }
@@ -105,6 +101,14 @@ protected:
   void keyReleaseEvent(QKeyEvent* event) override;
 
 private:
+  // The dialogs are handed the store and the scrambler where they are made.
+  friend class TForms;
+
+  TIniCtrl ini;
+  std::unique_ptr<TSettings> Settings;
+  // The program's one scrambler of the stored high-score rows.
+  TTextScrambler Scrambler;
+
   void FormCreate();
   void InstallHelp();
   void FormShow();

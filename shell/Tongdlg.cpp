@@ -1,7 +1,6 @@
 #include "shell/Tongdlg.h"
 
 #include "assets/DlgRes.h"
-#include "shell/ShellState.h"
 #include "toolkit/BackPanel.h"
 #include "toolkit/ImageButton.h"
 
@@ -9,9 +8,8 @@
 #include <QLabel>
 #include <QScreen>
 
-TTongueDlg::TTongueDlg(QWidget* mainform, const TDlgResources& resources, TShellState& state)
+TTongueDlg::TTongueDlg(QWidget* mainform, const TDlgResources& resources)
   : TFramedDialog(mainform, resources.DialogArt(), 408, 162)
-  , State(state)
 {
   setObjectName(QStringLiteral("TongueDlg"));
   Emblem();
@@ -25,8 +23,8 @@ TTongueDlg::TTongueDlg(QWidget* mainform, const TDlgResources& resources, TShell
   EnglishBtn->setAccessibleName(QStringLiteral("I speak English"));
   SetTabOrder({ GermanBtn, EnglishBtn });
   SetSpoken(QStringLiteral("Sprache / Language"), QStringLiteral("Ich spreche deutsch / I speak English"));
-  connect(GermanBtn, &TImageButton::OnClick, this, &TTongueDlg::GermanBtnClick);
-  connect(EnglishBtn, &TImageButton::OnClick, this, &TTongueDlg::EnglishBtnClick);
+  connect(GermanBtn, &TImageButton::OnClick, this, [this] { Answer(1); });
+  connect(EnglishBtn, &TImageButton::OnClick, this, [this] { Answer(0); });
 }
 
 void TTongueDlg::Place()
@@ -35,14 +33,8 @@ void TTongueDlg::Place()
     move(screen->geometry().center() - rect().center());
 }
 
-void TTongueDlg::GermanBtnClick()
+void TTongueDlg::Answer(int tongue)
 {
-  State.Tongue = 1;
-  accept();
-}
-
-void TTongueDlg::EnglishBtnClick()
-{
-  State.Tongue = 0;
+  emit Answered(tongue);
   accept();
 }

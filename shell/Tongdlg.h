@@ -4,12 +4,14 @@
 
 class TDlgResources;
 class TImageButton;
-struct TShellState;
 
 // Asks for the language at the first start; its texts show both languages.
+// The answer goes out as Answered (1 German, 0 English).
 class TTongueDlg final : public TFramedDialog {
+  Q_OBJECT
+
 public:
-  TTongueDlg(QWidget* mainform, const TDlgResources& resources, TShellState& state);
+  TTongueDlg(QWidget* mainform, const TDlgResources& resources);
 
   TImageButton* GermanBtn;
   TImageButton* EnglishBtn;
@@ -18,9 +20,9 @@ protected:
   // Centred on the screen: it is asked before the player knows the window.
   void Place() override;
 
-private:
-  void GermanBtnClick();
-  void EnglishBtnClick();
+signals:
+  void Answered(int tongue);
 
-  TShellState& State;
+private:
+  void Answer(int tongue);
 };
