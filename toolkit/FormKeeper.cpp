@@ -29,6 +29,8 @@ constexpr int FrameWatchMs = 5000;
 // machine can take that long, and can move a framed window once more.
 constexpr int FrameEventWatchMs = 30000;
 constexpr int MaxShifts = 3;
+// How often the frame is looked at after the first seconds.
+constexpr int SlowFrameCheckMs = 500;
 
 QRect AvailableDesktop()
 {
@@ -169,8 +171,8 @@ void TFormKeeper::CheckFrame()
     StopWatching();
     return;
   }
-  if (WatchingFor.elapsed() > FrameWatchMs)
-    FrameWatch.stop(); // from now on at the window's events only
+  if (WatchingFor.elapsed() > FrameWatchMs && FrameWatch.interval() != SlowFrameCheckMs)
+    FrameWatch.setInterval(SlowFrameCheckMs); // seldom from now on: the window's events come too
   if (!Form.isVisible() || Form.isMaximized() || Form.isFullScreen())
     return;
   const QMargins frame = Frame();
@@ -184,13 +186,17 @@ void TFormKeeper::CheckFrame()
   // frame itself was meant to go, even after it had framed it right: then
   // it is off by exactly the frame, and moved once more. The toolkit
   // believes the window already stands there, so it is moved a pixel aside
-  // first, which makes both moves real. A window that the player has moved
-  // stays where it is; a window manager that insists wins after a few tries.
+  // first, which makes both moves real; and the inside is placed, not the
+  // frame, so that the window manager has nothing to reckon. A window that
+  // the player has moved stays where it is; a window manager that insists
+  // wins after a few tries.
   const QPoint at = OuterRect().topLeft();
-  if (at != Intended.topLeft() && at == Intended.topLeft() - QPoint(frame.left(), frame.top()) && Shifts < MaxShifts) {
+  QWindow* window = Form.windowHandle();
+  if (window && at != Intended.topLeft() && at == Intended.topLeft() - QPoint(frame.left(), frame.top()) && Shifts < MaxShifts) {
     ++Shifts;
-    Form.move(Intended.topLeft() + QPoint(0, 1));
-    Form.move(Intended.topLeft());
+    const QPoint inside = Intended.topLeft() + QPoint(frame.left(), frame.top());
+    window->setPosition(inside + QPoint(0, 1));
+    window->setPosition(inside);
   }
 }
 
