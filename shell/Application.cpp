@@ -13,7 +13,6 @@ TApplication::TApplication(int& argc, char** argv)
   // the desktop file's name, and WM_CLASS ("trivolo", "trivolo") is what
   // the desktop file's StartupWMClass names.
   setApplicationName(QStringLiteral("trivolo"));
-  setApplicationDisplayName(QStringLiteral("Trivolo"));
   setDesktopFileName(QStringLiteral(TRIVOLO_APP_ID));
 }
 
@@ -37,7 +36,9 @@ void ShowErrorBox(const QString& text)
     qWarning("%s", qPrintable(text));
     return;
   }
-  QMessageBox box(QMessageBox::Critical, QGuiApplication::applicationDisplayName(), text, QMessageBox::Ok);
+  // The game's name as title; an application display name would also be
+  // appended to every window's title.
+  QMessageBox box(QMessageBox::Critical, QStringLiteral("Trivolo"), text, QMessageBox::Ok);
   box.setTextFormat(Qt::PlainText);
   box.exec();
 }

@@ -80,6 +80,8 @@ eval "$(xdotool getwindowgeometry --shell "$window")"
 class=$(xprop -id "$window" WM_CLASS | sed -n 's/.*= "[^"]*", "\([^"]*\)"/\1/p')
 [ "$class" = "$wmclass" ] || fail "the window's class is '$class', the desktop entry's StartupWMClass '$wmclass'"
 echo "window class $class = StartupWMClass"
+title=$(xprop -id "$window" _NET_WM_NAME | sed -n 's/.*= "\(.*\)"$/\1/p')
+[ "$title" = "Trivolo V2.1" ] || fail "the window's title is '$title'"
 sleep 0.5
 xdotool mousemove $((X + WIDTH - 104 + 25)) $((Y + 4 + 25)) click 1
 found=
