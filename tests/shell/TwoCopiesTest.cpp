@@ -5,6 +5,9 @@
 
 #include "shell/Settings.h"
 
+#include <QDir>
+#include <QFileInfo>
+
 namespace {
 
 TEST_F(TShellTest, ACloseWritesOnlyTheOptionsItsCopyChanged)
@@ -60,6 +63,38 @@ TEST_F(TShellTest, ACloseWritesOnlyTheOptionsItsCopyChanged)
     EXPECT_EQ(Stored("tongue"), "0") << c.Name;
     Forms.reset();
   }
+}
+
+TEST_F(TShellTest, TheColourChoiceOfOneCopyAndTheBackgroundOfAnotherBothStay)
+{
+  // A file edited by hand on another system: a byte-order mark, CR line ends.
+  {
+    QFile file(Settings.FileName());
+    QDir().mkpath(QFileInfo(file).path());
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("\xEF\xBB\xBF[common]\rtongue=0\rpalette=1\rbackmode=0\r");
+  }
+  Start();
+  EXPECT_TRUE(Main().State.EasyColours()) << "read through the mark and the CR ends";
+  TOtherCopy other([] {}, [] {
+    TIniCtrl ini(QStringLiteral("Mollberg"), QStringLiteral("Trivolo/V2"));
+    TShellState state;
+    TSettings settings(ini, state);
+    settings.Read();
+    state.BackMode = 2;
+    settings.Write();
+    return 0;
+  });
+  EXPECT_EQ(other.Finish(), 0);
+  Main().State.Palette = 0;
+  {
+    TModalAnswerer closer([](QWidget* dialog) { Press(dialog, Qt::Key_Y); });
+    EXPECT_TRUE(Main().close());
+  }
+  EXPECT_EQ(Stored("palette"), "0");
+  EXPECT_EQ(Stored("backmode"), "2");
+  EXPECT_EQ(Stored("tongue"), "0");
+  Forms.reset();
 }
 
 } // namespace
