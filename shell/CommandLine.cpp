@@ -14,10 +14,14 @@ const char* const ToolkitValueOptions[] = { "platform", "platformpluginpath", "p
   "stylesheet", "qwindowgeometry", "qwindowtitle", "qwindowicon", "geometry", "name", "title", "visual", "session" };
 const char* const ToolkitFlags[] = { "reverse", "widgetcount", "nograb", "dograb", "sync" };
 
+QString ProgramName(const QStringList& arguments)
+{
+  return arguments.isEmpty() ? QStringLiteral("trivolo") : QFileInfo(arguments.first()).fileName();
+}
+
 QString Usage(const QStringList& arguments)
 {
-  const QString program = arguments.isEmpty() ? QStringLiteral("trivolo") : QFileInfo(arguments.first()).fileName();
-  return QStringLiteral("Usage: %1 [options]").arg(program);
+  return QStringLiteral("Usage: %1 [options]").arg(ProgramName(arguments));
 }
 
 QString HelpText(const QStringList& arguments)
@@ -52,8 +56,7 @@ TCommandLine ReadCommandLine(const QStringList& arguments, QTextStream& out, QTe
 
   TCommandLine result;
   const auto refuse = [&](const QString& error) {
-    const QString program = arguments.isEmpty() ? QStringLiteral("trivolo") : QFileInfo(arguments.first()).fileName();
-    err << program << ": " << error << '\n' << Usage(arguments) << '\n';
+    err << ProgramName(arguments) << ": " << error << '\n' << Usage(arguments) << '\n';
     err.flush();
     result.ExitCode = 2;
     return result;

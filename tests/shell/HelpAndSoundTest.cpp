@@ -9,6 +9,32 @@
 
 namespace {
 
+// A data folder of the player's own for one test ($XDG_DATA_HOME), with a
+// piece of music in it when asked; the earlier folder comes back after.
+class TOwnDataFolder {
+public:
+  explicit TOwnDataFolder(bool withPiece)
+    : Before(qgetenv("XDG_DATA_HOME"))
+  {
+    qputenv("XDG_DATA_HOME", Data.path().toLocal8Bit());
+    if (!withPiece)
+      return;
+    QDir().mkpath(Data.filePath("trivolo/music"));
+    QFile piece(Data.filePath("trivolo/music/a.mid"));
+    if (piece.open(QIODevice::WriteOnly))
+      piece.write("MThd");
+  }
+  ~TOwnDataFolder() { qputenv("XDG_DATA_HOME", Before); }
+  TOwnDataFolder(const TOwnDataFolder&) = delete;
+  TOwnDataFolder& operator=(const TOwnDataFolder&) = delete;
+
+  QString FilePath(const QString& name) const { return Data.filePath(name); }
+
+private:
+  QTemporaryDir Data;
+  QByteArray Before;
+};
+
 TEST(DataFolder, IsNextToTheProgramOrWhereThePackageInstalledIt)
 {
   QTemporaryDir root;
@@ -68,9 +94,7 @@ TEST(HelpSystem, KeepsADiagnosticLogWhenAsked)
 TEST_F(TShellTest, TheLogGoesToThePlayersDataFolderNeverBesideTheProgram)
 {
   // Switched on by a file beside the program (as an argument would).
-  QTemporaryDir data;
-  const QByteArray before = qgetenv("XDG_DATA_HOME");
-  qputenv("XDG_DATA_HOME", data.path().toLocal8Bit());
+  const TOwnDataFolder data(false);
   const QString beside = QCoreApplication::applicationDirPath();
   QFile switchOn(beside + "/debug.debug");
   ASSERT_TRUE(switchOn.open(QIODevice::WriteOnly));
@@ -80,22 +104,14 @@ TEST_F(TShellTest, TheLogGoesToThePlayersDataFolderNeverBesideTheProgram)
   Main().Help()->ShowContext(2);
   Forms.reset();
   switchOn.remove();
-  qputenv("XDG_DATA_HOME", before);
-  EXPECT_TRUE(QFile::exists(data.filePath("trivolo/HHDebug.txt")));
+  EXPECT_TRUE(QFile::exists(data.FilePath("trivolo/HHDebug.txt")));
   EXPECT_FALSE(QFile::exists(beside + "/HHDebug.txt"));
 }
 
 TEST_F(TShellTest, AMachineWithoutSoundIsToldOnceInTheGamesLanguageAfterTheLanguageQuestion)
 {
   // A piece of the player's own, so that there is music to open.
-  QTemporaryDir data;
-  ASSERT_TRUE(QDir().mkpath(data.filePath("trivolo/music")));
-  QFile piece(data.filePath("trivolo/music/a.mid"));
-  ASSERT_TRUE(piece.open(QIODevice::WriteOnly));
-  piece.write("MThd");
-  piece.close();
-  const QByteArray before = qgetenv("XDG_DATA_HOME");
-  qputenv("XDG_DATA_HOME", data.path().toLocal8Bit());
+  const TOwnDataFolder data(true);
   for (const bool german : { true, false }) {
     QFile::remove(Settings.FileName());
     TFakeAudio silent;
@@ -121,18 +137,11 @@ TEST_F(TShellTest, AMachineWithoutSoundIsToldOnceInTheGamesLanguageAfterTheLangu
     EXPECT_EQ(seen, QStringList({ "the language question", said })) << german;
     Forms.reset();
   }
-  qputenv("XDG_DATA_HOME", before);
 }
 
 TEST_F(TShellTest, TheMusicIsKeptAliveBeforeTheGameCountsOrMixes)
 {
-  QTemporaryDir data;
-  ASSERT_TRUE(QDir().mkpath(data.filePath("trivolo/music")));
-  QFile piece(data.filePath("trivolo/music/a.mid"));
-  ASSERT_TRUE(piece.open(QIODevice::WriteOnly));
-  piece.close();
-  const QByteArray before = qgetenv("XDG_DATA_HOME");
-  qputenv("XDG_DATA_HOME", data.path().toLocal8Bit());
+  const TOwnDataFolder data(true);
   Write("tongue", "0");
   TFakeAudio audio;
   Start(&audio, 2024);
@@ -160,7 +169,6 @@ TEST_F(TShellTest, TheMusicIsKeptAliveBeforeTheGameCountsOrMixes)
   EXPECT_GT(record.TimeTicks, ticks);
   audio.WhenPlayed = nullptr;
   Forms.reset();
-  qputenv("XDG_DATA_HOME", before);
 }
 
 TEST(ErrorTexts, SpeakTheGamesLanguage)
