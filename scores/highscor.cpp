@@ -41,12 +41,10 @@ public:
 
 } // namespace
 
-THighscoreDlg::THighscoreDlg(QWidget* mainform, const TDlgResources& resources, TIniCtrl& ini, const TTextScrambler& scrambler,
-  const int& tongue)
+THighscoreDlg::THighscoreDlg(QWidget* mainform, const TDlgResources& resources, TIniCtrl& ini, const TTextScrambler& scrambler)
   : TFramedDialog(mainform, resources.DialogArt(), 320, 476)
   , Ini(ini)
   , Scrambler(scrambler)
-  , Tongue(tongue)
 {
   setObjectName(QStringLiteral("HighscoreDlg"));
   QFont titleFont(QStringLiteral("Arial"));

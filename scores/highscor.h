@@ -25,9 +25,10 @@ class TTextScrambler;
 // nothing.
 class THighscoreDlg final : public TFramedDialog {
 public:
-  THighscoreDlg(QWidget* mainform, const TDlgResources& resources, TIniCtrl& ini, const TTextScrambler& scrambler,
-    const int& tongue);
+  THighscoreDlg(QWidget* mainform, const TDlgResources& resources, TIniCtrl& ini, const TTextScrambler& scrambler);
 
+  // The language of the texts, told before every show: German for 1.
+  void SetTongue(int tongue) { Tongue = tongue; }
   void ShowModal(std::int32_t AScore, bool AViewOnly);
   void SetDirection(std::int32_t value) { FDirection = value; }
   void SetINIString(const QString& value) { FINIString = value; }
@@ -60,6 +61,6 @@ private:
 
   TIniCtrl& Ini;
   const TTextScrambler& Scrambler;
-  const int& Tongue;
+  int Tongue = 0;
   TBackPanel* EditBack;
 };

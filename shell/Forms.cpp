@@ -5,7 +5,7 @@ TForms::TForms(const TDlgResources& resources, TAudioBackend& audio, std::uint64
   , OptionDlg(&mainform, resources, mainform.State, mainform.MusicOf())
   , YesNoDlg(&mainform, resources, mainform.State)
   , TongueDlg(&mainform, resources)
-  , HighscoreDlg(&mainform, resources, mainform.ini, mainform.Scrambler, mainform.State.Tongue)
+  , HighscoreDlg(&mainform, resources, mainform.ini, mainform.Scrambler)
   , InfoDlg(&mainform, resources, mainform.State)
 {
   mainform.SetDialogs({ &OptionDlg, &YesNoDlg, &TongueDlg, &HighscoreDlg, &InfoDlg });

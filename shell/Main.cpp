@@ -64,7 +64,6 @@ bool IsPickKey(int key)
 
 Tmainform::Tmainform(const TDlgResources& resources, TAudioBackend& audio, std::uint64_t seed)
   : QWidget(nullptr)
-  , MixBtn(nullptr)
   , ini(QStringLiteral("Mollberg"), QStringLiteral("Trivolo/V2"))
   , Settings(std::make_unique<TSettings>(ini, State))
   , Music(std::make_unique<TMusicBox>(audio, State))
@@ -437,8 +436,10 @@ void Tmainform::ApplyTexts()
 
 void Tmainform::HighScoreBtnClick()
 {
-  if (Dialogs.HighscoreDlg)
-    Dialogs.HighscoreDlg->ShowModal(0, true);
+  if (!Dialogs.HighscoreDlg)
+    return;
+  Dialogs.HighscoreDlg->SetTongue(State.Tongue);
+  Dialogs.HighscoreDlg->ShowModal(0, true);
 }
 
 void Tmainform::OptionBtnClick()
@@ -540,8 +541,10 @@ int Tmainform::ShowText(int code, const std::string& text)
 
 void Tmainform::EnterHighScore(int score)
 {
-  if (Dialogs.HighscoreDlg)
-    Dialogs.HighscoreDlg->ShowModal(score, false);
+  if (!Dialogs.HighscoreDlg)
+    return;
+  Dialogs.HighscoreDlg->SetTongue(State.Tongue);
+  Dialogs.HighscoreDlg->ShowModal(score, false);
 }
 
 bool Tmainform::DetectorOn() const

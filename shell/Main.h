@@ -58,9 +58,12 @@ public:
   };
   void SetDialogs(const TDialogs& dialogs);
 
-  // What the dialogs share with the window.
-  TShellState State;
+  // The options and language, for reading; the dialogs that change them are
+  // handed them by TForms and tell the window by signals.
+  const TShellState& StateOf() const { return State; }
   TMusicBox& MusicOf() { return *Music; }
+  // The button that a TButtonKey stands for.
+  TImageButton* ButtonOf(int key) const;
 
   THelpSystem* Help() { return HelpSystem.get(); }
   TGame& GameOf() { return *Game; }
@@ -83,16 +86,6 @@ public:
   bool DetectorOn() const override;
   int Tongue() const override;
 
-  TImageButton* MixBtn;
-  TImageButton* StartBtn;
-  TImageButton* PauseBtn;
-  TImageButton* HighScoreBtn;
-  TImageButton* TipBtn;
-  TImageButton* OptionBtn;
-  TImageButton* InfoBtn;
-  TImageButton* RulesBtn;
-  TImageButton* ExitBtn;
-
 protected:
   void showEvent(QShowEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
@@ -101,9 +94,12 @@ protected:
   void keyReleaseEvent(QKeyEvent* event) override;
 
 private:
-  // The dialogs are handed the store and the scrambler where they are made.
+  // The dialogs are handed the state, the store and the scrambler where
+  // they are made; the shell's tests set options as a player would have.
   friend class TForms;
+  friend class TShellTest;
 
+  TShellState State;
   TIniCtrl ini;
   std::unique_ptr<TSettings> Settings;
   // The program's one scrambler of the stored high-score rows.
@@ -125,8 +121,6 @@ private:
   void InfoBtnClick();
   void RulesBtnClick();
   TImageButton* MakeButton(const char* name, int left);
-  // The button that a TButtonKey stands for.
-  TImageButton* ButtonOf(int key) const;
   // The keyboard's cursor over the grid, shown once the keyboard is used.
   QRect CellRect(TSlot slot) const;
   void ShowKeyCursor(TSlot slot);
@@ -136,6 +130,15 @@ private:
   // stay picked, and goes with them.
   void KeepWrongPick();
 
+  TImageButton* MixBtn = nullptr;
+  TImageButton* StartBtn;
+  TImageButton* PauseBtn;
+  TImageButton* HighScoreBtn;
+  TImageButton* TipBtn;
+  TImageButton* OptionBtn;
+  TImageButton* InfoBtn;
+  TImageButton* RulesBtn;
+  TImageButton* ExitBtn;
   std::unique_ptr<TMusicBox> Music;
   const TDlgResources& DlgResources;
   TAudioBackend& Audio;

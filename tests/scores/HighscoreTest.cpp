@@ -27,7 +27,6 @@ protected:
   TDlgResources Resources;
   TIniCtrl Ini { QStringLiteral("TrivoloTest"), QUuid::createUuid().toString(QUuid::Id128) };
   TTextScrambler Scrambler;
-  int Tongue = 0;
   QWidget Main;
   std::unique_ptr<THighscoreDlg> Dialog;
 
@@ -41,7 +40,7 @@ protected:
   THighscoreDlg& Dlg()
   {
     if (!Dialog)
-      Dialog = std::make_unique<THighscoreDlg>(&Main, Resources, Ini, Scrambler, Tongue);
+      Dialog = std::make_unique<THighscoreDlg>(&Main, Resources, Ini, Scrambler);
     return *Dialog;
   }
 
@@ -97,7 +96,7 @@ TEST_F(THighscoreTest, ANewResultGoesBelowEqualScoresAndTakesTheTypedName)
   const int stored[] = { 90, 80, 70, 50, 40 };
   for (int i = 0; i < 5; ++i)
     Store(i, QStringLiteral("%1,P%2").arg(stored[i]).arg(i));
-  Tongue = 1;
+  Dlg().SetTongue(1);
   ASSERT_TRUE(Show(50, false, [&] {
     EXPECT_TRUE(Dlg().CancelBtn->isVisible());
     EXPECT_EQ(Dlg().FEditRow, 4);

@@ -32,7 +32,7 @@ TEST_F(TShellTest, MessageDialogSpeaksTheCatalogueAndAnswersKeys)
     { 1, 14, Qt::Key_N, "Hurra, geschafft!\nMit der nächste Stufe weitermachen?", true, mrNo },
   };
   for (const TCase& c : cases) {
-    Main().State.Tongue = c.Tongue;
+    State().Tongue = c.Tongue;
     QString text;
     bool noButton = false;
     TModalAnswerer answerer([&](QWidget*) {
@@ -75,14 +75,14 @@ TEST_F(TShellTest, OptionsCycleAndTheirLabelsSpeakBothLanguages)
   Write("tongue", "0");
   Start();
   TOptionDlg& options = Forms->OptionDlg;
-  TShellState& state = Main().State;
+  TShellState& state = State();
   state.Tongue = -1;
   std::vector<std::pair<int, QString>> seen;
   TModalAnswerer answerer([&](QWidget*) {
     Click(options.TongueBtn);
-    seen.emplace_back(state.Tongue, Main().StartBtn->toolTip());
+    seen.emplace_back(state.Tongue, Main().ButtonOf(bkStart)->toolTip());
     Click(options.TongueBtn);
-    seen.emplace_back(state.Tongue, Main().StartBtn->toolTip());
+    seen.emplace_back(state.Tongue, Main().ButtonOf(bkStart)->toolTip());
     EXPECT_EQ(options.TongueLabel->text(), "Ich spreche deutsch.");
     EXPECT_EQ(options.BackLabel->text(), "Hintergrund: grau");
     for (const char* label : { "Hintergrund: braun", "Hintergrund: grün", "Hintergrund: blau", "Hintergrund: rot", "Hintergrund: grau" }) {
@@ -105,7 +105,7 @@ TEST_F(TShellTest, OptionsCycleAndTheirLabelsSpeakBothLanguages)
     EXPECT_EQ(options.VersionLabel->Text(), "Version  V2.1");
     Click(options.OKBtn);
   });
-  Click(Main().OptionBtn);
+  Click(Main().ButtonOf(bkOptions));
   EXPECT_EQ(answerer.Seen, 1);
   ASSERT_EQ(seen.size(), 2U);
   EXPECT_EQ(seen[0], std::make_pair(0, QString("I start again.")));
@@ -118,7 +118,7 @@ TEST_F(TShellTest, OptionsCycleAndTheirLabelsSpeakBothLanguages)
     Click(options.BackBtn);
     Click(options.OKBtn);
   });
-  Click(Main().OptionBtn);
+  Click(Main().ButtonOf(bkOptions));
   EXPECT_EQ(state.BackMode, 1);
 }
 
@@ -135,8 +135,8 @@ TEST_F(TShellTest, DialogsSitOverTheMainWindowAndTheLanguageQuestionOnTheScreen)
     QPoint At;
   } placed[] = {
     { &Forms->YesNoDlg, [&] { Forms->YesNoDlg.ShowCode(1); }, { 300, 253 } },
-    { &Forms->InfoDlg, [&] { Click(Main().InfoBtn); }, { 211, 124 } },
-    { &Forms->OptionDlg, [&] { Click(Main().OptionBtn); }, { 211, 96 } }, // a row taller for the colours
+    { &Forms->InfoDlg, [&] { Click(Main().ButtonOf(bkInfo)); }, { 211, 124 } },
+    { &Forms->OptionDlg, [&] { Click(Main().ButtonOf(bkOptions)); }, { 211, 96 } }, // a row taller for the colours
   };
   for (const auto& [dialog, show, at] : placed) {
     QPoint shownAt;
@@ -206,7 +206,7 @@ TEST_F(TShellTest, TheColoursEasyToTellApartAreAnOptionKeptInTheSettings)
       Write("palette", c.Stored);
     Start();
     const std::string name = c.Stored ? c.Stored : "none";
-    EXPECT_EQ(Main().State.EasyColours(), c.Easy) << name;
+    EXPECT_EQ(State().EasyColours(), c.Easy) << name;
     Forms->OptionDlg.RefreshOptionTexts();
     EXPECT_EQ(Forms->OptionDlg.PaletteLabel->text(), c.Easy ? QStringLiteral("Farben: gut unterscheidbar") : QStringLiteral("Farben: Standard")) << name;
     Forms.reset();
@@ -230,7 +230,7 @@ TEST_F(TShellTest, TheColoursEasyToTellApartAreAnOptionKeptInTheSettings)
     hint = Forms->OptionDlg.PaletteBtn->toolTip();
     Click(Forms->OptionDlg.OKBtn);
   });
-  Click(Main().OptionBtn);
+  Click(Main().ButtonOf(bkOptions));
   EXPECT_EQ(label, QStringLiteral("Colours: easy to tell apart"));
   EXPECT_EQ(hint, QStringLiteral("Change the symbols' colours"));
   EXPECT_EQ(centre(), 0U) << "black at once";
@@ -248,7 +248,7 @@ TEST_F(TShellTest, OptionsIgnoreEscapeAndTurnTheLanguageByRemainder)
   Write("tongue", "0");
   Start();
   TOptionDlg& options = Forms->OptionDlg;
-  TShellState& state = Main().State;
+  TShellState& state = State();
   // (Tongue + 1) mod 2, truncating: odd stored values give -1, 0 or 1.
   const std::pair<int, int> turns[] = { { 1, 0 }, { 0, 1 }, { -1, 0 }, { -2, -1 }, { -5, 0 }, { 2147483647, 0 } };
   for (const auto& [before, after] : turns) {
@@ -260,7 +260,7 @@ TEST_F(TShellTest, OptionsIgnoreEscapeAndTurnTheLanguageByRemainder)
       Click(options.TongueBtn);
       Click(options.OKBtn);
     });
-    Click(Main().OptionBtn);
+    Click(Main().ButtonOf(bkOptions));
     EXPECT_TRUE(stillOpen) << before;
     EXPECT_EQ(state.Tongue, after) << before;
   }
@@ -273,7 +273,7 @@ TEST_F(TShellTest, EveryBalloonHoldsItsTextWholeAtEveryDensity)
   // Every hint of the program, in both languages, and a long one that wraps.
   QStringList hints { QStringLiteral("Eine sehr lange Erklärung, die über mehrere Zeilen geht: jagt, gÿpsy, Qualität, Spaß.") };
   for (const int tongue : { 1, 0 }) {
-    Main().State.Tongue = tongue;
+    State().Tongue = tongue;
     Main().ApplyTexts();
     Forms->OptionDlg.RefreshOptionTexts();
     for (QWidget* window : std::initializer_list<QWidget*> { &Main(), &Forms->OptionDlg, &Forms->YesNoDlg, &Forms->InfoDlg, &Forms->HighscoreDlg })

@@ -153,7 +153,7 @@ TEST_F(TShellTest, TheMusicIsKeptAliveBeforeTheGameCountsOrMixes)
   std::optional<decltype(record.Table)> tableAtPlay;
   audio.WhenPlayed = [&] { tableAtPlay = record.Table; };
   audio.Playing = false;
-  Click(Main().MixBtn);
+  Click(Main().ButtonOf(bkMix));
   ASSERT_TRUE(tableAtPlay);
   EXPECT_EQ(*tableAtPlay, table);
   EXPECT_NE(record.Table, table);
@@ -201,7 +201,7 @@ TEST_F(TShellTest, RulesFollowTheLanguageKeepTheirPlaceAndCloseWithTheProgram)
 {
   Write("tongue", "1");
   Start();
-  Click(Main().RulesBtn);
+  Click(Main().ButtonOf(bkRules));
   QTextBrowser* viewer = Main().Help()->Viewer();
   ASSERT_NE(viewer, nullptr);
   EXPECT_TRUE(viewer->toPlainText().contains("Spielregeln"));
@@ -215,11 +215,11 @@ TEST_F(TShellTest, RulesFollowTheLanguageKeepTheirPlaceAndCloseWithTheProgram)
   ASSERT_GT(scroll->maximum(), 0);
   scroll->setValue(scroll->maximum() / 2);
   const int place = scroll->value();
-  Click(Main().RulesBtn);
+  Click(Main().ButtonOf(bkRules));
   EXPECT_EQ(Main().Help()->Viewer(), viewer);
   EXPECT_EQ(scroll->value(), place); // raised as it was
-  Main().State.Tongue = 0;
-  Click(Main().RulesBtn);
+  State().Tongue = 0;
+  Click(Main().ButtonOf(bkRules));
   EXPECT_EQ(Main().Help()->Viewer(), viewer);
   EXPECT_TRUE(viewer->toPlainText().contains("Rules"));
 
@@ -246,12 +246,12 @@ TEST_F(TShellTest, InfoDialogClosesWithItsButtonAndKeys)
       QTest::keyClick(dialog, Qt::Key_Escape); // not one of its keys
       Press(dialog, key);
     });
-    Click(Main().InfoBtn);
+    Click(Main().ButtonOf(bkInfo));
     EXPECT_EQ(answerer.Seen, 1);
     EXPECT_EQ(hint, "Zurück zum Spiel");
   }
   TModalAnswerer answerer([&](QWidget*) { Click(Forms->InfoDlg.OKBtn); });
-  Click(Main().InfoBtn);
+  Click(Main().ButtonOf(bkInfo));
   EXPECT_EQ(answerer.Seen, 1);
   EXPECT_TRUE(Forms->InfoDlg.Lines->text().contains("Mollberg"));
 }
@@ -266,7 +266,7 @@ TEST_F(TShellTest, EffectsObeyTheSoundSwitchAndMixRestartsTheMusic)
   fake.Take();
   QTest::mouseClick(Main().Box(), Qt::LeftButton, {}, card);
   EXPECT_EQ(fake.Take(), QStringList({ "effect 4" })); // a pick: effect 5
-  Main().State.SoundOn = false;
+  State().SoundOn = false;
   QTest::mouseClick(Main().Box(), Qt::LeftButton, {}, card);
   EXPECT_TRUE(fake.Take().isEmpty());
 
@@ -274,14 +274,14 @@ TEST_F(TShellTest, EffectsObeyTheSoundSwitchAndMixRestartsTheMusic)
   QFile piece(dir.filePath("a.mid"));
   ASSERT_TRUE(piece.open(QIODevice::WriteOnly));
   piece.close();
-  Main().State.ProgramDir = dir.path() + QLatin1Char('/');
+  State().ProgramDir = dir.path() + QLatin1Char('/');
   Main().MusicOf().Start();
   Main().GameOf().Record().GameState = gsOver;
   fake.Take();
-  Click(Main().MixBtn);
+  Click(Main().ButtonOf(bkMix));
   EXPECT_EQ(fake.Take(), QStringList({ "play" }));
   fake.Playing = false; // the piece has just ended
-  Click(Main().MixBtn);
+  Click(Main().ButtonOf(bkMix));
   EXPECT_EQ(fake.Take(), QStringList({ "play" }));
   Forms.reset(); // before the fake sound layer goes
 }

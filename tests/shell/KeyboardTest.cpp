@@ -186,7 +186,7 @@ TEST_F(TShellTest, EveryDialogIsAnsweredWithTabAndSpace)
 {
   Write("tongue", "1");
   Start(nullptr, 2024);
-  TShellState& state = Main().State;
+  TShellState& state = State();
   // Runs the keys in the dialog that opens; a dialog they leave open fails
   // the test and is closed, so that no case waits for ever.
   struct TSeen {
@@ -263,6 +263,7 @@ TEST_F(TShellTest, EveryDialogIsAnsweredWithTabAndSpace)
 
   // A name entered: Enter and Escape do nothing, Tab reaches OK.
   THighscoreDlg& list = Forms->HighscoreDlg;
+  list.SetTongue(1);
   bool enterClosed = true;
   seen = answer([&] { list.ShowModal(4000, false); }, [&](QWidget* dialog) {
     for (const Qt::Key key : { Qt::Key_Return, Qt::Key_Escape })
@@ -384,7 +385,7 @@ TEST_F(TShellTest, TheKeyboardFrameStandsOutOnEveryBackgroundAndFace)
   QTest::keyClick(&Main(), Qt::Key_W);
   QTest::keyClick(&Main(), Qt::Key_Right);
   for (int mode = 0; mode < 5; ++mode) {
-    Main().State.BackMode = mode;
+    State().BackMode = mode;
     Main().RepaintBoard();
     for (const Qt::Key key : { Qt::Key_Left, Qt::Key_Right }) {
       QTest::keyClick(&Main(), key); // the picked card, then its neighbour
@@ -473,12 +474,12 @@ TEST_F(TShellTest, AssistiveTechnologyReadsTheCardsAndTheButtons)
     QRect(Main().Box()->mapToGlobal(QPoint(layout.GridLeft + 2 * layout.CellSize, layout.GridTop)), QSize(layout.CellSize, layout.CellSize)));
 
   // The buttons: named by their hints in the current language, with their keys.
-  QAccessibleInterface* start = QAccessible::queryAccessibleInterface(Main().StartBtn);
+  QAccessibleInterface* start = QAccessible::queryAccessibleInterface(Main().ButtonOf(bkStart));
   EXPECT_EQ(start->role(), QAccessible::Button);
   EXPECT_EQ(start->text(QAccessible::Name), QStringLiteral("Ich fang neu an."));
   EXPECT_EQ(start->text(QAccessible::Description), QStringLiteral("Taste: F2"));
-  Main().TipBtn->setEnabled(false);
-  EXPECT_TRUE(QAccessible::queryAccessibleInterface(Main().TipBtn)->state().disabled);
+  Main().ButtonOf(bkTip)->setEnabled(false);
+  EXPECT_TRUE(QAccessible::queryAccessibleInterface(Main().ButtonOf(bkTip))->state().disabled);
   // The dialogs' buttons: by their hints, or by the words they stand for.
   EXPECT_EQ(QAccessible::queryAccessibleInterface(Forms->TongueDlg.EnglishBtn)->text(QAccessible::Name), QStringLiteral("I speak English"));
   QStringList named;

@@ -15,12 +15,12 @@ TEST_F(TShellTest, FirstStartAsksForTheLanguageOnceAndSpeaksIt)
     Start();
     EXPECT_EQ(answerer.Seen, 1);
   }
-  EXPECT_EQ(Main().State.Tongue, 1);
-  EXPECT_EQ(Main().StartBtn->toolTip(), "Ich fang neu an.");
+  EXPECT_EQ(State().Tongue, 1);
+  EXPECT_EQ(Main().ButtonOf(bkStart)->toolTip(), "Ich fang neu an.");
   EXPECT_EQ(Main().Score()->text(), "Punkte:");
 
-  Main().State.SoundOn = false;
-  Main().State.BackMode = 3;
+  State().SoundOn = false;
+  State().BackMode = 3;
   {
     TModalAnswerer closer([](QWidget* dialog) { Press(dialog, Qt::Key_Y); });
     Main().close();
@@ -39,7 +39,7 @@ TEST_F(TShellTest, FirstStartAsksForTheLanguageOnceAndSpeaksIt)
   TModalAnswerer watcher([](QWidget*) { ADD_FAILURE() << "unexpected dialog"; });
   Start();
   EXPECT_EQ(watcher.Seen, 0);
-  EXPECT_EQ(Main().State.BackMode, 3);
+  EXPECT_EQ(State().BackMode, 3);
 }
 
 TEST_F(TShellTest, AStoredLanguageAsksNothingAndOddValuesSpeakEnglish)
@@ -49,7 +49,7 @@ TEST_F(TShellTest, AStoredLanguageAsksNothingAndOddValuesSpeakEnglish)
     TModalAnswerer watcher([](QWidget*) { ADD_FAILURE() << "unexpected dialog"; });
     Start();
     EXPECT_EQ(watcher.Seen, 0) << stored;
-    EXPECT_EQ(Main().OptionBtn->toolTip(), " I want to change the options.");
+    EXPECT_EQ(Main().ButtonOf(bkOptions)->toolTip(), " I want to change the options.");
     EXPECT_EQ(Main().Score()->text(), "Score:");
     Forms.reset();
   }
@@ -59,7 +59,7 @@ TEST_F(TShellTest, NoToTheCloseQuestionKeepsEverything)
 {
   Write("tongue", "0");
   Start();
-  Main().State.SoundOn = false;
+  State().SoundOn = false;
   for (const Qt::Key key : { Qt::Key_N, Qt::Key_Escape }) {
     TModalAnswerer answerer([key](QWidget* dialog) { Press(dialog, key); });
     Main().close();
@@ -99,12 +99,12 @@ TEST_F(TShellTest, RightHandButtonsFollowTheWidth)
   for (const int width : { 640, 800, 1000 }) {
     Main().resize(width, 500);
     QTest::qWait(10);
-    EXPECT_EQ(Main().OptionBtn->x(), width - 208) << width;
-    EXPECT_EQ(Main().InfoBtn->x(), width - 156) << width;
-    EXPECT_EQ(Main().RulesBtn->x(), width - 104) << width;
-    EXPECT_EQ(Main().ExitBtn->x(), width - 52) << width;
-    EXPECT_EQ(Main().MixBtn->x(), 4);
-    EXPECT_EQ(Main().TipBtn->x(), 212);
+    EXPECT_EQ(Main().ButtonOf(bkOptions)->x(), width - 208) << width;
+    EXPECT_EQ(Main().ButtonOf(bkInfo)->x(), width - 156) << width;
+    EXPECT_EQ(Main().ButtonOf(bkRules)->x(), width - 104) << width;
+    EXPECT_EQ(Main().ButtonOf(bkExit)->x(), width - 52) << width;
+    EXPECT_EQ(Main().ButtonOf(bkMix)->x(), 4);
+    EXPECT_EQ(Main().ButtonOf(bkTip)->x(), 212);
     EXPECT_EQ(Main().BoardOf().Width(), width);
   }
 }
@@ -130,7 +130,7 @@ TEST_F(TShellTest, AWholeGamePlayedWithMouseClicks)
   while (game.Record().GameState != gsOver && presses < 400) {
     const auto set = FirstSetOnTable(game.Record());
     if (!set) {
-      Click(Main().MixBtn);
+      Click(Main().ButtonOf(bkMix));
       ++presses;
       continue;
     }
@@ -162,7 +162,7 @@ TEST_F(TShellTest, AWholeGamePlayedWithMouseClicks)
   EXPECT_EQ(entries, 1);
   // Start begins a new game without a question.
   const int seen = answerer.Seen;
-  Click(Main().StartBtn);
+  Click(Main().ButtonOf(bkStart));
   EXPECT_EQ(answerer.Seen, seen);
   EXPECT_EQ(game.ComputeScore(), 33);
   Forms.reset();
@@ -172,7 +172,7 @@ TEST_F(TShellTest, AWholeGamePlayedWithMouseClicks)
     best = dialog->findChild<QLabel*>("sco0")->text();
     Click(dialog->findChild<TImageButton*>("OkBtn"));
   });
-  Click(Main().HighScoreBtn);
+  Click(Main().ButtonOf(bkHighScore));
   EXPECT_EQ(best, QString::number(score));
 }
 

@@ -28,13 +28,13 @@ TEST_F(TShellTest, AWholeSessionThroughTheWidgets)
     Start();
     EXPECT_EQ(answerer.Seen, 1);
   }
-  EXPECT_EQ(Main().State.Tongue, 0);
+  EXPECT_EQ(State().Tongue, 0);
 
   // A balloon over a button. The pointer moves as the window sees it: a
   // Wayland compositor lets no program move the pointer itself.
   QWindow* window = Main().windowHandle();
-  QTest::mouseMove(window, Main().StartBtn->geometry().center() - QPoint(5, 5));
-  QTest::mouseMove(window, Main().StartBtn->geometry().center());
+  QTest::mouseMove(window, Main().ButtonOf(bkStart)->geometry().center() - QPoint(5, 5));
+  QTest::mouseMove(window, Main().ButtonOf(bkStart)->geometry().center());
   EXPECT_TRUE(QTest::qWaitFor(BalloonShown, 3000));
   QTest::mouseMove(window, QPoint(10, 300));
 
@@ -59,15 +59,15 @@ TEST_F(TShellTest, AWholeSessionThroughTheWidgets)
     else
       Click(dialog->findChild<TImageButton*>(dialog->objectName() == "OptionDlg" ? "OKBtn" : "OkBtn"));
   });
-  Click(Main().OptionBtn);
-  Click(Main().InfoBtn);
-  Click(Main().HighScoreBtn);
-  Click(Main().StartBtn); // a game is running: the question whether to stop it
+  Click(Main().ButtonOf(bkOptions));
+  Click(Main().ButtonOf(bkInfo));
+  Click(Main().ButtonOf(bkHighScore));
+  Click(Main().ButtonOf(bkStart)); // a game is running: the question whether to stop it
   EXPECT_EQ(seen, QStringList({ "OptionDlg", "InfoDlg", "HighscoreDlg", "YesNoDlg" }));
   EXPECT_TRUE(Main().isVisible());
 
   // The rules, then quitting through the close question.
-  Click(Main().RulesBtn);
+  Click(Main().ButtonOf(bkRules));
   QPointer<QTextBrowser> rules = Main().Help()->Viewer();
   ASSERT_TRUE(rules);
   EXPECT_TRUE(QTest::qWaitForWindowExposed(rules));

@@ -6,6 +6,7 @@
 #include "game/Game.h"
 #include "shell/Forms.h"
 #include "shell/Help.h"
+#include "shell/KeyMap.h"
 #include "sound/Music.h"
 #include "sound/SdlAudio.h"
 #include "toolkit/ImageButton.h"
@@ -98,6 +99,9 @@ protected:
   }
 
   Tmainform& Main() { return Forms->mainform; }
+  // The window's options, set directly where a test needs one without
+  // going through the options dialog.
+  TShellState& State() { return Forms->mainform.State; }
   QString Stored(const char* key) { return Settings.ReadString(QStringLiteral("common"), QString::fromLatin1(key), QStringLiteral("-")); }
   void Write(const char* key, const char* value) { Settings.WriteString(QStringLiteral("common"), QString::fromLatin1(key), QString::fromLatin1(value)); }
 

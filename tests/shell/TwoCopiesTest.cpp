@@ -46,8 +46,8 @@ TEST_F(TShellTest, ACloseWritesOnlyTheOptionsItsCopyChanged)
       EXPECT_EQ(other.Finish(), 0);
     }
     if (c.ThisChanges) {
-      Main().State.BackMode = 1;
-      Main().State.SoundOn = false;
+      State().BackMode = 1;
+      State().SoundOn = false;
     }
     {
       TModalAnswerer closer([](QWidget* dialog) { Press(dialog, Qt::Key_Y); });
@@ -75,7 +75,7 @@ TEST_F(TShellTest, TheColourChoiceOfOneCopyAndTheBackgroundOfAnotherBothStay)
     file.write("\xEF\xBB\xBF[common]\rtongue=0\rpalette=1\rbackmode=0\r");
   }
   Start();
-  EXPECT_TRUE(Main().State.EasyColours()) << "read through the mark and the CR ends";
+  EXPECT_TRUE(State().EasyColours()) << "read through the mark and the CR ends";
   TOtherCopy other([] {}, [] {
     TIniCtrl ini(QStringLiteral("Mollberg"), QStringLiteral("Trivolo/V2"));
     TShellState state;
@@ -86,7 +86,7 @@ TEST_F(TShellTest, TheColourChoiceOfOneCopyAndTheBackgroundOfAnotherBothStay)
     return 0;
   });
   EXPECT_EQ(other.Finish(), 0);
-  Main().State.Palette = 0;
+  State().Palette = 0;
   {
     TModalAnswerer closer([](QWidget* dialog) { Press(dialog, Qt::Key_Y); });
     EXPECT_TRUE(Main().close());

@@ -84,7 +84,7 @@ TEST_F(TWrongPickTest, ItsReasonStaysWhileItsThreeStayPicked)
   EXPECT_TRUE(Shown());
 
   // A Mix and a new game end it.
-  Click(Main().MixBtn);
+  Click(Main().ButtonOf(bkMix));
   EXPECT_FALSE(Shown());
   EXPECT_FALSE(Described().contains(QStringLiteral("Not a SET")));
   PickWrongThree();
