@@ -18,6 +18,13 @@ enum TBoardBitmap : int {
   bmpPatternVermillion = 18,
 };
 
+// A card as the table shows it, in a cell of the given size: its face
+// (yellow when picked) with its symbols, or the black hole of an empty slot
+// for code 0.
+void DrawCard(TCanvas& canvas, const TCellRect& cell, int code, bool picked, bool easyColours);
+// One symbol centred at (x, y), sized for the cell.
+void DrawSymbol(TCanvas& canvas, int cellSize, int x, int y, int colour, int fill, int shape, bool easyColours);
+
 // Paints the board from the game's state onto a canvas. It changes nothing
 // but the picture.
 class TBoard {

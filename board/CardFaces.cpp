@@ -23,77 +23,86 @@ void TBoard::RedrawSlot(int col, int row)
     return;
   const TGameRecord& rec = Game.Record();
   const TCellRect cell = CellRect(Lay, TSlot { col, row });
+  const int code = rec.Table[col][row];
+  if (code != 0 && rec.GameState == gsPaused)
+    return;
+  DrawCard(Canvas, cell, code, rec.Picked[col][row], Settings.EasyColours());
+}
+
+void TBoard::DrawSymbol(int x, int y, int colour, int fill, int shape)
+{
+  ::DrawSymbol(Canvas, Lay.CellSize, x, y, colour, fill, shape, Settings.EasyColours());
+}
+
+void DrawCard(TCanvas& canvas, const TCellRect& cell, int code, bool picked, bool easyColours)
+{
   const int cx = cell.CentreX();
   const int cy = cell.CentreY();
-  const int g = (9 * Lay.CellSize) / 20;
-  const int r = Lay.CellSize / 7;
-
-  const int code = rec.Table[col][row];
+  const int g = (9 * cell.Size) / 20;
+  const int r = cell.Size / 7;
   if (code == 0) {
-    Canvas.SetPen(Black, 1);
-    Canvas.SetSolidBrush(Black);
-    Canvas.RoundRect(cx - g, cy - g, cx + g, cy + g, r, r);
+    canvas.SetPen(Black, 1);
+    canvas.SetSolidBrush(Black);
+    canvas.RoundRect(cx - g, cy - g, cx + g, cy + g, r, r);
     return;
   }
-  if (rec.GameState == gsPaused)
-    return;
 
-  Canvas.SetPen(Black, 1);
-  Canvas.SetSolidBrush(rec.Picked[col][row] ? PickedFace : CardFace);
-  Canvas.RoundRect(cx - g, cy - g, cx + g, cy + g, r, r);
+  canvas.SetPen(Black, 1);
+  canvas.SetSolidBrush(picked ? PickedFace : CardFace);
+  canvas.RoundRect(cx - g, cy - g, cx + g, cy + g, r, r);
 
   const int colour = AttrDigit(code, adColour);
   const int shape = AttrDigit(code, adShape);
   const int fill = AttrDigit(code, adFill);
   const int number = AttrDigit(code, adNumber);
-  const int d = Lay.CellSize / 5;
+  const int d = cell.Size / 5;
+  const auto symbol = [&](int x, int y) { DrawSymbol(canvas, cell.Size, x, y, colour, fill, shape, easyColours); };
   switch (number) {
   case 0:
-    DrawSymbol(cx, cy, colour, fill, shape);
+    symbol(cx, cy);
     break;
   case 1:
-    DrawSymbol(cx, cy - d, colour, fill, shape);
-    DrawSymbol(cx, cy + d, colour, fill, shape);
+    symbol(cx, cy - d);
+    symbol(cx, cy + d);
     break;
   default:
-    DrawSymbol(cx, cy - d, colour, fill, shape);
-    DrawSymbol(cx - d, cy + d, colour, fill, shape);
-    DrawSymbol(cx + d, cy + d, colour, fill, shape);
+    symbol(cx, cy - d);
+    symbol(cx - d, cy + d);
+    symbol(cx + d, cy + d);
     break;
   }
 }
 
-void TBoard::DrawSymbol(int x, int y, int colour, int fill, int shape)
+void DrawSymbol(TCanvas& canvas, int cellSize, int x, int y, int colour, int fill, int shape, bool easyColours)
 {
-  const int s = Lay.CellSize / 6;
-  const bool easy = Settings.EasyColours();
-  const TColorRef ink = (easy ? EasySymbolColour : SymbolColour)[colour];
+  const int s = cellSize / 6;
+  const TColorRef ink = (easyColours ? EasySymbolColour : SymbolColour)[colour];
   const auto drawShape = [&] {
     switch (shape) {
     case 0:
-      Canvas.Rectangle(x - s, y - s, x + s, y + s);
+      canvas.Rectangle(x - s, y - s, x + s, y + s);
       break;
     case 1:
-      Canvas.Ellipse(x - s, y - s, x + s, y + s);
+      canvas.Ellipse(x - s, y - s, x + s, y + s);
       break;
     default: {
       const TPoint triangle[] = { { x - s, y + s }, { x, y - s }, { x + s, y + s } };
-      Canvas.Polygon(triangle, 3);
+      canvas.Polygon(triangle, 3);
       break;
     }
     }
   };
 
-  Canvas.SetPen(ink, 1);
+  canvas.SetPen(ink, 1);
   if (fill == fsSolid)
-    Canvas.SetSolidBrush(ink);
+    canvas.SetSolidBrush(ink);
   else if (fill == fsPattern)
-    Canvas.SetPatternBrush((easy ? EasySymbolPattern : SymbolPattern)[colour]);
+    canvas.SetPatternBrush((easyColours ? EasySymbolPattern : SymbolPattern)[colour]);
   else
-    Canvas.SetNoBrush();
+    canvas.SetNoBrush();
   drawShape();
 
-  Canvas.SetPen(ink, 3);
-  Canvas.SetNoBrush();
+  canvas.SetPen(ink, 3);
+  canvas.SetNoBrush();
   drawShape();
 }
