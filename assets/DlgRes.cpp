@@ -5,7 +5,7 @@
 #include <cstring>
 #include <stdexcept>
 
-const TButtonFaces ButtonFaces[22] = {
+const TButtonFaces ButtonFaces[23] = {
   { "MixBtn", flBmps, 6, 8, 7, 6 },
   { "StartBtn", flBmps, 9, 11, 10, 9 },
   { "PauseBtn", flBmps, 12, 14, 13, 12 },
@@ -28,6 +28,7 @@ const TButtonFaces ButtonFaces[22] = {
   { "BackBtn", flOpts, 12, 0, 13, 12 },
   { "HintBtn", flOpts, 9, 11, 10, 9 },
   { "PaletteBtn", flOpts, 14, 0, 15, 14 },
+  { "StatsBtn", flBtns, 9, 9, 10, 9 },
 };
 
 TDialogArt TDlgResources::DialogArt() const

@@ -50,7 +50,7 @@ struct TButtonFaces {
 };
 
 // Every image button of the program.
-extern const TButtonFaces ButtonFaces[22];
+extern const TButtonFaces ButtonFaces[23];
 
 const TButtonFaces& FacesOf(const char* button);
 

@@ -33,11 +33,13 @@ void TGameRecorder::Observe(const TGameRecord& record, bool detectorOn)
   Game.Hints += record.TipCount - last.TipCount;
   if (last.GameState == gsRunning && record.GameState == gsPaused)
     ++Game.Pauses;
-  if (record.TakenCount == last.TakenCount + 3)
+  const bool setTaken = record.TakenCount == last.TakenCount + 3;
+  if (setTaken)
     NoteSet(record, detectorOn);
   Game.Score = ComputeScore(record);
   Game.CardsLeft = CardCount - record.TakenCount;
-  if (last.GameState != gsOver && record.GameState == gsOver)
+  // A game ends with the SET that empties the deck or leaves none.
+  if (setTaken && last.GameState != gsOver && record.GameState == gsOver)
     NoteEnd(record);
   Last = record;
 }

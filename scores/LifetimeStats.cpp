@@ -70,9 +70,14 @@ void TLifetimeStats::Add(const TGameReview& game)
 
 TLifetimeStats TLifetimeStats::Read(const TIniText& text)
 {
+  return Read([&text](const QString& key) { return text.Value(Section, key); });
+}
+
+TLifetimeStats TLifetimeStats::Read(const std::function<std::optional<QString>(const QString& key)>& lookup)
+{
   TLifetimeStats stats;
   for (const TFigure& figure : Figures) {
-    const std::optional<QString> value = text.Value(Section, QString::fromLatin1(figure.Key));
+    const std::optional<QString> value = lookup(QString::fromLatin1(figure.Key));
     bool ok = false;
     const qlonglong number = value ? value->trimmed().toLongLong(&ok) : 0;
     if (!ok)

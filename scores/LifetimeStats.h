@@ -6,6 +6,8 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
+#include <optional>
 
 class TIniText;
 
@@ -26,6 +28,8 @@ struct TLifetimeStats {
 
   void Add(const TGameReview& game);
 
+  // Reads the figures by their keys; a value the lookup does not find is 0.
+  static TLifetimeStats Read(const std::function<std::optional<QString>(const QString& key)>& value);
   static TLifetimeStats Read(const TIniText& text);
   void Write(TIniText& text) const;
   // Removes the figures and the last game; the review's check box stays.

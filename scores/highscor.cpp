@@ -47,17 +47,9 @@ THighscoreDlg::THighscoreDlg(QWidget* mainform, const TDlgResources& resources, 
   , Scrambler(scrambler)
 {
   setObjectName(QStringLiteral("HighscoreDlg"));
-  QFont titleFont(QStringLiteral("Arial"));
-  titleFont.setPixelSize(19);
-  titleFont.setBold(true);
-  title = Named(WhiteLabel(InnerPanel(11, 12, 298, 33), QRect(12, 4, 273, 25), titleFont, Qt::AlignHCenter | Qt::AlignVCenter), QStringLiteral("title"));
+  title = TitlePanel(11, 12, 298);
   EditBack = InnerPanel(11, 48, 298, 329);
-  auto* p6 = InnerPanel(11, 380, 298, 29);
-  ClearBox = new QCheckBox(QStringLiteral(" "), p6);
-  ClearBox->setGeometry(16, 7, 17, 17);
-  QFont small(QStringLiteral("Arial"));
-  small.setPixelSize(13);
-  delcheck = Named(WhiteLabel(p6, QRect(40, 8, 245, 17), small, Qt::AlignLeft | Qt::AlignVCenter), QStringLiteral("delcheck"));
+  ClearBox = CheckRow(11, 380, 298, QStringLiteral("delcheck"), delcheck);
   CancelBtn = FaceButton(Back, "CancelBtn", 204, 416);
   OkBtn = FaceButton(Back, "OkBtn", 260, 416);
   connect(CancelBtn, &TImageButton::OnClick, this, &THighscoreDlg::CancelBtnClick);
@@ -99,7 +91,6 @@ THighscoreDlg::THighscoreDlg(QWidget* mainform, const TDlgResources& resources, 
   // Tab visits the name, OK, Cancel and the check box; the name box or OK
   // has the focus first.
   SetTabOrder({ Edit1, OkBtn, CancelBtn, ClearBox });
-  ClearBox->setStyleSheet(QStringLiteral("QCheckBox:focus { background: rgb(254, 201, 18); }"));
 }
 
 void THighscoreDlg::LoadTable()

@@ -7,6 +7,9 @@ TForms::TForms(const TDlgResources& resources, TAudioBackend& audio, std::uint64
   , TongueDlg(&mainform, resources)
   , HighscoreDlg(&mainform, resources, mainform.ini, mainform.Scrambler)
   , InfoDlg(&mainform, resources, mainform.State)
+  , ReviewDlg(&mainform, resources, *mainform.Bmps, mainform.State, *mainform.Stats)
+  , StatsDlg(&mainform, resources, *mainform.Bmps, mainform.State, *mainform.Stats)
 {
-  mainform.SetDialogs({ &OptionDlg, &YesNoDlg, &TongueDlg, &HighscoreDlg, &InfoDlg });
+  StatsDlg.Confirm = [this](const QString& question) { return YesNoDlg.ShowText(mcOwnQuestion, question) == mrYes; };
+  mainform.SetDialogs({ &OptionDlg, &YesNoDlg, &TongueDlg, &HighscoreDlg, &InfoDlg, &ReviewDlg, &StatsDlg });
 }

@@ -4,6 +4,8 @@
 #include "shell/Info.h"
 #include "shell/Main.h"
 #include "shell/Options.h"
+#include "shell/ReviewDlg.h"
+#include "shell/StatsDlg.h"
 #include "shell/Tongdlg.h"
 #include "shell/YesNo.h"
 
@@ -21,4 +23,6 @@ public:
   TTongueDlg TongueDlg;
   THighscoreDlg HighscoreDlg;
   TInfoDlg InfoDlg;
+  TReviewDlg ReviewDlg;
+  TStatsDlg StatsDlg;
 };

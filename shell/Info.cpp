@@ -27,14 +27,17 @@ TInfoDlg::TInfoDlg(QWidget* mainform, const TDlgResources& resources, const TShe
                                 "Idee, Programm, Grafik und Musik:\nMollberg Spiele\n\n"
                                 "Viel Spaß beim Suchen!\nHave fun finding SETs!"));
   OKBtn = FaceButton(Back, "OKBtn", 436, 355);
+  StatsBtn = FaceButton(Back, "StatsBtn", 384, 355);
   connect(OKBtn, &TImageButton::OnClick, this, [this] { done(1); });
+  connect(StatsBtn, &TImageButton::OnClick, this, &TInfoDlg::StatsAsked);
   SetKeyAnswers(1);
-  SetTabOrder({ OKBtn });
+  SetTabOrder({ OKBtn, StatsBtn });
 }
 
 void TInfoDlg::ShowModal()
 {
   OKBtn->SetHint(Say(State, "Zurück zum Spiel", "Back to game"));
+  StatsBtn->SetHint(Say(State, "Statistik (T)", "Statistics (T)"));
   SetSpoken(QStringLiteral("Info"), Lines->text());
   exec();
 }

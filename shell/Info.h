@@ -10,13 +10,20 @@ struct TShellState;
 // Who made the game: the emblem, the turned name and version, and the
 // publisher's lines.
 class TInfoDlg final : public TFramedDialog {
+  Q_OBJECT
+
 public:
   TInfoDlg(QWidget* mainform, const TDlgResources& resources, const TShellState& state);
 
   void ShowModal();
 
   TImageButton* OKBtn;
+  // Opens the statistics over this window.
+  TImageButton* StatsBtn;
   QLabel* Lines;
+
+signals:
+  void StatsAsked();
 
 private:
   const TShellState& State;

@@ -6,6 +6,7 @@
 #include "board/BoardWidget.h"
 #include "board/QtCanvas.h"
 #include "game/Game.h"
+#include "scores/StatsStore.h"
 #include "scores/highscor.h"
 #include "shell/Application.h"
 #include "sound/Audio.h"
@@ -20,7 +21,9 @@
 #include "shell/KeyMap.h"
 #include "sound/Music.h"
 #include "shell/Options.h"
+#include "shell/ReviewDlg.h"
 #include "shell/Settings.h"
+#include "shell/StatsDlg.h"
 #include "shell/Tongdlg.h"
 #include "shell/Version.h"
 #include "shell/WindowAccessible.h"
@@ -62,10 +65,20 @@ bool IsPickKey(int key)
 }
 } // namespace
 
+template <typename TStep>
+void Tmainform::Play(TStep step)
+{
+  ++Playing;
+  step();
+  --Playing;
+  Recorded();
+}
+
 Tmainform::Tmainform(const TDlgResources& resources, TAudioBackend& audio, std::uint64_t seed)
   : QWidget(nullptr)
   , ini(QStringLiteral("Mollberg"), QStringLiteral("Trivolo/V2"))
   , Settings(std::make_unique<TSettings>(ini, State))
+  , Stats(std::make_unique<TStatsStore>(ini))
   , Music(std::make_unique<TMusicBox>(audio, State))
   , DlgResources(resources)
   , Audio(audio)
@@ -114,7 +127,7 @@ Tmainform::Tmainform(const TDlgResources& resources, TAudioBackend& audio, std::
   ScoreLabel->move(272, 4);
 
   connect(box, &TBoardWidget::Resized, this, &Tmainform::Resize);
-  connect(box, &TBoardWidget::MouseDown, this, [this](int x, int y) { Game->MouseDown(Board->PointToSlot(x, y)); });
+  connect(box, &TBoardWidget::MouseDown, this, [this](int x, int y) { Play([&] { Game->MouseDown(Board->PointToSlot(x, y)); }); });
   connect(box, &TBoardWidget::MouseMove, this, [this](int x, int y) {
     HideKeyCursor();
     Game->MouseMove(Board->PointToSlot(x, y));
@@ -122,12 +135,12 @@ Tmainform::Tmainform(const TDlgResources& resources, TAudioBackend& audio, std::
   connect(Timer, &QTimer::timeout, this, &Tmainform::Timer1Timer);
   connect(MixBtn, &TImageButton::OnClick, this, [this] {
     Music->KeepAlive(); // before the cards are mixed, as at the tick
-    Game->MixBtnClick();
+    Play([this] { Game->MixBtnClick(); });
   });
-  connect(StartBtn, &TImageButton::OnClick, this, [this] { Game->StartBtnClick(); });
-  connect(PauseBtn, &TImageButton::OnClick, this, [this] { Game->PauseBtnClick(); });
+  connect(StartBtn, &TImageButton::OnClick, this, [this] { Play([this] { Game->StartBtnClick(); }); });
+  connect(PauseBtn, &TImageButton::OnClick, this, [this] { Play([this] { Game->PauseBtnClick(); }); });
   connect(HighScoreBtn, &TImageButton::OnClick, this, &Tmainform::HighScoreBtnClick);
-  connect(TipBtn, &TImageButton::OnMouseDown, this, [this] { Game->TipBtnMouseDown(); });
+  connect(TipBtn, &TImageButton::OnMouseDown, this, [this] { Play([this] { Game->TipBtnMouseDown(); }); });
   connect(TipBtn, &TImageButton::OnMouseUp, this, [this] { Game->TipBtnMouseUp(); });
   connect(OptionBtn, &TImageButton::OnClick, this, &Tmainform::OptionBtnClick);
   connect(InfoBtn, &TImageButton::OnClick, this, &Tmainform::InfoBtnClick);
@@ -136,7 +149,7 @@ Tmainform::Tmainform(const TDlgResources& resources, TAudioBackend& audio, std::
 
   setFocusPolicy(Qt::StrongFocus);
   Reader = std::make_unique<TBoardReader>(box, Game->Record(), State, [this](TSlot slot) { return CellRect(slot); },
-    [this](TSlot slot) { Game->MouseDown(slot); });
+    [this](TSlot slot) { Play([&] { Game->MouseDown(slot); }); });
 
   FormCreate();
   Timer->start(1000);
@@ -175,6 +188,8 @@ void Tmainform::SetDialogs(const TDialogs& dialogs)
     });
     connect(Dialogs.OptionDlg, &TOptionDlg::PaletteChanged, this, &Tmainform::RepaintBoard);
   }
+  if (Dialogs.InfoDlg)
+    connect(Dialogs.InfoDlg, &TInfoDlg::StatsAsked, this, &Tmainform::StatsShow);
   if (Dialogs.TongueDlg)
     connect(Dialogs.TongueDlg, &TTongueDlg::Answered, this, [this](int tongue) { State.Tongue = tongue; });
 }
@@ -196,6 +211,7 @@ void Tmainform::FormCreate()
   Settings->Read();
   Board->Resize(width(), height());
   Game->NewGame();
+  Recorder.Observe(Game->Record(), State.DetectorOn);
   ApplyTexts();
 }
 
@@ -250,8 +266,11 @@ void Tmainform::closeEvent(QCloseEvent* event)
     event->ignore();
     return;
   }
-  // The settings and the placement are stored in one step.
+  // The settings, the placement and a game left unfinished are stored in
+  // one step.
   ini.BeginUpdate();
+  if (const std::optional<TGameReview> left = Recorder.Abandon())
+    Stats->Add(*left);
   Leave();
   event->accept();
   Destroy();
@@ -301,7 +320,7 @@ void Tmainform::Timer1Timer()
   // counts the second.
   StartMusic();
   Music->KeepAlive();
-  Game->Timer1Timer();
+  Play([this] { Game->Timer1Timer(); });
 }
 
 void Tmainform::StartMusic()
@@ -330,8 +349,13 @@ void Tmainform::keyPressEvent(QKeyEvent* event)
   if (const auto slot = CardKeySlot(event->key(), event->nativeScanCode())) {
     if (HeldKeys->Pressed(*event)) {
       ShowKeyCursor(*slot);
-      Game->MouseDown(*slot);
+      Play([&] { Game->MouseDown(*slot); });
     }
+    return;
+  }
+  if (event->key() == Qt::Key_T) {
+    if (HeldKeys->Pressed(*event))
+      StatsShow();
     return;
   }
   switch (event->key()) {
@@ -354,7 +378,7 @@ void Tmainform::keyPressEvent(QKeyEvent* event)
       if (!KeyCursor)
         MoveKeyCursor(0, 0);
       else
-        Game->MouseDown(*KeyCursor);
+        Play([this] { Game->MouseDown(*KeyCursor); });
     }
   }
 }
@@ -364,7 +388,7 @@ void Tmainform::keyReleaseEvent(QKeyEvent* event)
   const TButtonKey button = ButtonKey(event->key(), static_cast<int>(event->modifiers()));
   if (button == bkTip)
     HeldKeys->Released(*event, [this] { TipBtn->Release(); });
-  else if (button != bkNone || CardKeySlot(event->key(), event->nativeScanCode()) || IsPickKey(event->key()))
+  else if (button != bkNone || CardKeySlot(event->key(), event->nativeScanCode()) || IsPickKey(event->key()) || event->key() == Qt::Key_T)
     HeldKeys->Released(*event, nullptr);
   else
     QWidget::keyReleaseEvent(event);
@@ -452,6 +476,26 @@ void Tmainform::InfoBtnClick()
 {
   if (Dialogs.InfoDlg)
     Dialogs.InfoDlg->ShowModal();
+}
+
+void Tmainform::StatsShow()
+{
+  if (Dialogs.StatsDlg)
+    Dialogs.StatsDlg->ShowModal();
+}
+
+void Tmainform::Recorded()
+{
+  Recorder.Observe(Game->Record(), State.DetectorOn);
+  // A tick inside the end's messages waits for the step that ended the game.
+  if (Playing > 0)
+    return;
+  const std::optional<TGameReview> ended = Recorder.TakeEnded();
+  if (!ended)
+    return;
+  Stats->Add(*ended);
+  if (ended->Finished() && Dialogs.ReviewDlg && Stats->ShowReview())
+    Dialogs.ReviewDlg->ShowModal(*ended);
 }
 
 void Tmainform::RulesBtnClick()

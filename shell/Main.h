@@ -3,6 +3,7 @@
 #include "game/GameHost.h"
 #include "game/GameRecord.h"
 #include "game/Random.h"
+#include "scores/GameRecorder.h"
 #include "scores/TextScrambler.h"
 #include "shell/ShellState.h"
 #include "shell/WrongPick.h"
@@ -31,9 +32,12 @@ class TInfoDlg;
 class TImageButton;
 class TMusicBox;
 class TOptionDlg;
+class TReviewDlg;
 class TQtCanvas;
 class TSettings;
 class TShapeHint;
+class TStatsDlg;
+class TStatsStore;
 class TTongueDlg;
 class TYesNoDlg;
 
@@ -55,6 +59,8 @@ public:
     TTongueDlg* TongueDlg = nullptr;
     THighscoreDlg* HighscoreDlg = nullptr;
     TInfoDlg* InfoDlg = nullptr;
+    TReviewDlg* ReviewDlg = nullptr;
+    TStatsDlg* StatsDlg = nullptr;
   };
   void SetDialogs(const TDialogs& dialogs);
 
@@ -102,6 +108,9 @@ private:
   TShellState State;
   TIniCtrl ini;
   std::unique_ptr<TSettings> Settings;
+  // The figures of the games played, and the account of this one.
+  std::unique_ptr<TStatsStore> Stats;
+  TGameRecorder Recorder;
   // The program's one scrambler of the stored high-score rows.
   TTextScrambler Scrambler;
 
@@ -120,6 +129,13 @@ private:
   void OptionBtnClick();
   void InfoBtnClick();
   void RulesBtnClick();
+  void StatsShow();
+  // Hands a step to the game, then lets the recorder look at what it did.
+  template <typename TStep> void Play(TStep step);
+  // The recorder looks at the game; a game that has ended since is added to
+  // the figures, and one played to its end is reviewed, once the step that
+  // ended it (with its messages and the high-score entry) is over.
+  void Recorded();
   TImageButton* MakeButton(const char* name, int left);
   // The keyboard's cursor over the grid, shown once the keyboard is used.
   QRect CellRect(TSlot slot) const;
@@ -159,6 +175,7 @@ private:
   std::unique_ptr<TErrorReporter> Errors;
   std::optional<TSlot> KeyCursor;
   TWrongPick WrongPick;
+  int Playing = 0; // steps of the game under way
   bool MusicStarted = false;
   bool Destroyed = false;
 };

@@ -5,6 +5,7 @@
 #include "toolkit/ImageButton.h"
 
 #include <QAccessible>
+#include <QCheckBox>
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -111,6 +112,29 @@ QLabel* TFramedDialog::TextLabel(QWidget* parent, int left, int top, int width, 
   font.setPixelSize(pixelSize);
   font.setBold(bold);
   return WhiteLabel(parent, QRect(left, top, width, height), font, Qt::AlignLeft | Qt::AlignTop);
+}
+
+QLabel* TFramedDialog::TitlePanel(int left, int top, int width)
+{
+  QFont font(QStringLiteral("Arial"));
+  font.setPixelSize(19);
+  font.setBold(true);
+  QLabel* title = WhiteLabel(InnerPanel(left, top, width, 33), QRect(12, 4, width - 25, 25), font, Qt::AlignHCenter | Qt::AlignVCenter);
+  title->setObjectName(QStringLiteral("title"));
+  return title;
+}
+
+QCheckBox* TFramedDialog::CheckRow(int left, int top, int width, const QString& labelName, QLabel*& label)
+{
+  TBackPanel* panel = InnerPanel(left, top, width, 29);
+  auto* box = new QCheckBox(QStringLiteral(" "), panel);
+  box->setGeometry(16, 7, 17, 17);
+  box->setStyleSheet(QStringLiteral("QCheckBox:focus { background: rgb(254, 201, 18); }"));
+  QFont font(QStringLiteral("Arial"));
+  font.setPixelSize(13);
+  label = WhiteLabel(panel, QRect(40, 8, width - 53, 17), font, Qt::AlignLeft | Qt::AlignVCenter);
+  label->setObjectName(labelName);
+  return box;
 }
 
 TImageButton* TFramedDialog::FaceButton(QWidget* parent, const char* name, int left, int top)

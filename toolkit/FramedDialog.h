@@ -7,6 +7,7 @@
 #include <functional>
 #include <optional>
 
+class QCheckBox;
 class QLabel;
 class TBackPanel;
 class TBitmapList;
@@ -58,6 +59,12 @@ protected:
   // stay inside labels lower than a line.
   static QLabel* WhiteLabel(QWidget* parent, const QRect& geometry, const QFont& font, Qt::Alignment alignment);
   static QLabel* TextLabel(QWidget* parent, int left, int top, int width, int height, int pixelSize, bool bold);
+  // A panel 33 pixels high with the dialog's title, centred in bold, named
+  // "title".
+  QLabel* TitlePanel(int left, int top, int width);
+  // A panel 29 pixels high with a check box and its label, named by the
+  // given name; the box's focus shows as an amber square.
+  QCheckBox* CheckRow(int left, int top, int width, const QString& labelName, QLabel*& label);
   TImageButton* FaceButton(QWidget* parent, const char* name, int left, int top);
   QLabel* Emblem();
 

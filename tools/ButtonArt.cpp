@@ -406,6 +406,19 @@ void Tools(QPainter& p)
   p.drawEllipse(QPointF(25, 8), 2.5, 2.5);
 }
 
+// A bar chart: four bars on a base line, the last one lit when pressed.
+void Chart(QPainter& p, bool lit)
+{
+  const double heights[] = { 14, 24, 18, 30 };
+  const QColor bars[] = { QColor(70, 140, 255), QColor(70, 140, 255), QColor(70, 140, 255), lit ? QColor(255, 225, 30) : QColor(40, 200, 60) };
+  for (int i = 0; i < 4; ++i) {
+    p.setBrush(bars[i]);
+    p.drawRect(QRectF(9 + 8.5 * i, 39 - heights[i], 6.5, heights[i]));
+  }
+  p.setPen(QPen(Qt::black, 3, Qt::SolidLine, Qt::RoundCap));
+  p.drawLine(QPointF(7, 40), QPointF(43, 40));
+}
+
 void Bulb(QPainter& p, bool lit)
 {
   if (lit) {
@@ -530,6 +543,8 @@ TArtList MakeProgramFaces(int scale)
   list[6] = Face(scale, OrangeTile, question, 180);
   list[7] = Face(scale, OrangeTile, Tools);
   list[8] = Face(scale, OrangeTile, Tools, 90);
+  list[9] = Face(scale, OrangeTile, [](QPainter& p) { Chart(p, false); });
+  list[10] = Face(scale, OrangeTile, [](QPainter& p) { Chart(p, true); });
   AddTrio(scale, list, 19, BlueTile, [](QPainter& p) { Bulb(p, false); }, [](QPainter& p) { Bulb(p, true); });
   return list;
 }

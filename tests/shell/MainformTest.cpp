@@ -116,9 +116,17 @@ TEST_F(TShellTest, AWholeGamePlayedWithMouseClicks)
   TGame& game = Main().GameOf();
   QStringList messages;
   int entries = 0;
+  QStringList reviewed;
   TModalAnswerer answerer([&](QWidget* dialog) {
     if (dialog->objectName() == "HighscoreDlg") {
       ++entries;
+      Click(dialog->findChild<TImageButton*>("OkBtn"));
+      return;
+    }
+    if (dialog->objectName() == "ReviewDlg") {
+      EXPECT_EQ(entries, 1) << "the review comes after the high-score entry";
+      for (const char* name : { "title", "score", "sets" })
+        reviewed << dialog->findChild<QLabel*>(name)->text();
       Click(dialog->findChild<TImageButton*>("OkBtn"));
       return;
     }
@@ -160,6 +168,9 @@ TEST_F(TShellTest, AWholeGamePlayedWithMouseClicks)
   const int score = game.ComputeScore();
   ASSERT_GT(score, 0);
   EXPECT_EQ(entries, 1);
+  EXPECT_EQ(reviewed, QStringList({ "Your game", QStringLiteral("Score: %1").arg(score), "SETs: 24" }));
+  EXPECT_EQ(Settings.ReadString("stats", "played", "-"), "1");
+  EXPECT_EQ(Settings.ReadString("stats", "sets", "-"), "24");
   // Start begins a new game without a question.
   const int seen = answerer.Seen;
   Click(Main().ButtonOf(bkStart));

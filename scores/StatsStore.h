@@ -1,0 +1,31 @@
+#pragma once
+
+#include "scores/GameReview.h"
+#include "scores/LifetimeStats.h"
+
+#include <optional>
+
+class TIniCtrl;
+
+// The figures of the games played, kept in the settings. A game's account
+// is added when the game ends, to the figures as stored at that moment and
+// under the settings lock, so that two copies of the program running at
+// once each add their own games.
+class TStatsStore {
+public:
+  explicit TStatsStore(TIniCtrl& ini);
+
+  // Adds an ended game; one played to its end becomes the last game.
+  void Add(const TGameReview& game);
+  TLifetimeStats Lifetime() const;
+  // The last game played to its end, if its account reads.
+  std::optional<TGameReview> LastGame() const;
+  void Reset();
+
+  // Whether the review shows after every game.
+  bool ShowReview() const;
+  void SetShowReview(bool show);
+
+private:
+  TIniCtrl& Ini;
+};

@@ -1,0 +1,43 @@
+#include "shell/ReviewDlg.h"
+
+#include "assets/DlgRes.h"
+#include "scores/StatsStore.h"
+#include "shell/ReviewPanel.h"
+#include "shell/ShellState.h"
+#include "toolkit/BackPanel.h"
+#include "toolkit/ImageButton.h"
+
+#include <QCheckBox>
+#include <QLabel>
+
+TReviewDlg::TReviewDlg(QWidget* mainform, const TDlgResources& resources, const TBitmapList& bitmaps, const TShellState& state, TStatsStore& stats)
+  : TFramedDialog(mainform, resources.DialogArt(), 600, 392)
+  , State(state)
+  , Stats(stats)
+{
+  setObjectName(QStringLiteral("ReviewDlg"));
+  Title = TitlePanel(12, 12, 576);
+  Panel = new TReviewPanel(InnerPanel(12, 48, TReviewPanel::Width, TReviewPanel::Height + 8), bitmaps);
+  Panel->move(0, 4);
+  ShowBox = CheckRow(12, 341, 300, QStringLiteral("showcheck"), ShowLabel);
+  OkBtn = FaceButton(Back, "OkBtn", 538, 330);
+  connect(OkBtn, &TImageButton::OnClick, this, [this] { done(1); });
+  connect(ShowBox, &QCheckBox::toggled, this, [this](bool show) { Stats.SetShowReview(show); });
+  SetKeyAnswers(1, 1);
+  SetTabOrder({ OkBtn, ShowBox });
+}
+
+void TReviewDlg::ShowModal(const TGameReview& review)
+{
+  Title->setText(Say(State, "Dein Spiel", "Your game"));
+  ShowLabel->setText(Say(State, "nach jedem Spiel zeigen", "show after every game"));
+  ShowBox->setAccessibleName(ShowLabel->text());
+  OkBtn->SetHint(Say(State, "Zurück zum Spiel", "Back to game"), false);
+  {
+    const QSignalBlocker quiet(ShowBox);
+    ShowBox->setChecked(true); // shown, so on
+  }
+  Panel->SetReview(review, State.German(), State.EasyColours());
+  SetSpoken(Title->text(), Say(State, "Punkte: %1, %2 SETs", "Score: %1, %2 SETs").arg(review.Score).arg(review.Sets.size()));
+  exec();
+}

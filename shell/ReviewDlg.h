@@ -1,0 +1,32 @@
+#pragma once
+
+#include "toolkit/FramedDialog.h"
+
+class QCheckBox;
+class QLabel;
+class TBitmapList;
+class TDlgResources;
+class TImageButton;
+class TReviewPanel;
+class TStatsStore;
+struct TGameReview;
+struct TShellState;
+
+// The review of a game just played to its end, shown after the game's own
+// end messages. Its check box turns the review off for later games.
+class TReviewDlg final : public TFramedDialog {
+public:
+  TReviewDlg(QWidget* mainform, const TDlgResources& resources, const TBitmapList& bitmaps, const TShellState& state, TStatsStore& stats);
+
+  void ShowModal(const TGameReview& review);
+
+  QLabel* Title;
+  TReviewPanel* Panel;
+  QCheckBox* ShowBox;
+  QLabel* ShowLabel;
+  TImageButton* OkBtn;
+
+private:
+  const TShellState& State;
+  TStatsStore& Stats;
+};

@@ -1,0 +1,98 @@
+#include "shell/StatsDlg.h"
+
+#include "assets/DlgRes.h"
+#include "scores/StatsStore.h"
+#include "shell/ReviewPanel.h"
+#include "shell/ShellState.h"
+#include "toolkit/BackPanel.h"
+#include "toolkit/ImageButton.h"
+
+#include <QCheckBox>
+#include <QLabel>
+
+namespace {
+constexpr int LastTop = 121;
+} // namespace
+
+TStatsDlg::TStatsDlg(QWidget* mainform, const TDlgResources& resources, const TBitmapList& bitmaps, const TShellState& state, TStatsStore& stats)
+  : TFramedDialog(mainform, resources.DialogArt(), 600, 470)
+  , State(state)
+  , Stats(stats)
+{
+  setObjectName(QStringLiteral("StatsDlg"));
+  Title = TitlePanel(12, 12, 576);
+  TBackPanel* lifetime = InnerPanel(12, 48, 576, 70);
+  QFont font(QStringLiteral("Arial"));
+  font.setPixelSize(14);
+  const char* names[3][3] = { { "played", "abandoned", "sets" }, { "seconds", "bestscore", "fastest" }, { "bestpace", "hints", "mixes" } };
+  for (int column = 0; column < 3; ++column)
+    for (int row = 0; row < 3; ++row) {
+      QLabel* label = WhiteLabel(lifetime, QRect(12 + 188 * column, 6 + 19 * row, 186, 19), font, Qt::AlignLeft | Qt::AlignVCenter);
+      label->setObjectName(QString::fromLatin1(names[column][row]));
+      Figures[label->objectName()] = label;
+    }
+  TBackPanel* last = InnerPanel(12, LastTop, 576, 24 + TReviewPanel::Height + 4);
+  QFont bold = font;
+  bold.setBold(true);
+  LastTitle = WhiteLabel(last, QRect(12, 4, 552, 19), bold, Qt::AlignLeft | Qt::AlignVCenter);
+  LastTitle->setObjectName(QStringLiteral("lasttitle"));
+  Panel = new TReviewPanel(last, bitmaps);
+  Panel->move(0, 24);
+  ResetBox = CheckRow(12, 421, 300, QStringLiteral("resetcheck"), ResetLabel);
+  OkBtn = FaceButton(Back, "OkBtn", 538, 408);
+  connect(OkBtn, &TImageButton::OnClick, this, &TStatsDlg::OkBtnClick);
+  SetKeyAnswers(1, 1);
+  SetTabOrder({ OkBtn, ResetBox });
+}
+
+void TStatsDlg::ShowModal()
+{
+  ResetBox->setChecked(false);
+  Fill();
+  exec();
+}
+
+void TStatsDlg::Fill()
+{
+  const bool german = State.German();
+  const auto say = [&](const char* de, const char* en) { return Say(State, de, en); };
+  const TLifetimeStats figures = Stats.Lifetime();
+  const QString none = QStringLiteral("–");
+  const QString texts[][2] = {
+    { QStringLiteral("played"), say("Zu Ende gespielt: %1", "Played to the end: %1").arg(figures.Played) },
+    { QStringLiteral("abandoned"), say("Abgebrochen: %1", "Abandoned: %1").arg(figures.Abandoned) },
+    { QStringLiteral("sets"), say("SETs: %1", "SETs: %1").arg(figures.Sets) },
+    { QStringLiteral("seconds"), say("Spielzeit: %1", "Time played: %1").arg(TReviewPanel::Clock(figures.Seconds)) },
+    { QStringLiteral("bestscore"), say("Beste Punktzahl: %1", "Best score: %1").arg(figures.Played > 0 ? QString::number(figures.BestScore) : none) },
+    { QStringLiteral("fastest"), say("Schnellstes Spiel: %1", "Fastest game: %1").arg(figures.Fastest > 0 ? TReviewPanel::Clock(figures.Fastest) : none) },
+    { QStringLiteral("bestpace"), say("Bester Schnitt: %1 s je SET", "Best average: %1 s per SET")
+                                    .arg(figures.BestPace > 0 ? TReviewPanel::Decimal(figures.BestPace / 10.0, german) : none) },
+    { QStringLiteral("hints"), say("Tipps: %1", "Hints: %1").arg(figures.Hints) },
+    { QStringLiteral("mixes"), say("Gemischt: %1", "Mixes: %1").arg(figures.Mixes) },
+  };
+  QStringList spoken;
+  for (const auto& [name, text] : texts) {
+    Figures.at(name)->setText(text);
+    Figures.at(name)->setAccessibleName(text);
+    spoken << text;
+  }
+
+  Title->setText(say("Statistik", "Statistics"));
+  ResetLabel->setText(say("Statistik löschen", "reset statistics"));
+  ResetBox->setAccessibleName(ResetLabel->text());
+  OkBtn->SetHint(say("Zurück zum Spiel", "Back to game"), false);
+  const std::optional<TGameReview> lastGame = Stats.LastGame();
+  LastTitle->setText(lastGame ? say("Letztes Spiel", "Last game") : say("Letztes Spiel: noch keins zu Ende gespielt", "Last game: none played to its end yet"));
+  LastTitle->setAccessibleName(LastTitle->text());
+  Panel->setVisible(lastGame.has_value());
+  if (lastGame)
+    Panel->SetReview(*lastGame, german, State.EasyColours());
+  SetSpoken(Title->text(), spoken.join(QStringLiteral(", ")));
+}
+
+void TStatsDlg::OkBtnClick()
+{
+  if (ResetBox->isChecked() && Confirm && Confirm(Say(State, "Alle Statistiken löschen?", "Delete all statistics?")))
+    Stats.Reset();
+  done(1);
+}
