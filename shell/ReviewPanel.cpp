@@ -23,15 +23,16 @@ QFont FigureFont()
 TReviewPanel::TReviewPanel(QWidget* parent, const TBitmapList& bitmaps)
   : QWidget(parent)
   , Bitmaps(bitmaps)
-  , Cards(new QLabel(this))
-  , SlowestText(new QLabel(this))
-  , Chart(new TReviewChart(this))
 {
   setObjectName(QStringLiteral("ReviewPanel"));
   resize(Width, Height);
+  // Made in the order in which screen readers read them.
   for (const auto& [name, column, row] : { std::tuple { "score", 0, 0 }, { "time", 0, 1 }, { "sets", 0, 2 }, { "average", 0, 3 },
          { "left", 0, 4 }, { "split10", 1, 0 }, { "split20", 1, 1 }, { "hints", 1, 2 }, { "mixes", 1, 3 }, { "ending", 1, 4 } })
     Figures[QString::fromLatin1(name)] = Figure(name, column, row);
+  Cards = new QLabel(this);
+  SlowestText = new QLabel(this);
+  Chart = new TReviewChart(this);
   Cards->setObjectName(QStringLiteral("slowestCards"));
   Cards->setGeometry(404, 4, 3 * CardCell, CardCell);
   SlowestText->setObjectName(QStringLiteral("slowest"));

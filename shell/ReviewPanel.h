@@ -34,7 +34,7 @@ private:
 
   const TBitmapList& Bitmaps;
   std::map<QString, QLabel*> Figures;
-  QLabel* Cards;
-  QLabel* SlowestText;
-  TReviewChart* Chart;
+  QLabel* Cards = nullptr;
+  QLabel* SlowestText = nullptr;
+  TReviewChart* Chart = nullptr;
 };

@@ -206,6 +206,25 @@ def play():
     key("Tab", "space")
     gone(entry)
 
+    # The review of the game, read over the bus and closed with Escape.
+    review = dialog("Your game")
+    labels = [n.name for n in walk(review) if n.getRole() == pyatspi.ROLE_LABEL]
+    print("the review reads:", labels[:12])
+    check(f"Score: {final}" in labels and f"SETs: {taken}" in labels, "the review's score and SETs")
+    chart = next((n for n in walk(review) if n.name == "Seconds per SET"), None)
+    check(chart is not None and chart.description.startswith("SET 1: "), "the chart's text")
+    key("Escape")
+    gone(review)
+
+    # The statistics on T: this game counted.
+    keyboard_back()
+    key("t")
+    stats = dialog("Statistics")
+    labels = [n.name for n in walk(stats) if n.getRole() == pyatspi.ROLE_LABEL]
+    check("Played to the end: 1" in labels and f"SETs: {taken}" in labels, f"the statistics: {labels[:9]}")
+    key("Escape")
+    gone(stats)
+
     # The list, read row by row and closed by its one button.
     keyboard_back()
     key("b")

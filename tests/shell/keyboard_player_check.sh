@@ -64,4 +64,7 @@ dbus-run-session -- bash -c '
 grep -q '^tongue=0' "$ini" || fail "the language answered by keys was not stored"
 grep -q '^backmode=1' "$ini" || fail "the background changed by keys was not stored"
 grep -q '^hs0=' "$ini" || fail "the name entered by keys was not stored"
+stats=$(sed -n '/^\[stats\]/,/^\[/p' "$ini")
+grep -qx 'played=1' <<<"$stats" || fail "the game played to its end was not counted"
+grep -qx 'sets=2[0-9]' <<<"$stats" || fail "the SETs taken were not counted: $(grep '^sets=' <<<"$stats")"
 echo "keyboard player ($manager) passed"
