@@ -102,8 +102,13 @@ void TReviewChart::paintEvent(QPaintEvent*)
 
   p.setPen(QPen(Line, 2, Qt::DashLine));
   p.drawLine(plot.left(), geometry.BreakEvenY, plot.right(), geometry.BreakEvenY);
-  p.setPen(Line);
+  // The line's label on a dark ground, so that it reads over the bars.
   const QString label = German ? QStringLiteral("%1 s: Gewinnschwelle").arg(BreakEven) : QStringLiteral("%1 s: break-even").arg(BreakEven);
   const int labelTop = std::max(plot.top(), geometry.BreakEvenY - 15);
-  p.drawText(QRect(plot.right() - 160, labelTop, 156, 13), Qt::AlignRight | Qt::AlignVCenter, label);
+  QRect box = p.fontMetrics().boundingRect(label).adjusted(-3, 0, 3, 0);
+  box.moveTopRight(QPoint(plot.right() - 2, labelTop));
+  box.setHeight(13);
+  p.fillRect(box, QColor(0, 0, 0, 190));
+  p.setPen(Line);
+  p.drawText(box, Qt::AlignCenter, label);
 }

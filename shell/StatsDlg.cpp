@@ -25,9 +25,12 @@ TStatsDlg::TStatsDlg(QWidget* mainform, const TDlgResources& resources, const TB
   QFont font(QStringLiteral("Arial"));
   font.setPixelSize(14);
   const char* names[3][3] = { { "played", "abandoned", "sets" }, { "seconds", "bestscore", "fastest" }, { "bestpace", "hints", "mixes" } };
+  // The third column holds the longest texts.
+  const int lefts[3] = { 12, 184, 356 };
+  const int widths[3] = { 170, 170, 212 };
   for (int column = 0; column < 3; ++column)
     for (int row = 0; row < 3; ++row) {
-      QLabel* label = WhiteLabel(lifetime, QRect(12 + 188 * column, 6 + 19 * row, 186, 19), font, Qt::AlignLeft | Qt::AlignVCenter);
+      QLabel* label = WhiteLabel(lifetime, QRect(lefts[column], 6 + 19 * row, widths[column], 19), font, Qt::AlignLeft | Qt::AlignVCenter);
       label->setObjectName(QString::fromLatin1(names[column][row]));
       Figures[label->objectName()] = label;
     }

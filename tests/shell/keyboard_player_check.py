@@ -9,6 +9,7 @@ closes the list, changes the background in the options, opens and closes
 the rules, and quits.
 """
 import itertools
+import os
 import re
 import subprocess
 import sys
@@ -139,6 +140,17 @@ def find_set(names):
     return None
 
 
+def shoot(window, name):
+    """With TRIVOLO_SHOTS set to a folder, a picture of the window there."""
+    folder = os.environ.get("TRIVOLO_SHOTS")
+    if not folder:
+        return
+    time.sleep(0.8)
+    box = window.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+    subprocess.run(["import", "-window", "root", "-crop", f"{box.width}x{box.height}+{box.x}+{box.y}", "+repage",
+                    os.path.join(folder, name)], check=True)
+
+
 def check(condition, message):
     if not condition:
         raise Failure(message)
@@ -213,6 +225,7 @@ def play():
     check(f"Score: {final}" in labels and f"SETs: {taken}" in labels, "the review's score and SETs")
     chart = next((n for n in walk(review) if n.name == "Seconds per SET"), None)
     check(chart is not None and chart.description.startswith("SET 1: "), "the chart's text")
+    shoot(review, "review.png")
     key("Escape")
     gone(review)
 
@@ -222,6 +235,7 @@ def play():
     stats = dialog("Statistics")
     labels = [n.name for n in walk(stats) if n.getRole() == pyatspi.ROLE_LABEL]
     check("Played to the end: 1" in labels and f"SETs: {taken}" in labels, f"the statistics: {labels[:9]}")
+    shoot(stats, "statistics.png")
     key("Escape")
     gone(stats)
 
