@@ -5,6 +5,7 @@
 #include "game/SilentHost.h"
 #include "scores/GameRecorder.h"
 #include "scores/LifetimeStats.h"
+#include "scores/StatsStore.h"
 #include "toolkit/IniCtrl.h"
 #include "toolkit/IniText.h"
 
@@ -263,13 +264,9 @@ TEST(LifetimeStats, TwoCopiesAddingAtOnceLoseNoGame)
   const QString name = QUuid::createUuid().toString(QUuid::Id128);
   const auto addGames = [name](int count) {
     TIniCtrl ini(QStringLiteral("TrivoloTest"), name);
-    TGameReview game = FixedReview();
+    TStatsStore store(ini);
     for (int i = 0; i < count; ++i)
-      ini.Edit(TLifetimeStats::Keys(), [game](TIniText& text) {
-        TLifetimeStats stats = TLifetimeStats::Read(text);
-        stats.Add(game);
-        stats.Write(text);
-      });
+      store.Add(FixedReview());
   };
   const pid_t other = fork();
   if (other == 0) {
@@ -283,6 +280,7 @@ TEST(LifetimeStats, TwoCopiesAddingAtOnceLoseNoGame)
   TIniCtrl ini(QStringLiteral("TrivoloTest"), name);
   EXPECT_EQ(ini.ReadInteger(QStringLiteral("stats"), QStringLiteral("played"), 0), 80);
   EXPECT_EQ(ini.ReadInteger(QStringLiteral("stats"), QStringLiteral("sets"), 0), 80 * 21);
+  EXPECT_EQ(TStatsStore(ini).LastGame(), FixedReview());
   QFile::remove(ini.FileName());
 }
 
