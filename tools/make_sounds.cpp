@@ -60,6 +60,16 @@ double Play(const std::vector<TScoreNote>& notes, double t, double decay, int ra
   return sum;
 }
 
+// A sawtooth from -1 to 1 made of its partials up to 45 % of the sample
+// rate: none lies near or above half the rate, where it would fold back.
+double Sawtooth(double t, double frequency, int rate)
+{
+  double sum = 0;
+  for (int k = 1; k * frequency < 0.45 * rate; ++k)
+    sum += (k % 2 ? 1.0 : -1.0) * std::sin(2 * Pi * k * frequency * t) / k;
+  return 2 / Pi * sum;
+}
+
 double Fade(double t, double length)
 {
   return std::min(1.0, (length - t) / 0.02);
@@ -73,28 +83,29 @@ std::vector<TEffect> Effects()
        const std::vector<TScoreNote> fanfare = { { 3, 0.00, 0.18 }, { 7, 0.20, 0.18 }, { 10, 0.40, 0.18 }, { 15, 0.60, 0.45 },
          { 10, 1.10, 0.15 }, { 15, 1.28, 0.9 }, { 3, 1.28, 0.9 }, { 7, 1.28, 0.9 }, { 12, 2.30, 0.2 }, { 14, 2.52, 0.2 },
          { 15, 2.74, 0.9 }, { 10, 2.74, 0.9 }, { 7, 2.74, 0.9 } };
-       return 0.45 * Play(fanfare, t, 1.6, 11025) * Fade(t, length);
+       return 0.21 * Play(fanfare, t, 1.6, 11025) * Fade(t, length);
      } },
-    // 2: three cards that are no SET: a short low buzz.
+    // 2: three cards that are no SET: a short low buzz of two sawtooths a
+    // little apart, built from their partials below the band's edge.
     { "wrong", 22050, 11302, [](double t, double length) {
-       const double saw = 2 * std::fmod(t * 110, 1.0) - 1 + 0.6 * (2 * std::fmod(t * 116.5, 1.0) - 1);
-       return 0.42 * saw * std::min(1.0, t / 0.01) * std::exp(-t * 2.5) * Fade(t, length);
+       const double saw = Sawtooth(t, 110, 22050) + 0.6 * Sawtooth(t, 116.5, 22050);
+       return 0.36 * saw * std::min(1.0, t / 0.01) * std::exp(-t * 2.5) * Fade(t, length);
      } },
     // 3: a SET taken: a bright two-note chime.
     { "set", 11025, 8292, [](double t, double length) {
-       return 0.6 * Play({ { 19, 0.0, 0.12 }, { 26, 0.11, 0.5 } }, t, 5.0, 11025) * Fade(t, length);
+       return 0.4 * Play({ { 19, 0.0, 0.12 }, { 26, 0.11, 0.5 } }, t, 5.0, 11025) * Fade(t, length);
      } },
     // 4: no SET left: a falling phrase.
     { "end", 22050, 41376, [](double t, double length) {
-       return 0.55 * Play({ { 12, 0.0, 0.3 }, { 8, 0.32, 0.3 }, { 5, 0.64, 0.3 }, { 0, 0.96, 0.8 } }, t, 2.2, 22050) * Fade(t, length);
+       return 0.36 * Play({ { 12, 0.0, 0.3 }, { 8, 0.32, 0.3 }, { 5, 0.64, 0.3 }, { 0, 0.96, 0.8 } }, t, 2.2, 22050) * Fade(t, length);
      } },
     // 5: a card picked: a soft click.
     { "pick", 22050, 934, [](double t, double length) {
-       return 0.7 * std::sin(2 * Pi * 1800 * t) * std::exp(-t * 140) * Fade(t, length);
+       return 0.62 * std::sin(2 * Pi * 1800 * t) * std::exp(-t * 55) * Fade(t, length);
      } },
     // 6: a card dropped: a lower click.
     { "unpick", 22050, 696, [](double t, double length) {
-       return 0.7 * std::sin(2 * Pi * 900 * t) * std::exp(-t * 160) * Fade(t, length);
+       return 0.62 * std::sin(2 * Pi * 900 * t) * std::exp(-t * 36) * Fade(t, length);
      } },
     // 7: the detector sees a SET: a quick rising ping.
     { "detect", 11025, 2862, [](double t, double length) {
