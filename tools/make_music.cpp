@@ -362,7 +362,10 @@ std::vector<TPlaced> Fit(const TPiece& piece, const TSection& section)
         continue;
       if (!piece.Key.InKey(p) && !(next && std::abs(notes[k + 1].Pitch - p) >= 1 && std::abs(notes[k + 1].Pitch - p) <= 2))
         continue;
-      const int cost = 2 * std::abs(p - note.Pitch) + (p == before ? 7 : 0) + (next && p == notes[k + 1].Pitch ? 7 : 0);
+      // Near the written note, no repeat, and no leap wider than a fifth
+      // where a nearer chord tone will do.
+      const int cost = 2 * std::abs(p - note.Pitch) + (p == before ? 7 : 0) + (next && p == notes[k + 1].Pitch ? 7 : 0)
+        + 3 * std::max(0, (before < 0 ? 0 : std::abs(p - before)) - 7) + 3 * std::max(0, (next ? std::abs(notes[k + 1].Pitch - p) : 0) - 7);
       if (cost < bestCost) {
         bestCost = cost;
         best = p;
