@@ -507,7 +507,7 @@ void Accompany(const TPiece& piece, const TSection& section, int tick, TTracks& 
         const int n = static_cast<int>(voicing.size());
         const int up[4] = { 0, 1, 2, n == 4 ? 3 : 1 };
         const int spread[4] = { 0, 2, 1, n == 4 ? 3 : 0 };
-        const int i = (section.Pattern == ptArpeggio ? up : spread)[e % 4];
+        const int i = section.Pattern == ptArpeggio ? up[e % 4] : spread[e % 4];
         int pitch = voicing[static_cast<std::size_t>(i)];
         if (section.Pattern == ptArpeggioWide && e == 2 * beats - 1)
           pitch = voicing[0] + 12;
