@@ -8,12 +8,14 @@ bool THeldKeys::Pressed(const QKeyEvent& event)
   if (event.isAutoRepeat())
     return false;
   THold& hold = Holds[event.key()];
-  if (!hold.Waiting)
-    return true;
-  if (event.timestamp() == hold.ReleasedAt) {
-    hold.Waiting = nullptr; // the release and this press were a repeat
+  // The release and this press were a repeat, even where a busy machine
+  // delivered the press after the release had waited for it and acted.
+  if (event.timestamp() != 0 && event.timestamp() == hold.ReleasedAt) {
+    hold.Waiting = nullptr;
     return false;
   }
+  if (!hold.Waiting)
+    return true;
   std::exchange(hold.Waiting, nullptr)(); // a new press: the release first
   return true;
 }

@@ -11,7 +11,8 @@ class QKeyEvent;
 // once however long it is held. Repeats arrive as presses flagged as such or
 // (X11, when the toolkit misses the pair) as a release and a press with the
 // same time stamp. A release is therefore acted on a moment later, and only
-// if no such press follows.
+// if no such press follows; a press that comes later still with the
+// release's time stamp is no new press either.
 class THeldKeys final : public QObject {
 public:
   // How long a release waits for the press of a repeat pair.
@@ -25,7 +26,7 @@ public:
 
 private:
   struct THold {
-    unsigned long ReleasedAt = 0; // time stamp of a release still waiting
+    unsigned long ReleasedAt = 0; // time stamp of the last release
     std::function<void()> Waiting;
   };
   std::map<int, THold> Holds;
