@@ -45,14 +45,13 @@ std::optional<std::size_t> TGameReview::Slowest() const
 
 int TGameReview::BreakEvenSeconds() const
 {
+  // Without a SET: the middle of what a SET pays with the detector on.
+  if (Sets.empty())
+    return (SetPoints({ 1, 2, 3 }, true) + SetPoints({ 1, 41, 81 }, true)) / 2 / PointsPerSecond();
   std::int64_t points = 0;
   for (const TSetTaken& set : Sets)
     points += SetPoints(set.Cards, set.DetectorOn);
-  // Without a SET: the middle of what a SET pays with the detector on.
-  const std::int64_t count = Sets.empty() ? 1 : static_cast<std::int64_t>(Sets.size());
-  if (Sets.empty())
-    points = (SetPoints({ 1, 2, 3 }, true) + SetPoints({ 1, 41, 81 }, true)) / 2;
-  return static_cast<int>(points / count / PointsPerSecond());
+  return static_cast<int>(points / static_cast<std::int64_t>(Sets.size()) / PointsPerSecond());
 }
 
 std::int32_t SetPoints(const std::array<int, 3>& cards, bool detectorOn)

@@ -280,15 +280,6 @@ std::vector<TCell> Phrase(const std::vector<TCell>& cells, int barEighths)
   return bars;
 }
 
-template <typename T>
-std::vector<T> Join(std::initializer_list<std::vector<T>> parts)
-{
-  std::vector<T> all;
-  for (const auto& part : parts)
-    all.insert(all.end(), part.begin(), part.end());
-  return all;
-}
-
 // --- Fitting the melody to the harmony --------------------------------------
 
 struct TPlaced {
@@ -349,10 +340,8 @@ std::vector<TPlaced> Fit(const TPiece& piece, const TSection& section)
     const int step = next ? std::abs(notes[k + 1].Pitch - note.Pitch) : 99;
     const bool nextTone = next && chords[k + 1]->Has(notes[k + 1].Pitch - piece.Key.Tonic);
     const bool inKey = piece.Key.InKey(note.Pitch);
-    bool keep = tone && (inKey || (step >= 1 && step <= 2));
-    if (!tone)
-      keep = (step == 1 || step == 2) && (note.Strong ? nextTone : true) && (inKey || step <= 2);
-    if (keep)
+    const bool byStep = step == 1 || step == 2;
+    if (tone ? inKey || byStep : byStep && (!note.Strong || nextTone))
       continue;
     const int before = k > 0 ? notes[k - 1].Pitch : -1;
     int best = note.Pitch;
