@@ -146,9 +146,10 @@ def shoot(window, name):
     if not folder:
         return
     time.sleep(0.8)
+    # A Wayland client knows no place on the screen: the whole screen then.
     box = window.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
-    subprocess.run(["import", "-window", "root", "-crop", f"{box.width}x{box.height}+{box.x}+{box.y}", "+repage",
-                    os.path.join(folder, name)], check=True)
+    crop = [] if os.environ.get("RUN_WAYLAND") else ["-crop", f"{box.width}x{box.height}+{box.x}+{box.y}", "+repage"]
+    subprocess.run(["import", "-window", "root", *crop, os.path.join(folder, name)], check=True)
 
 
 def check(condition, message):
