@@ -2,6 +2,7 @@
 // tiled panel, image buttons with hints, the balloon hint, the placement
 // memory and the opening effect.
 #include "assets/Artwork.h"
+#include "scores/StoredKeys.h"
 #include "toolkit/BackPanel.h"
 #include "toolkit/FormKeeper.h"
 #include "toolkit/ImageButton.h"
@@ -57,7 +58,7 @@ int main(int argc, char** argv)
   QObject::connect(button, &TImageButton::OnClick, label, [label] { label->setText(QStringLiteral("Clicked.")); });
 
   TIniCtrl ini(QStringLiteral("Mollberg"), QStringLiteral("Trivolo/ToolkitDemo"));
-  TFormKeeper keeper(window, ini, QStringLiteral("common"), QStringLiteral("MainForm"));
+  TFormKeeper keeper(window, ini, StoredKey::Common, StoredKey::Placement);
   keeper.RestorePlacement();
   window.show();
   TOpeningEffect::Play(QCursor::pos(), window.frameGeometry());

@@ -1,5 +1,7 @@
 #include "board/BoardWidget.h"
 
+#include "board/QtCanvas.h"
+
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPen>
@@ -9,6 +11,13 @@ TBoardWidget::TBoardWidget(QWidget* parent)
 {
   setMouseTracking(true);
   setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+std::unique_ptr<TQtCanvas> TBoardWidget::MakeCanvas(const TBitmapList& bitmaps)
+{
+  auto canvas = std::make_unique<TQtCanvas>(Image, bitmaps);
+  canvas->Changed = [this](const QRect& area) { update(area); };
+  return canvas;
 }
 
 void TBoardWidget::paintEvent(QPaintEvent* event)

@@ -3,6 +3,11 @@
 #include <QImage>
 #include <QWidget>
 
+#include <memory>
+
+class TBitmapList;
+class TQtCanvas;
+
 // Presents the retained board image and reports the pointer in board
 // coordinates. It never changes the game itself. The image has the screen's
 // device pixel ratio, so that the board is drawn at the screen's density.
@@ -17,6 +22,8 @@ public:
   static constexpr QRgb FrameLight = 0xfffec912;
 
   QImage& Surface() { return Image; }
+  // A canvas that draws on this board's surface; what it draws is shown.
+  std::unique_ptr<TQtCanvas> MakeCanvas(const TBitmapList& bitmaps);
   // The keyboard's cursor: a frame around a cell, in the margin that the
   // card leaves free; an empty rectangle hides it. It lies over the board's
   // picture and is never part of it.

@@ -125,11 +125,6 @@ void TGame::ResetHover()
   Rec.HoverRow = -1;
 }
 
-const char* TGame::Text(const char* german, const char* english) const
-{
-  return Host.Tongue() == 1 ? german : english;
-}
-
 void TGame::MouseDown(std::optional<TSlot> slot)
 {
   if (Rec.GameState == gsPaused) {
@@ -190,7 +185,7 @@ void TGame::TakeSet()
   } else {
     Rec.GameState = gsOver;
     Host.PlayEffect(efGameOver);
-    Host.ShowText(mcOwnText, Text("Kein weiteres SET möglich.\rDu bist am Ende.", "No more SET possible.\rYou are at the end."));
+    Host.ShowText(mcOwnText, gmNoMoreSet);
     EndOfGame();
   }
 }

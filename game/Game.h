@@ -50,7 +50,6 @@ private:
   void EndOfGame();
   void ResetHover();
   std::optional<std::array<int, 3>> SearchHint(int a, int b, int c) const;
-  const char* Text(const char* german, const char* english) const;
 
   TGameHost& Host;
   TRandom& Random;

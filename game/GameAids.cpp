@@ -54,7 +54,7 @@ void TGame::TipBtnMouseDown()
     Host.DrawScore();
     return;
   }
-  if (Host.ShowText(mcOwnQuestion, Text("Kein SET in der Auslage. Neu mischen?", "No SET in the deck. Shall I mix up the deck?")) == mrYes)
+  if (Host.ShowText(mcOwnQuestion, gmNoSetOnTable) == mrYes)
     MixBtnClick();
 }
 

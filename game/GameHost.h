@@ -1,7 +1,5 @@
 #pragma once
 
-#include <string>
-
 // Modal results of the message dialog.
 constexpr int mrYes = 6;
 constexpr int mrNo = 7;
@@ -27,6 +25,13 @@ enum TMessageCode : int {
   mcOwnQuestion = 11, // Yes and No, the caller's text
 };
 
+// The game's own texts, named; the window words them in the player's
+// language.
+enum TGameMessage : int {
+  gmNoMoreSet = 1, // a SET was taken and none is left: the game is over
+  gmNoSetOnTable = 2, // the hint found none: shall the cards be mixed?
+};
+
 // Everything the game asks of the window it runs in. The game never draws,
 // sounds or asks by itself; the order of these calls is part of its behaviour.
 class TGameHost {
@@ -41,9 +46,8 @@ public:
   virtual void PlayEffect(int effect) = 0;
   // Both return the dialog's modal result, mrYes or mrNo.
   virtual int ShowCode(int code) = 0;
-  virtual int ShowText(int code, const std::string& text) = 0;
+  virtual int ShowText(int code, TGameMessage message) = 0;
   virtual void EnterHighScore(int score) = 0;
 
   virtual bool DetectorOn() const = 0;
-  virtual int Tongue() const = 0;
 };

@@ -16,6 +16,9 @@ public:
   explicit TPcgRandom(std::uint64_t seed);
   int Below(int n) override;
   std::uint32_t Next();
+  // Where the generator stands: its whole state, which a generator seeded
+  // with nothing else would go on from.
+  std::uint64_t Position() const { return State; }
 
   static std::uint64_t ClockSeed();
 

@@ -15,8 +15,7 @@ public:
   void ClearDetector() override { }
   void PlayEffect(int) override { }
   int ShowCode(int) override { return mrYes; }
-  int ShowText(int, const std::string&) override { return mrYes; }
+  int ShowText(int, TGameMessage) override { return mrYes; }
   void EnterHighScore(int) override { }
   bool DetectorOn() const override { return Detector; }
-  int Tongue() const override { return 0; }
 };

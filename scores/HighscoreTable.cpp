@@ -1,14 +1,11 @@
 #include "scores/HighscoreTable.h"
 
+#include "scores/StoredKeys.h"
 #include "scores/TextScrambler.h"
 #include "toolkit/IniCtrl.h"
 #include "toolkit/IniText.h"
 
 #include <QStringList>
-
-namespace {
-const QString Common = QStringLiteral("common");
-} // namespace
 
 const QString THighscoreTable::DefaultName = QStringLiteral("Mr. Brain");
 
@@ -76,17 +73,17 @@ QString LimitedName(const QString& name)
 
 void StoreHighscores(TIniCtrl& ini, const QString& prefix, const TTextScrambler& scrambler, const THighscoreChange& change)
 {
-  QStringList keys { QStringLiteral("player") };
+  QStringList keys { StoredKey::Player };
   for (int i = 0; i < THighscoreTable::Rows; ++i)
     keys << prefix + QString::number(i);
   ini.Edit(keys, [&](TIniText& text) {
     THighscoreTable table;
     if (!change.Clear) {
-      table = THighscoreTable::Decode([&text](const QString& key) { return text.Value(Common, key).value_or(QString()); }, prefix,
+      table = THighscoreTable::Decode([&text](const QString& key) { return text.Value(StoredKey::Common, key).value_or(QString()); }, prefix,
         scrambler);
       table.Insert(change.Score, change.Name, change.Direction);
     }
-    text.SetValue(Common, QStringLiteral("player"), change.Name);
-    table.Encode([&text](const QString& key, const QString& value) { text.SetValue(Common, key, value); }, prefix, scrambler);
+    text.SetValue(StoredKey::Common, StoredKey::Player, change.Name);
+    table.Encode([&text](const QString& key, const QString& value) { text.SetValue(StoredKey::Common, key, value); }, prefix, scrambler);
   });
 }

@@ -1,15 +1,12 @@
 #include "scores/LifetimeStats.h"
 
+#include "scores/StoredKeys.h"
 #include "toolkit/IniText.h"
 
 #include <QStringList>
 
 #include <algorithm>
 #include <limits>
-
-const QString TLifetimeStats::Section = QStringLiteral("stats");
-const QString TLifetimeStats::LastGameKey = QStringLiteral("last");
-const QString TLifetimeStats::ShowReviewKey = QStringLiteral("review");
 
 namespace {
 
@@ -70,7 +67,7 @@ void TLifetimeStats::Add(const TGameReview& game)
 
 TLifetimeStats TLifetimeStats::Read(const TIniText& text)
 {
-  return Read([&text](const QString& key) { return text.Value(Section, key); });
+  return Read([&text](const QString& key) { return text.Value(StoredKey::Stats, key); });
 }
 
 TLifetimeStats TLifetimeStats::Read(const std::function<std::optional<QString>(const QString& key)>& lookup)
@@ -91,13 +88,13 @@ TLifetimeStats TLifetimeStats::Read(const std::function<std::optional<QString>(c
 void TLifetimeStats::Write(TIniText& text) const
 {
   for (const TFigure& figure : Figures)
-    text.SetValue(Section, QString::fromLatin1(figure.Key), QString::number(this->*figure.Field));
+    text.SetValue(StoredKey::Stats, QString::fromLatin1(figure.Key), QString::number(this->*figure.Field));
 }
 
 void TLifetimeStats::Reset(TIniText& text)
 {
   for (const QString& key : Keys())
-    text.Remove(Section, key);
+    text.Remove(StoredKey::Stats, key);
 }
 
 QStringList TLifetimeStats::Keys()
@@ -105,6 +102,6 @@ QStringList TLifetimeStats::Keys()
   QStringList keys;
   for (const TFigure& figure : Figures)
     keys << QString::fromLatin1(figure.Key);
-  keys << LastGameKey;
+  keys << StoredKey::LastGame;
   return keys;
 }

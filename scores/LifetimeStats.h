@@ -35,9 +35,7 @@ struct TLifetimeStats {
   // Removes the figures and the last game; the review's check box stays.
   static void Reset(TIniText& text);
 
-  static const QString Section;
-  // The keys of the figures and of the last game's account.
+  // The keys of the figures and of the last game's account, in the
+  // section StoredKey::Stats.
   static QStringList Keys();
-  static const QString LastGameKey;
-  static const QString ShowReviewKey;
 };

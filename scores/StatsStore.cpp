@@ -1,5 +1,6 @@
 #include "scores/StatsStore.h"
 
+#include "scores/StoredKeys.h"
 #include "toolkit/IniCtrl.h"
 
 TStatsStore::TStatsStore(TIniCtrl& ini)
@@ -14,21 +15,21 @@ void TStatsStore::Add(const TGameReview& game)
     stats.Add(game);
     stats.Write(text);
     if (game.Finished())
-      text.SetValue(TLifetimeStats::Section, TLifetimeStats::LastGameKey, QString::fromStdString(game.Encode()));
+      text.SetValue(StoredKey::Stats, StoredKey::LastGame, QString::fromStdString(game.Encode()));
   });
 }
 
 TLifetimeStats TStatsStore::Lifetime() const
 {
   return TLifetimeStats::Read([this](const QString& key) -> std::optional<QString> {
-    const QString value = Ini.ReadString(TLifetimeStats::Section, key, QString());
+    const QString value = Ini.ReadString(StoredKey::Stats, key, QString());
     return value.isNull() ? std::nullopt : std::optional<QString>(value);
   });
 }
 
 std::optional<TGameReview> TStatsStore::LastGame() const
 {
-  const QString text = Ini.ReadString(TLifetimeStats::Section, TLifetimeStats::LastGameKey, QString());
+  const QString text = Ini.ReadString(StoredKey::Stats, StoredKey::LastGame, QString());
   std::optional<TGameReview> game = TGameReview::Decode(text.toStdString());
   if (game && !game->Finished())
     return std::nullopt;
@@ -42,10 +43,10 @@ void TStatsStore::Reset()
 
 bool TStatsStore::ShowReview() const
 {
-  return Ini.ReadBool(TLifetimeStats::Section, TLifetimeStats::ShowReviewKey, true);
+  return Ini.ReadBool(StoredKey::Stats, StoredKey::ShowReview, true);
 }
 
 void TStatsStore::SetShowReview(bool show)
 {
-  Ini.WriteBool(TLifetimeStats::Section, TLifetimeStats::ShowReviewKey, show);
+  Ini.WriteBool(StoredKey::Stats, StoredKey::ShowReview, show);
 }

@@ -1,6 +1,7 @@
 #include "scores/highscor.h"
 
 #include "assets/DlgRes.h"
+#include "scores/StoredKeys.h"
 #include "scores/TextScrambler.h"
 #include "toolkit/BackPanel.h"
 #include "toolkit/ImageButton.h"
@@ -14,7 +15,6 @@
 namespace {
 
 constexpr int Rows = THighscoreTable::Rows;
-const QString Common = QStringLiteral("common");
 
 // A row or heading label, found again by its name.
 QLabel* Named(QLabel* label, const QString& name)
@@ -70,10 +70,10 @@ THighscoreDlg::THighscoreDlg(QWidget* mainform, const TDlgResources& resources, 
   Edit1->resize(140, 17);
   Edit1->hide();
 
-  FINIString = QStringLiteral("hs");
+  FINIString = StoredKey::HighscoreRows;
   FDirection = 0;
   FEditRow = -1;
-  FPlayerName = LimitedName(Ini.ReadString(Common, QStringLiteral("player"), QStringLiteral("Mr.Brain")));
+  FPlayerName = LimitedName(Ini.ReadString(StoredKey::Common, StoredKey::Player, QStringLiteral("Mr.Brain")));
   Edit1->setText(FPlayerName);
 
   QFont rowFont(QStringLiteral("Arial"));
@@ -96,7 +96,7 @@ THighscoreDlg::THighscoreDlg(QWidget* mainform, const TDlgResources& resources, 
 void THighscoreDlg::LoadTable()
 {
   FTable = THighscoreTable::Decode(
-    [this](const QString& key) { return Ini.ReadString(Common, key, QString()); }, FINIString, Scrambler);
+    [this](const QString& key) { return Ini.ReadString(StoredKey::Common, key, QString()); }, FINIString, Scrambler);
 }
 
 void THighscoreDlg::FillRows()

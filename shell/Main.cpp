@@ -2,25 +2,23 @@
 
 #include "assets/Artwork.h"
 #include "assets/DlgRes.h"
-#include "board/Board.h"
 #include "board/BoardWidget.h"
 #include "board/QtCanvas.h"
-#include "game/Game.h"
 #include "scores/StatsStore.h"
+#include "scores/StoredKeys.h"
+#include "scores/TextScrambler.h"
 #include "scores/highscor.h"
 #include "shell/Application.h"
-#include "sound/Audio.h"
 #include "shell/BoardAccessible.h"
 #include "shell/CommandLine.h"
 #include "shell/DataFolder.h"
 #include "shell/ErrorReporter.h"
-#include "sound/FreedMemory.h"
 #include "shell/HeldKeys.h"
 #include "shell/Help.h"
 #include "shell/Info.h"
 #include "shell/KeyMap.h"
-#include "sound/Music.h"
 #include "shell/Options.h"
+#include "shell/PlaySession.h"
 #include "shell/ReviewDlg.h"
 #include "shell/Settings.h"
 #include "shell/StatsDlg.h"
@@ -28,6 +26,8 @@
 #include "shell/Version.h"
 #include "shell/WindowAccessible.h"
 #include "shell/YesNo.h"
+#include "sound/FreedMemory.h"
+#include "sound/Music.h"
 #include "toolkit/BitmapList.h"
 #include "toolkit/FormKeeper.h"
 #include "toolkit/ImageButton.h"
@@ -56,7 +56,6 @@ constexpr int ExitBtnFromRight = 52;
 constexpr int ButtonTop = 4;
 constexpr int DesignWidth = 701;
 constexpr int DesignHeight = 401;
-const QString Common = QStringLiteral("common");
 
 // The keys that pick or drop the card in the keyboard's frame.
 bool IsPickKey(int key)
@@ -65,33 +64,22 @@ bool IsPickKey(int key)
 }
 } // namespace
 
-template <typename TStep>
-void Tmainform::Play(TStep step)
-{
-  ++Playing;
-  step();
-  --Playing;
-  Recorded();
-}
-
 Tmainform::Tmainform(const TDlgResources& resources, TAudioBackend& audio, std::uint64_t seed)
   : QWidget(nullptr)
   , ini(QStringLiteral("Mollberg"), QStringLiteral("Trivolo/V2"))
   , Settings(std::make_unique<TSettings>(ini, State))
   , Stats(std::make_unique<TStatsStore>(ini))
+  , Scrambler(std::make_unique<TTextScrambler>())
   , Music(std::make_unique<TMusicBox>(audio, State))
   , DlgResources(resources)
-  , Audio(audio)
   , Bmps(std::make_unique<TBitmapList>(LoadBmps()))
-  , Random(seed)
-  , Game(std::make_unique<TGame>(*this, Random))
   , box(new TBoardWidget(this))
-  , Canvas(std::make_unique<TQtCanvas>(box->Surface(), *Bmps))
-  , Board(std::make_unique<TBoard>(*Canvas, *Game, State))
+  , Canvas(box->MakeCanvas(*Bmps))
+  , Session(std::make_unique<TPlaySession>(*Canvas, State, audio, *Stats, *this, seed))
   , ScoreLabel(new QLabel(QStringLiteral("Punkte:"), this))
   , Timer(new QTimer(this))
   , ShapeHint1(new TShapeHint(this))
-  , FormKeeper1(std::make_unique<TFormKeeper>(*this, ini, Common, QStringLiteral("MainForm")))
+  , FormKeeper1(std::make_unique<TFormKeeper>(*this, ini, StoredKey::Common, StoredKey::Placement))
   , HeldKeys(std::make_unique<THeldKeys>())
   , Errors(std::make_unique<TErrorReporter>(State))
 {
@@ -101,7 +89,6 @@ Tmainform::Tmainform(const TDlgResources& resources, TAudioBackend& audio, std::
   setPalette(QPalette(QColor(192, 192, 192)));
   resize(DesignWidth, DesignHeight);
   box->setGeometry(rect());
-  Canvas->Changed = [this](const QRect& area) { box->update(area); };
   // Errors wait for the language question and speak the game's language;
   // the music's go to the game's own message box (see SetDialogs).
   ini.OnError = [this](const QString& text) { Errors->Report(text, false); };
@@ -124,33 +111,27 @@ Tmainform::Tmainform(const TDlgResources& resources, TAudioBackend& audio, std::
   labelFont.setPixelSize(11);
   ScoreLabel->setFont(labelFont);
   ScoreLabel->setStyleSheet(QStringLiteral("color: rgb(254, 201, 18); background: transparent;"));
+  ScoreLabel->setObjectName(QStringLiteral("ScoreLabel"));
   ScoreLabel->move(272, 4);
 
   connect(box, &TBoardWidget::Resized, this, &Tmainform::Resize);
-  connect(box, &TBoardWidget::MouseDown, this, [this](int x, int y) { Play([&] { Game->MouseDown(Board->PointToSlot(x, y)); }); });
-  connect(box, &TBoardWidget::MouseMove, this, [this](int x, int y) {
-    HideKeyCursor();
-    Game->MouseMove(Board->PointToSlot(x, y));
-  });
   connect(Timer, &QTimer::timeout, this, &Tmainform::Timer1Timer);
   connect(MixBtn, &TImageButton::OnClick, this, [this] {
     Music->KeepAlive(); // before the cards are mixed, as at the tick
-    Play([this] { Game->MixBtnClick(); });
+    Session->MixBtnClick();
   });
-  connect(StartBtn, &TImageButton::OnClick, this, [this] { Play([this] { Game->StartBtnClick(); }); });
-  connect(PauseBtn, &TImageButton::OnClick, this, [this] { Play([this] { Game->PauseBtnClick(); }); });
+  connect(StartBtn, &TImageButton::OnClick, Session.get(), &TPlaySession::StartBtnClick);
+  connect(PauseBtn, &TImageButton::OnClick, Session.get(), &TPlaySession::PauseBtnClick);
   connect(HighScoreBtn, &TImageButton::OnClick, this, &Tmainform::HighScoreBtnClick);
-  connect(TipBtn, &TImageButton::OnMouseDown, this, [this] { Play([this] { Game->TipBtnMouseDown(); }); });
-  connect(TipBtn, &TImageButton::OnMouseUp, this, [this] { Game->TipBtnMouseUp(); });
+  connect(TipBtn, &TImageButton::OnMouseDown, Session.get(), &TPlaySession::TipBtnMouseDown);
+  connect(TipBtn, &TImageButton::OnMouseUp, Session.get(), &TPlaySession::TipBtnMouseUp);
   connect(OptionBtn, &TImageButton::OnClick, this, &Tmainform::OptionBtnClick);
   connect(InfoBtn, &TImageButton::OnClick, this, &Tmainform::InfoBtnClick);
   connect(RulesBtn, &TImageButton::OnClick, this, &Tmainform::RulesBtnClick);
   connect(ExitBtn, &TImageButton::OnClick, this, &QWidget::close);
 
   setFocusPolicy(Qt::StrongFocus);
-  Reader = std::make_unique<TBoardReader>(box, Game->Record(), State, [this](TSlot slot) { return CellRect(slot); },
-    [this](TSlot slot) { Play([&] { Game->MouseDown(slot); }); });
-
+  WireSession();
   FormCreate();
   Timer->start(1000);
 }
@@ -171,6 +152,29 @@ void Tmainform::Destroy()
   FormDestroy();
 }
 
+void Tmainform::WireSession()
+{
+  TPlaySession* session = Session.get();
+  Reader = std::make_unique<TBoardReader>(box, session->Record(), State, [session](TSlot slot) { return session->CellRect(slot); },
+    [session](TSlot slot) { session->PressSlot(slot); });
+  TBoardReader* reader = Reader.get();
+  connect(box, &TBoardWidget::MouseDown, session, &TPlaySession::BoardMouseDown);
+  connect(box, &TBoardWidget::MouseMove, session, &TPlaySession::BoardMouseMove);
+  connect(session, &TPlaySession::SlotChanged, box, [reader](TSlot slot) { reader->SlotChanged(slot); });
+  connect(session, &TPlaySession::ScoreChanged, box, [reader] { reader->ScoreChanged(); });
+  connect(session, &TPlaySession::BoardChanged, box, [reader] { reader->BoardChanged(); });
+  connect(session, &TPlaySession::WrongPickSaid, box, [reader](const QString& text) { reader->SetWrongPick(text); });
+  connect(session, &TPlaySession::KeyFrameMoved, box, [this, reader](TSlot slot, const QRect& cell) {
+    box->SetKeyCursor(cell);
+    reader->CursorMoved(slot);
+  });
+  connect(session, &TPlaySession::KeyFrameHidden, box, [this, reader] {
+    box->SetKeyCursor(QRect());
+    reader->CursorHidden();
+  });
+  connect(session, &TPlaySession::ScoreLabelMoved, ScoreLabel, [this](int left) { ScoreLabel->move(left, ScoreLabel->y()); });
+}
+
 void Tmainform::SetDialogs(const TDialogs& dialogs)
 {
   Dialogs = dialogs;
@@ -183,10 +187,10 @@ void Tmainform::SetDialogs(const TDialogs& dialogs)
   if (Dialogs.OptionDlg) {
     connect(Dialogs.OptionDlg, &TOptionDlg::LanguageChanged, this, &Tmainform::ApplyTexts);
     connect(Dialogs.OptionDlg, &TOptionDlg::BackgroundChanged, this, [this] {
-      RepaintBoard();
+      Session->RepaintBoard();
       ApplyTexts();
     });
-    connect(Dialogs.OptionDlg, &TOptionDlg::PaletteChanged, this, &Tmainform::RepaintBoard);
+    connect(Dialogs.OptionDlg, &TOptionDlg::PaletteChanged, Session.get(), &TPlaySession::RepaintBoard);
   }
   if (Dialogs.InfoDlg)
     connect(Dialogs.InfoDlg, &TInfoDlg::StatsAsked, this, &Tmainform::StatsShow);
@@ -203,15 +207,14 @@ void Tmainform::FormCreate()
 {
   State.ProgramDir = DataFolder(QCoreApplication::applicationDirPath());
   State.UserMusicDir = UserDataFolder() + QStringLiteral("/music");
-  Scrambler.Init(QString(), 0); // the default alphabet and key
+  Scrambler->Init(QString(), 0); // the default alphabet and key
   State.FirstShow = true;
   setWindowTitle(QStringLiteral("Trivolo " TRIVOLO_VERSION));
   InstallHelp();
   ini.CheckFile();
   Settings->Read();
-  Board->Resize(width(), height());
-  Game->NewGame();
-  Recorder.Observe(Game->Record(), State.DetectorOn);
+  Session->Resize(width(), height());
+  Session->NewGame();
   ApplyTexts();
 }
 
@@ -269,8 +272,7 @@ void Tmainform::closeEvent(QCloseEvent* event)
   // The settings, the placement and a game left unfinished are stored in
   // one step.
   ini.BeginUpdate();
-  if (const std::optional<TGameReview> left = Recorder.Abandon())
-    Stats->Add(*left);
+  Session->Abandon();
   Leave();
   event->accept();
   Destroy();
@@ -304,14 +306,12 @@ void Tmainform::resizeEvent(QResizeEvent*)
 
 void Tmainform::Resize(int width, int height)
 {
-  Board->Resize(width, height);
-  if (KeyCursor)
-    ShowKeyCursor(*KeyCursor);
+  Session->Resize(width, height);
   ExitBtn->move(width - ExitBtnFromRight, ButtonTop);
   RulesBtn->move(width - RulesBtnFromRight, ButtonTop);
   InfoBtn->move(width - InfoBtnFromRight, ButtonTop);
   OptionBtn->move(width - OptionBtnFromRight, ButtonTop);
-  RepaintBoard();
+  Session->RepaintBoard();
 }
 
 void Tmainform::Timer1Timer()
@@ -320,7 +320,7 @@ void Tmainform::Timer1Timer()
   // counts the second.
   StartMusic();
   Music->KeepAlive();
-  Play([this] { Game->Timer1Timer(); });
+  Session->Timer1Timer();
 }
 
 void Tmainform::StartMusic()
@@ -347,10 +347,8 @@ void Tmainform::keyPressEvent(QKeyEvent* event)
     return;
   }
   if (const auto slot = CardKeySlot(event->key(), event->nativeScanCode())) {
-    if (HeldKeys->Pressed(*event)) {
-      ShowKeyCursor(*slot);
-      Play([&] { Game->MouseDown(*slot); });
-    }
+    if (HeldKeys->Pressed(*event))
+      Session->CardKey(*slot);
     return;
   }
   if (event->key() == Qt::Key_T) {
@@ -360,26 +358,22 @@ void Tmainform::keyPressEvent(QKeyEvent* event)
   }
   switch (event->key()) {
   case Qt::Key_Left:
-    MoveKeyCursor(-1, 0);
+    Session->MoveKeyFrame(-1, 0);
     break;
   case Qt::Key_Right:
-    MoveKeyCursor(1, 0);
+    Session->MoveKeyFrame(1, 0);
     break;
   case Qt::Key_Up:
-    MoveKeyCursor(0, -1);
+    Session->MoveKeyFrame(0, -1);
     break;
   case Qt::Key_Down:
-    MoveKeyCursor(0, 1);
+    Session->MoveKeyFrame(0, 1);
     break;
   default:
     if (!IsPickKey(event->key()))
       QWidget::keyPressEvent(event);
-    else if (HeldKeys->Pressed(*event)) {
-      if (!KeyCursor)
-        MoveKeyCursor(0, 0);
-      else
-        Play([this] { Game->MouseDown(*KeyCursor); });
-    }
+    else if (HeldKeys->Pressed(*event))
+      Session->PickKeyFrame();
   }
 }
 
@@ -398,41 +392,6 @@ TImageButton* Tmainform::ButtonOf(int key) const
 {
   TImageButton* const buttons[] = { nullptr, MixBtn, StartBtn, PauseBtn, HighScoreBtn, TipBtn, OptionBtn, InfoBtn, RulesBtn, ExitBtn };
   return buttons[key];
-}
-
-QRect Tmainform::CellRect(TSlot slot) const
-{
-  const TCellRect cell = ::CellRect(Board->Layout(), slot);
-  return QRect(cell.Left, cell.Top, cell.Size, cell.Size);
-}
-
-void Tmainform::ShowKeyCursor(TSlot slot)
-{
-  KeyCursor = slot;
-  // Hidden with the cards during a pause.
-  box->SetKeyCursor(Game->Record().GameState == gsPaused ? QRect() : CellRect(slot));
-  Reader->CursorMoved(slot);
-}
-
-void Tmainform::HideKeyCursor()
-{
-  KeyCursor.reset();
-  box->SetKeyCursor(QRect());
-  Reader->CursorHidden();
-}
-
-void Tmainform::MoveKeyCursor(int columns, int rows)
-{
-  // Shown first where it was, or on the top-left card; then moved, stopping
-  // at the edges. With two cards picked it drives the SET detector as the
-  // pointer does.
-  TSlot slot = KeyCursor.value_or(TSlot {});
-  if (KeyCursor) {
-    slot.Col = std::clamp(slot.Col + columns, 0, GridSize - 1);
-    slot.Row = std::clamp(slot.Row + rows, 0, GridSize - 1);
-  }
-  ShowKeyCursor(slot);
-  Game->MouseMove(slot);
 }
 
 void Tmainform::ApplyTexts()
@@ -455,7 +414,7 @@ void Tmainform::ApplyTexts()
       name.replace(QLatin1String("Ctrl+"), QLatin1String("Strg+"));
     ButtonOf(key)->setAccessibleDescription(Say(State, "Taste: ", "Key: ") + name);
   }
-  DrawScore();
+  Session->DrawScore();
 }
 
 void Tmainform::HighScoreBtnClick()
@@ -484,93 +443,10 @@ void Tmainform::StatsShow()
     Dialogs.StatsDlg->ShowModal();
 }
 
-void Tmainform::Recorded()
-{
-  Recorder.Observe(Game->Record(), State.DetectorOn);
-  // A tick inside the end's messages waits for the step that ended the game.
-  if (Playing > 0)
-    return;
-  const std::optional<TGameReview> ended = Recorder.TakeEnded();
-  if (!ended)
-    return;
-  Stats->Add(*ended);
-  if (ended->Finished() && Dialogs.ReviewDlg && Stats->ShowReview())
-    Dialogs.ReviewDlg->ShowModal(*ended);
-}
-
 void Tmainform::RulesBtnClick()
 {
   if (HelpSystem)
     HelpSystem->ShowContext(State.German() ? 1 : 2);
-}
-
-void Tmainform::MoveScoreLabel()
-{
-  ScoreLabel->move(Board->ScoreLabelLeft(), ScoreLabel->y());
-}
-
-void Tmainform::RedrawSlot(int col, int row)
-{
-  Board->RedrawSlot(col, row);
-  Reader->SlotChanged(TSlot { col, row });
-  KeepWrongPick();
-}
-
-void Tmainform::KeepWrongPick()
-{
-  if (!WrongPick.Remembered())
-    return;
-  const TGameRecord& record = Game->Record();
-  if (WrongPick.Holds(record) && State.DetectorOn) {
-    if (record.GameState == gsRunning)
-      Board->ShowVerdict(WrongPick.Match());
-    return;
-  }
-  WrongPick.Forget();
-  Reader->SetWrongPick(QString());
-  if (record.GameState == gsRunning)
-    Board->ClearDetector();
-}
-
-void Tmainform::RepaintBoard()
-{
-  Board->Paint();
-  MoveScoreLabel();
-  if (KeyCursor)
-    ShowKeyCursor(*KeyCursor);
-  KeepWrongPick();
-  Reader->BoardChanged();
-}
-
-void Tmainform::DrawScore()
-{
-  Board->DrawScore();
-  MoveScoreLabel();
-  Reader->ScoreChanged();
-}
-
-void Tmainform::ShowDetector()
-{
-  Board->ShowDetector();
-}
-
-void Tmainform::ClearDetector()
-{
-  Board->ClearDetector();
-  KeepWrongPick();
-}
-
-void Tmainform::PlayEffect(int effect)
-{
-  // A refused pick: with the detector on, the strip tells why.
-  if (effect == efNotASet && State.DetectorOn) {
-    WrongPick.Noticed(Game->Record());
-    Reader->SetWrongPick(TWrongPick::Said(WrongPick.Match(), State.German()));
-    KeepWrongPick();
-  }
-  if (!State.SoundOn || effect < 1 || effect > EffectCount || !Audio.EffectsAvailable())
-    return;
-  Audio.PlayEffect(effect - 1);
 }
 
 int Tmainform::ShowCode(int code)
@@ -578,9 +454,9 @@ int Tmainform::ShowCode(int code)
   return Dialogs.YesNoDlg ? Dialogs.YesNoDlg->ShowCode(code) : mrNo;
 }
 
-int Tmainform::ShowText(int code, const std::string& text)
+int Tmainform::ShowText(int code, const QString& text)
 {
-  return Dialogs.YesNoDlg ? Dialogs.YesNoDlg->ShowText(code, QString::fromStdString(text)) : mrNo;
+  return Dialogs.YesNoDlg ? Dialogs.YesNoDlg->ShowText(code, text) : mrNo;
 }
 
 void Tmainform::EnterHighScore(int score)
@@ -591,12 +467,8 @@ void Tmainform::EnterHighScore(int score)
   Dialogs.HighscoreDlg->ShowModal(score, false);
 }
 
-bool Tmainform::DetectorOn() const
+void Tmainform::ShowReview(const TGameReview& game)
 {
-  return State.DetectorOn;
-}
-
-int Tmainform::Tongue() const
-{
-  return State.Tongue;
+  if (Dialogs.ReviewDlg)
+    Dialogs.ReviewDlg->ShowModal(game);
 }

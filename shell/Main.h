@@ -1,30 +1,24 @@
 #pragma once
 
-#include "game/GameHost.h"
-#include "game/GameRecord.h"
 #include "game/Random.h"
-#include "scores/GameRecorder.h"
-#include "scores/TextScrambler.h"
+#include "shell/PlayQuestions.h"
 #include "shell/ShellState.h"
-#include "shell/WrongPick.h"
 #include "toolkit/IniCtrl.h"
 
 #include <QWidget>
 
+#include <cstdint>
 #include <memory>
-#include <optional>
 
 class QLabel;
 class QTimer;
 class TAudioBackend;
 class TBitmapList;
-class TBoard;
 class TBoardReader;
 class TBoardWidget;
 class TDlgResources;
 class TErrorReporter;
 class TFormKeeper;
-class TGame;
 class THeldKeys;
 class THelpSystem;
 class THighscoreDlg;
@@ -32,20 +26,24 @@ class TInfoDlg;
 class TImageButton;
 class TMusicBox;
 class TOptionDlg;
-class TReviewDlg;
+class TPlaySession;
 class TQtCanvas;
+class TReviewDlg;
 class TSettings;
 class TShapeHint;
 class TStatsDlg;
 class TStatsStore;
+class TTextScrambler;
 class TTongueDlg;
 class TYesNoDlg;
 
-// The main window: owns the game, the board, the button bar, the settings
-// and the one-second timer, and carries out everything the game asks of its
-// host. The dialogs are created after it and attached with SetDialogs, the
-// one place where the window listens to them.
-class Tmainform final : public QWidget, public TGameHost {
+// The main window: the board, the button bar and the score's label laid
+// out, the keys, the settings, the music, the rules and the texts. The game
+// being played is its play session's, which it hands every click, key and
+// tick, and for which it asks the game's questions with its dialogs. The
+// dialogs are created after it and attached with SetDialogs, the one place
+// where the window listens to them.
+class Tmainform final : public QWidget, public TPlayQuestions {
   Q_OBJECT
 
 public:
@@ -64,33 +62,13 @@ public:
   };
   void SetDialogs(const TDialogs& dialogs);
 
-  // The options and language, for reading; the dialogs that change them are
-  // handed them by TForms and tell the window by signals.
-  const TShellState& StateOf() const { return State; }
-  TMusicBox& MusicOf() { return *Music; }
-  // The button that a TButtonKey stands for.
-  TImageButton* ButtonOf(int key) const;
-
-  THelpSystem* Help() { return HelpSystem.get(); }
-  TGame& GameOf() { return *Game; }
-  TBoard& BoardOf() { return *Board; }
-  TBoardWidget* Box() const { return box; }
-  QLabel* Score() const { return ScoreLabel; }
-
   void ApplyTexts();
 
-  // The outward calls of the game.
-  void RedrawSlot(int col, int row) override;
-  void RepaintBoard() override;
-  void DrawScore() override;
-  void ShowDetector() override;
-  void ClearDetector() override;
-  void PlayEffect(int effect) override;
+  // The game's questions, asked with the dialogs.
   int ShowCode(int code) override;
-  int ShowText(int code, const std::string& text) override;
+  int ShowText(int code, const QString& text) override;
   void EnterHighScore(int score) override;
-  bool DetectorOn() const override;
-  int Tongue() const override;
+  void ShowReview(const TGameReview& game) override;
 
 protected:
   void showEvent(QShowEvent* event) override;
@@ -101,18 +79,18 @@ protected:
 
 private:
   // The dialogs are handed the state, the store and the scrambler where
-  // they are made; the shell's tests set options as a player would have.
+  // they are made; the shell's tests reach the session, the buttons and
+  // the options as a player would have set them.
   friend class TForms;
   friend class TShellTest;
 
   TShellState State;
   TIniCtrl ini;
   std::unique_ptr<TSettings> Settings;
-  // The figures of the games played, and the account of this one.
+  // The figures of the games played.
   std::unique_ptr<TStatsStore> Stats;
-  TGameRecorder Recorder;
   // The program's one scrambler of the stored high-score rows.
-  TTextScrambler Scrambler;
+  std::unique_ptr<TTextScrambler> Scrambler;
 
   void FormCreate();
   void InstallHelp();
@@ -122,7 +100,6 @@ private:
   void FormDestroy();
   void Destroy();
   void Resize(int width, int height);
-  void MoveScoreLabel();
   void Timer1Timer();
   void StartMusic();
   void HighScoreBtnClick();
@@ -130,21 +107,11 @@ private:
   void InfoBtnClick();
   void RulesBtnClick();
   void StatsShow();
-  // Hands a step to the game, then lets the recorder look at what it did.
-  template <typename TStep> void Play(TStep step);
-  // The recorder looks at the game; a game that has ended since is added to
-  // the figures, and one played to its end is reviewed, once the step that
-  // ended it (with its messages and the high-score entry) is over.
-  void Recorded();
   TImageButton* MakeButton(const char* name, int left);
-  // The keyboard's cursor over the grid, shown once the keyboard is used.
-  QRect CellRect(TSlot slot) const;
-  void ShowKeyCursor(TSlot slot);
-  void HideKeyCursor();
-  void MoveKeyCursor(int columns, int rows);
-  // The reason of a refused pick stays in the strip while its three cards
-  // stay picked, and goes with them.
-  void KeepWrongPick();
+  // The button that a TButtonKey stands for.
+  TImageButton* ButtonOf(int key) const;
+  // The board's picture and its reader follow the session.
+  void WireSession();
 
   TImageButton* MixBtn = nullptr;
   TImageButton* StartBtn;
@@ -157,15 +124,12 @@ private:
   TImageButton* ExitBtn;
   std::unique_ptr<TMusicBox> Music;
   const TDlgResources& DlgResources;
-  TAudioBackend& Audio;
   std::unique_ptr<THelpSystem> HelpSystem;
   TDialogs Dialogs;
   std::unique_ptr<TBitmapList> Bmps;
-  TPcgRandom Random;
-  std::unique_ptr<TGame> Game;
   TBoardWidget* box;
   std::unique_ptr<TQtCanvas> Canvas;
-  std::unique_ptr<TBoard> Board;
+  std::unique_ptr<TPlaySession> Session;
   QLabel* ScoreLabel;
   QTimer* Timer;
   TShapeHint* ShapeHint1;
@@ -173,9 +137,6 @@ private:
   std::unique_ptr<TBoardReader> Reader;
   std::unique_ptr<THeldKeys> HeldKeys;
   std::unique_ptr<TErrorReporter> Errors;
-  std::optional<TSlot> KeyCursor;
-  TWrongPick WrongPick;
-  int Playing = 0; // steps of the game under way
   bool MusicStarted = false;
   bool Destroyed = false;
 };

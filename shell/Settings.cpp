@@ -1,22 +1,19 @@
 #include "shell/Settings.h"
 
+#include "scores/StoredKeys.h"
 #include "toolkit/IniCtrl.h"
 #include "toolkit/IniText.h"
 
 #include <QStringList>
 
-namespace {
-const QString Common = QStringLiteral("common");
-} // namespace
-
 // In the order a close writes them.
 const std::array<TSettings::TOption, TSettings::OptionCount> TSettings::Options { {
-  { "sound", &TShellState::SoundOn, nullptr, 1 },
-  { "music", &TShellState::MusicOn, nullptr, 1 },
-  { "hint", &TShellState::DetectorOn, nullptr, 1 },
-  { "tongue", nullptr, &TShellState::Tongue, -1 },
-  { "backmode", nullptr, &TShellState::BackMode, 0 },
-  { "palette", nullptr, &TShellState::Palette, 0 },
+  { &StoredKey::Sound, &TShellState::SoundOn, nullptr, 1 },
+  { &StoredKey::Music, &TShellState::MusicOn, nullptr, 1 },
+  { &StoredKey::Detector, &TShellState::DetectorOn, nullptr, 1 },
+  { &StoredKey::Tongue, nullptr, &TShellState::Tongue, -1 },
+  { &StoredKey::BackMode, nullptr, &TShellState::BackMode, 0 },
+  { &StoredKey::Palette, nullptr, &TShellState::Palette, 0 },
 } };
 
 TSettings::TSettings(TIniCtrl& ini, TShellState& state)
@@ -42,7 +39,7 @@ void TSettings::Read()
 {
   for (std::size_t i = 0; i < Options.size(); ++i) {
     const TOption& option = Options[i];
-    SetValue(option, State, Ini.ReadInteger(Common, QLatin1String(option.Key), option.Default));
+    SetValue(option, State, Ini.ReadInteger(StoredKey::Common, *option.Key, option.Default));
     ReadValues[i] = ValueOf(option, State);
   }
 }
@@ -51,7 +48,7 @@ void TSettings::ReadTongue()
 {
   for (std::size_t i = 0; i < Options.size(); ++i)
     if (Options[i].Number == &TShellState::Tongue) {
-      SetValue(Options[i], State, Ini.ReadInteger(Common, QLatin1String(Options[i].Key), Options[i].Default));
+      SetValue(Options[i], State, Ini.ReadInteger(StoredKey::Common, *Options[i].Key, Options[i].Default));
       ReadValues[i] = ValueOf(Options[i], State);
     }
 }
@@ -61,15 +58,15 @@ void TSettings::Write()
   QStringList keys;
   std::array<int, OptionCount> values {};
   for (std::size_t i = 0; i < Options.size(); ++i) {
-    keys << QLatin1String(Options[i].Key);
+    keys << *Options[i].Key;
     values[i] = ValueOf(Options[i], State);
   }
   const std::array<int, OptionCount> read = ReadValues;
   Ini.Edit(keys, [values, read](TIniText& text) {
     for (std::size_t i = 0; i < Options.size(); ++i) {
-      const QString key = QLatin1String(Options[i].Key);
-      if (values[i] != read[i] || !text.Value(Common, key))
-        text.SetValue(Common, key, QString::number(values[i]));
+      const QString& key = *Options[i].Key;
+      if (values[i] != read[i] || !text.Value(StoredKey::Common, key))
+        text.SetValue(StoredKey::Common, key, QString::number(values[i]));
     }
   });
   ReadValues = values;

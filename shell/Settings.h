@@ -6,7 +6,7 @@
 
 class TIniCtrl;
 
-// The options the main window keeps in section "common": read at start,
+// The options the main window keeps in the section of its own: read at start,
 // written at close. A close writes only what this copy of the program
 // changed (or what the file lacks), so that an option another copy changed
 // and stored meanwhile is not undone.
@@ -26,7 +26,7 @@ private:
   // One stored option: its key, its field, its default. Booleans are
   // stored as 1 and 0, integers in decimal.
   struct TOption {
-    const char* Key;
+    const QString* Key;
     bool TShellState::*Flag;
     int TShellState::*Number;
     int Default;

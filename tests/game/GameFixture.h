@@ -39,7 +39,6 @@ public:
   std::vector<std::string> Calls;
   std::deque<int> Answers; // modal results for ShowCode/ShowText, Yes when empty
   bool Detector = true;
-  int Language = 0;
   std::function<void()> OnMessage;
 
   void RedrawSlot(int col, int row) override { Log("RedrawSlot " + std::to_string(col) + " " + std::to_string(row)); }
@@ -53,14 +52,13 @@ public:
     Log("ShowCode " + std::to_string(code));
     return Answer();
   }
-  int ShowText(int code, const std::string& text) override
+  int ShowText(int code, TGameMessage message) override
   {
-    Log("ShowText " + std::to_string(code) + " " + text);
+    Log("ShowText " + std::to_string(code) + (message == gmNoMoreSet ? " no more SET" : message == gmNoSetOnTable ? " no SET on the table" : " ?"));
     return Answer();
   }
   void EnterHighScore(int score) override { Log("EnterHighScore " + std::to_string(score)); }
   bool DetectorOn() const override { return Detector; }
-  int Tongue() const override { return Language; }
 
   std::vector<std::string> Take()
   {

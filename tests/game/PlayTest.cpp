@@ -116,7 +116,7 @@ TEST_F(TGameTest, NoSetLeftEndsTheGameBeforeTheMessageEvenWithCardsInTheDeck)
   Press(2);
   const TCalls calls = Host.Take();
   const TCalls tail(calls.end() - 3, calls.end());
-  EXPECT_EQ(tail, (TCalls { "PlayEffect 4", "ShowText 10 No more SET possible.\rYou are at the end.",
+  EXPECT_EQ(tail, (TCalls { "PlayEffect 4", "ShowText 10 no more SET",
                      "EnterHighScore " + std::to_string(Game.ComputeScore()) }));
   EXPECT_EQ(stateAtMessage, gsOver);
   EXPECT_EQ(Rec.GameState, gsOver);
@@ -137,16 +137,15 @@ TEST_F(TGameTest, NoSetLeftEndsTheGameBeforeTheMessageEvenWithCardsInTheDeck)
   EXPECT_EQ(Host.Take().back(), "RepaintBoard");
 }
 
-TEST_F(TGameTest, GermanEndTextAndNoHighScoreForAScoreOfZeroOrLess)
+TEST_F(TGameTest, NoHighScoreForAScoreOfZeroOrLess)
 {
-  Host.Language = 1;
   LayTable(TableWithOneSet(), 0);
   Rec.TimeTicks = 1000;
   Press(0);
   Press(1);
   Press(2);
   const TCalls calls = Host.Take();
-  EXPECT_EQ(calls.back(), "ShowText 10 Kein weiteres SET möglich.\rDu bist am Ende.");
+  EXPECT_EQ(calls.back(), "ShowText 10 no more SET");
   EXPECT_LE(Game.ComputeScore(), 0);
 }
 

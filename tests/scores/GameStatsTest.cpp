@@ -6,6 +6,7 @@
 #include "scores/GameRecorder.h"
 #include "scores/LifetimeStats.h"
 #include "scores/StatsStore.h"
+#include "scores/StoredKeys.h"
 #include "toolkit/IniCtrl.h"
 #include "toolkit/IniText.h"
 
@@ -250,10 +251,10 @@ TEST(LifetimeStats, DamagedValuesReadAsZeroAndCountsSaturate)
 
   full.Write(text);
   EXPECT_EQ(TLifetimeStats::Read(text), full);
-  text.SetValue(TLifetimeStats::Section, TLifetimeStats::ShowReviewKey, QStringLiteral("0"));
+  text.SetValue(StoredKey::Stats, StoredKey::ShowReview, QStringLiteral("0"));
   TLifetimeStats::Reset(text);
   EXPECT_EQ(TLifetimeStats::Read(text), TLifetimeStats());
-  EXPECT_EQ(text.Value(TLifetimeStats::Section, TLifetimeStats::ShowReviewKey), QStringLiteral("0"));
+  EXPECT_EQ(text.Value(StoredKey::Stats, StoredKey::ShowReview), QStringLiteral("0"));
   EXPECT_EQ(text.Value(QStringLiteral("common"), QStringLiteral("played")), QStringLiteral("5"));
 }
 

@@ -80,9 +80,9 @@ TEST_F(TShellTest, OptionsCycleAndTheirLabelsSpeakBothLanguages)
   std::vector<std::pair<int, QString>> seen;
   TModalAnswerer answerer([&](QWidget*) {
     Click(options.TongueBtn);
-    seen.emplace_back(state.Tongue, Main().ButtonOf(bkStart)->toolTip());
+    seen.emplace_back(state.Tongue, Button(bkStart)->toolTip());
     Click(options.TongueBtn);
-    seen.emplace_back(state.Tongue, Main().ButtonOf(bkStart)->toolTip());
+    seen.emplace_back(state.Tongue, Button(bkStart)->toolTip());
     EXPECT_EQ(options.TongueLabel->text(), "Ich spreche deutsch.");
     EXPECT_EQ(options.BackLabel->text(), "Hintergrund: grau");
     for (const char* label : { "Hintergrund: braun", "Hintergrund: grün", "Hintergrund: blau", "Hintergrund: rot", "Hintergrund: grau" }) {
@@ -105,7 +105,7 @@ TEST_F(TShellTest, OptionsCycleAndTheirLabelsSpeakBothLanguages)
     EXPECT_EQ(options.VersionLabel->Text(), "Version  V2.1");
     Click(options.OKBtn);
   });
-  Click(Main().ButtonOf(bkOptions));
+  Click(Button(bkOptions));
   EXPECT_EQ(answerer.Seen, 1);
   ASSERT_EQ(seen.size(), 2U);
   EXPECT_EQ(seen[0], std::make_pair(0, QString("I start again.")));
@@ -118,7 +118,7 @@ TEST_F(TShellTest, OptionsCycleAndTheirLabelsSpeakBothLanguages)
     Click(options.BackBtn);
     Click(options.OKBtn);
   });
-  Click(Main().ButtonOf(bkOptions));
+  Click(Button(bkOptions));
   EXPECT_EQ(state.BackMode, 1);
 }
 
@@ -135,8 +135,8 @@ TEST_F(TShellTest, DialogsSitOverTheMainWindowAndTheLanguageQuestionOnTheScreen)
     QPoint At;
   } placed[] = {
     { &Forms->YesNoDlg, [&] { Forms->YesNoDlg.ShowCode(1); }, { 300, 253 } },
-    { &Forms->InfoDlg, [&] { Click(Main().ButtonOf(bkInfo)); }, { 211, 124 } },
-    { &Forms->OptionDlg, [&] { Click(Main().ButtonOf(bkOptions)); }, { 211, 96 } }, // a row taller for the colours
+    { &Forms->InfoDlg, [&] { Click(Button(bkInfo)); }, { 211, 124 } },
+    { &Forms->OptionDlg, [&] { Click(Button(bkOptions)); }, { 211, 96 } }, // a row taller for the colours
   };
   for (const auto& [dialog, show, at] : placed) {
     QPoint shownAt;
@@ -217,11 +217,11 @@ TEST_F(TShellTest, TheColoursEasyToTellApartAreAnOptionKeptInTheSettings)
   QFile::remove(Settings.FileName());
   Write("tongue", "0");
   Start();
-  TGameRecord& record = Main().GameOf().Record();
+  TGameRecord& record = Session().GameOf().Record();
   record.Table[0][0] = 1 + 1 + 9; // one green (or black) solid square
-  Main().RepaintBoard();
-  const TCellRect cell = CellRect(Main().BoardOf().Layout(), TSlot {});
-  const auto centre = [&] { return Main().Box()->Surface().pixel(cell.CentreX(), cell.CentreY()) & 0xFFFFFFU; };
+  Session().RepaintBoard();
+  const TCellRect cell = CellRect(Session().BoardOf().Layout(), TSlot {});
+  const auto centre = [&] { return Box()->Surface().pixel(cell.CentreX(), cell.CentreY()) & 0xFFFFFFU; };
   EXPECT_EQ(centre(), qRgb(0, 160, 0) & 0xFFFFFFU);
   QString label, hint;
   TModalAnswerer answerer([&](QWidget*) {
@@ -230,11 +230,11 @@ TEST_F(TShellTest, TheColoursEasyToTellApartAreAnOptionKeptInTheSettings)
     hint = Forms->OptionDlg.PaletteBtn->toolTip();
     Click(Forms->OptionDlg.OKBtn);
   });
-  Click(Main().ButtonOf(bkOptions));
+  Click(Button(bkOptions));
   EXPECT_EQ(label, QStringLiteral("Colours: easy to tell apart"));
   EXPECT_EQ(hint, QStringLiteral("Change the symbols' colours"));
   EXPECT_EQ(centre(), 0U) << "black at once";
-  QAccessibleInterface* board = QAccessible::queryAccessibleInterface(Main().Box());
+  QAccessibleInterface* board = QAccessible::queryAccessibleInterface(Box());
   EXPECT_EQ(board->child(0)->text(QAccessible::Name), QStringLiteral("one black solid square"));
   {
     TModalAnswerer closer([](QWidget* dialog) { Press(dialog, Qt::Key_Y); });
@@ -260,7 +260,7 @@ TEST_F(TShellTest, OptionsIgnoreEscapeAndTurnTheLanguageByRemainder)
       Click(options.TongueBtn);
       Click(options.OKBtn);
     });
-    Click(Main().ButtonOf(bkOptions));
+    Click(Button(bkOptions));
     EXPECT_TRUE(stillOpen) << before;
     EXPECT_EQ(state.Tongue, after) << before;
   }

@@ -101,7 +101,7 @@ TEST_F(TShellTest, TheLogGoesToThePlayersDataFolderNeverBesideTheProgram)
   switchOn.close();
   Write("tongue", "0");
   Start();
-  Main().Help()->ShowContext(2);
+  Help()->ShowContext(2);
   Forms.reset();
   switchOn.remove();
   EXPECT_TRUE(QFile::exists(data.FilePath("trivolo/HHDebug.txt")));
@@ -129,8 +129,8 @@ TEST_F(TShellTest, AMachineWithoutSoundIsToldOnceInTheGamesLanguageAfterTheLangu
     Start(&silent);
     QTest::qWait(300); // the music is looked for after the first picture
     // Music switched on again: the same trouble is not told twice.
-    Main().MusicOf().Switch();
-    Main().MusicOf().Switch();
+    Music().Switch();
+    Music().Switch();
     QTest::qWait(50);
     const QString said = german ? QStringLiteral("Es gibt kein Audiogerät, auf dem Musik spielen könnte.")
                                 : QStringLiteral("There is no audio device to play music on.");
@@ -146,14 +146,14 @@ TEST_F(TShellTest, TheMusicIsKeptAliveBeforeTheGameCountsOrMixes)
   TFakeAudio audio;
   Start(&audio, 2024);
   ASSERT_TRUE(QTest::qWaitFor([&] { return audio.Calls.contains("open a.mid"); }, 2000));
-  TGameRecord& record = Main().GameOf().Record();
+  TGameRecord& record = Session().GameOf().Record();
 
   // Mix: a piece that has ended plays again before the cards are mixed.
   const auto table = record.Table;
   std::optional<decltype(record.Table)> tableAtPlay;
   audio.WhenPlayed = [&] { tableAtPlay = record.Table; };
   audio.Playing = false;
-  Click(Main().ButtonOf(bkMix));
+  Click(Button(bkMix));
   ASSERT_TRUE(tableAtPlay);
   EXPECT_EQ(*tableAtPlay, table);
   EXPECT_NE(record.Table, table);
@@ -201,8 +201,8 @@ TEST_F(TShellTest, RulesFollowTheLanguageKeepTheirPlaceAndCloseWithTheProgram)
 {
   Write("tongue", "1");
   Start();
-  Click(Main().ButtonOf(bkRules));
-  QTextBrowser* viewer = Main().Help()->Viewer();
+  Click(Button(bkRules));
+  QTextBrowser* viewer = Help()->Viewer();
   ASSERT_NE(viewer, nullptr);
   EXPECT_TRUE(viewer->toPlainText().contains("Spielregeln"));
   // A window of its own, not the main window's: a compositor keeps a
@@ -215,12 +215,12 @@ TEST_F(TShellTest, RulesFollowTheLanguageKeepTheirPlaceAndCloseWithTheProgram)
   ASSERT_GT(scroll->maximum(), 0);
   scroll->setValue(scroll->maximum() / 2);
   const int place = scroll->value();
-  Click(Main().ButtonOf(bkRules));
-  EXPECT_EQ(Main().Help()->Viewer(), viewer);
+  Click(Button(bkRules));
+  EXPECT_EQ(Help()->Viewer(), viewer);
   EXPECT_EQ(scroll->value(), place); // raised as it was
   State().Tongue = 0;
-  Click(Main().ButtonOf(bkRules));
-  EXPECT_EQ(Main().Help()->Viewer(), viewer);
+  Click(Button(bkRules));
+  EXPECT_EQ(Help()->Viewer(), viewer);
   EXPECT_TRUE(viewer->toPlainText().contains("Rules"));
 
   // Quitting closes the rules at once, so that nothing keeps the program
@@ -246,12 +246,12 @@ TEST_F(TShellTest, InfoDialogClosesWithItsButtonAndKeys)
       QTest::keyClick(dialog, Qt::Key_Escape); // not one of its keys
       Press(dialog, key);
     });
-    Click(Main().ButtonOf(bkInfo));
+    Click(Button(bkInfo));
     EXPECT_EQ(answerer.Seen, 1);
     EXPECT_EQ(hint, "Zurück zum Spiel");
   }
   TModalAnswerer answerer([&](QWidget*) { Click(Forms->InfoDlg.OKBtn); });
-  Click(Main().ButtonOf(bkInfo));
+  Click(Button(bkInfo));
   EXPECT_EQ(answerer.Seen, 1);
   EXPECT_TRUE(Forms->InfoDlg.Lines->text().contains("Mollberg"));
 }
@@ -261,13 +261,13 @@ TEST_F(TShellTest, EffectsObeyTheSoundSwitchAndMixRestartsTheMusic)
   TFakeAudio fake;
   Write("tongue", "0");
   Start(&fake);
-  const TBoardLayout& l = Main().BoardOf().Layout();
+  const TBoardLayout& l = Session().BoardOf().Layout();
   const QPoint card(CellRect(l, TSlot {}).CentreX(), CellRect(l, TSlot {}).CentreY());
   fake.Take();
-  QTest::mouseClick(Main().Box(), Qt::LeftButton, {}, card);
+  QTest::mouseClick(Box(), Qt::LeftButton, {}, card);
   EXPECT_EQ(fake.Take(), QStringList({ "effect 4" })); // a pick: effect 5
   State().SoundOn = false;
-  QTest::mouseClick(Main().Box(), Qt::LeftButton, {}, card);
+  QTest::mouseClick(Box(), Qt::LeftButton, {}, card);
   EXPECT_TRUE(fake.Take().isEmpty());
 
   QTemporaryDir dir;
@@ -275,13 +275,13 @@ TEST_F(TShellTest, EffectsObeyTheSoundSwitchAndMixRestartsTheMusic)
   ASSERT_TRUE(piece.open(QIODevice::WriteOnly));
   piece.close();
   State().ProgramDir = dir.path() + QLatin1Char('/');
-  Main().MusicOf().Start();
-  Main().GameOf().Record().GameState = gsOver;
+  Music().Start();
+  Session().GameOf().Record().GameState = gsOver;
   fake.Take();
-  Click(Main().ButtonOf(bkMix));
+  Click(Button(bkMix));
   EXPECT_EQ(fake.Take(), QStringList({ "play" }));
   fake.Playing = false; // the piece has just ended
-  Click(Main().ButtonOf(bkMix));
+  Click(Button(bkMix));
   EXPECT_EQ(fake.Take(), QStringList({ "play" }));
   Forms.reset(); // before the fake sound layer goes
 }

@@ -52,14 +52,14 @@ TEST_F(TShellTest, TheGameIsPlayedWithTheKeyboardAlone)
 {
   Write("tongue", "0");
   Start(nullptr, 2024);
-  TGameRecord& record = Main().GameOf().Record();
+  TGameRecord& record = Session().GameOf().Record();
   QWidget* window = &Main();
 
   // A card key is a press on its slot; the cursor follows it.
   QTest::keyClick(window, Qt::Key_W);
   EXPECT_TRUE(record.Picked[1][1]);
-  const TBoardLayout& layout = Main().BoardOf().Layout();
-  EXPECT_EQ(Main().Box()->KeyCursor(), QRect(layout.GridLeft + layout.CellSize, layout.GridTop + layout.CellSize, layout.CellSize, layout.CellSize));
+  const TBoardLayout& layout = Session().BoardOf().Layout();
+  EXPECT_EQ(Box()->KeyCursor(), QRect(layout.GridLeft + layout.CellSize, layout.GridTop + layout.CellSize, layout.CellSize, layout.CellSize));
   QTest::keyClick(window, Qt::Key_W);
   EXPECT_FALSE(record.Picked[1][1]);
   // The arrows move the cursor, stopping at the edges; Space presses.
@@ -69,9 +69,9 @@ TEST_F(TShellTest, TheGameIsPlayedWithTheKeyboardAlone)
   EXPECT_TRUE(record.Picked[3][0]);
   // The pointer over the board takes the cursor away.
   // (Sent to the board: a compositor may not let a client move the pointer.)
-  QMouseEvent move(QEvent::MouseMove, QPointF(20, 200), Main().Box()->mapToGlobal(QPointF(20, 200)), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
-  QApplication::sendEvent(Main().Box(), &move);
-  EXPECT_TRUE(Main().Box()->KeyCursor().isEmpty());
+  QMouseEvent move(QEvent::MouseMove, QPointF(20, 200), Box()->mapToGlobal(QPointF(20, 200)), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+  QApplication::sendEvent(Box(), &move);
+  EXPECT_TRUE(Box()->KeyCursor().isEmpty());
 
   // H shows a SET while it is held.
   QTest::keyPress(window, Qt::Key_H);
@@ -141,7 +141,7 @@ TEST_F(TShellTest, AHeldKeyActsOnceAndOnlyTheArrowsRepeat)
 {
   Write("tongue", "0");
   Start(nullptr, 2024);
-  TGameRecord& record = Main().GameOf().Record();
+  TGameRecord& record = Session().GameOf().Record();
   QWidget* window = &Main();
 
   // H: one hint however long it is held, shown until it is let go.
@@ -172,11 +172,11 @@ TEST_F(TShellTest, AHeldKeyActsOnceAndOnlyTheArrowsRepeat)
     Hold(window, Qt::Key_W, 0, false);
     EXPECT_FALSE(record.Picked[1][1]) << flagged;
   }
-  const TBoardLayout& layout = Main().BoardOf().Layout();
+  const TBoardLayout& layout = Session().BoardOf().Layout();
   Hold(window, Qt::Key_Left, 5, true);
-  EXPECT_EQ(Main().Box()->KeyCursor().left(), layout.GridLeft) << "five steps left from the second column stop at the edge";
+  EXPECT_EQ(Box()->KeyCursor().left(), layout.GridLeft) << "five steps left from the second column stop at the edge";
   Hold(window, Qt::Key_Right, 2, true);
-  EXPECT_EQ(Main().Box()->KeyCursor().left(), layout.GridLeft + 3 * layout.CellSize);
+  EXPECT_EQ(Box()->KeyCursor().left(), layout.GridLeft + 3 * layout.CellSize);
 }
 
 // The key goes where a keyboard sends it: to the dialog's focused control.
@@ -336,7 +336,7 @@ TEST_F(TShellTest, PicksAndTheFrameAreAnnounced)
     return std::count(Announced.begin(), Announced.end(), std::pair { type, position });
   };
   QWidget* window = &Main();
-  QAccessibleInterface* board = QAccessible::queryAccessibleInterface(Main().Box());
+  QAccessibleInterface* board = QAccessible::queryAccessibleInterface(Box());
 
   // W picks the slot in row 1, column 1 (position 5), and drops it again.
   for (const bool picked : { true, false }) {
@@ -395,11 +395,11 @@ TEST_F(TShellTest, TheKeyboardFrameStandsOutOnEveryBackgroundAndFace)
   QTest::keyClick(&Main(), Qt::Key_Right);
   for (int mode = 0; mode < 5; ++mode) {
     State().BackMode = mode;
-    Main().RepaintBoard();
+    Session().RepaintBoard();
     for (const Qt::Key key : { Qt::Key_Left, Qt::Key_Right }) {
       QTest::keyClick(&Main(), key); // the picked card, then its neighbour
-      const QRect frame = Main().Box()->KeyCursor();
-      const QImage shown = Main().Box()->grab().toImage();
+      const QRect frame = Box()->KeyCursor();
+      const QImage shown = Box()->grab().toImage();
       ASSERT_EQ(shown.pixel(frame.left() + 1, frame.center().y()) & 0xffffff, TBoardWidget::FrameDark & 0xffffff);
       ASSERT_EQ(shown.pixel(frame.left() + 3, frame.center().y()) & 0xffffff, TBoardWidget::FrameLight & 0xffffff);
       double worst = 100;
@@ -459,10 +459,10 @@ TEST_F(TShellTest, AssistiveTechnologyReadsTheCardsAndTheButtons)
 {
   Write("tongue", "1");
   Start(nullptr, 2024);
-  TGameRecord& record = Main().GameOf().Record();
+  TGameRecord& record = Session().GameOf().Record();
   record.Table[2][0] = 81;
   record.Table[0][1] = 0;
-  QAccessibleInterface* board = QAccessible::queryAccessibleInterface(Main().Box());
+  QAccessibleInterface* board = QAccessible::queryAccessibleInterface(Box());
   ASSERT_NE(board, nullptr);
   ASSERT_EQ(board->childCount(), 16);
   // Row by row: position 2 is the third card of the top row.
@@ -478,17 +478,17 @@ TEST_F(TShellTest, AssistiveTechnologyReadsTheCardsAndTheButtons)
   board->child(2)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
   EXPECT_TRUE(record.Picked[2][0]);
   EXPECT_TRUE(board->child(2)->state().selected);
-  const TBoardLayout& layout = Main().BoardOf().Layout();
+  const TBoardLayout& layout = Session().BoardOf().Layout();
   EXPECT_EQ(board->child(2)->rect(),
-    QRect(Main().Box()->mapToGlobal(QPoint(layout.GridLeft + 2 * layout.CellSize, layout.GridTop)), QSize(layout.CellSize, layout.CellSize)));
+    QRect(Box()->mapToGlobal(QPoint(layout.GridLeft + 2 * layout.CellSize, layout.GridTop)), QSize(layout.CellSize, layout.CellSize)));
 
   // The buttons: named by their hints in the current language, with their keys.
-  QAccessibleInterface* start = QAccessible::queryAccessibleInterface(Main().ButtonOf(bkStart));
+  QAccessibleInterface* start = QAccessible::queryAccessibleInterface(Button(bkStart));
   EXPECT_EQ(start->role(), QAccessible::Button);
   EXPECT_EQ(start->text(QAccessible::Name), QStringLiteral("Ich fang neu an."));
   EXPECT_EQ(start->text(QAccessible::Description), QStringLiteral("Taste: F2"));
-  Main().ButtonOf(bkTip)->setEnabled(false);
-  EXPECT_TRUE(QAccessible::queryAccessibleInterface(Main().ButtonOf(bkTip))->state().disabled);
+  Button(bkTip)->setEnabled(false);
+  EXPECT_TRUE(QAccessible::queryAccessibleInterface(Button(bkTip))->state().disabled);
   // The dialogs' buttons: by their hints, or by the words they stand for.
   EXPECT_EQ(QAccessible::queryAccessibleInterface(Forms->TongueDlg.EnglishBtn)->text(QAccessible::Name), QStringLiteral("I speak English"));
   QStringList named;
@@ -503,8 +503,8 @@ TEST_F(TShellTest, AssistiveTechnologyReadsTheCardsAndTheButtons)
 
   // The main window is a frame; the rules are a document read as text.
   EXPECT_EQ(QAccessible::queryAccessibleInterface(&Main())->role(), QAccessible::Window);
-  Main().Help()->ShowContext(1);
-  QAccessibleInterface* rules = QAccessible::queryAccessibleInterface(Main().Help()->Viewer());
+  Help()->ShowContext(1);
+  QAccessibleInterface* rules = QAccessible::queryAccessibleInterface(Help()->Viewer());
   EXPECT_EQ(rules->role(), QAccessible::Document);
   QAccessibleTextInterface* text = rules->textInterface();
   ASSERT_NE(text, nullptr);
@@ -513,8 +513,8 @@ TEST_F(TShellTest, AssistiveTechnologyReadsTheCardsAndTheButtons)
   const int keys = static_cast<int>(all.indexOf(QStringLiteral("Strg+Q")));
   ASSERT_GT(keys, 0) << "the rules list the keys";
   text->setSelection(0, keys, keys + 6);
-  EXPECT_EQ(Main().Help()->Viewer()->textCursor().selectedText(), QStringLiteral("Strg+Q"));
-  Main().Help()->CloseAll();
+  EXPECT_EQ(Help()->Viewer()->textCursor().selectedText(), QStringLiteral("Strg+Q"));
+  Help()->CloseAll();
 
   // The high-score list reads row by row: rank, name, score.
   QStringList read;

@@ -16,8 +16,8 @@ TEST_F(TShellTest, FirstStartAsksForTheLanguageOnceAndSpeaksIt)
     EXPECT_EQ(answerer.Seen, 1);
   }
   EXPECT_EQ(State().Tongue, 1);
-  EXPECT_EQ(Main().ButtonOf(bkStart)->toolTip(), "Ich fang neu an.");
-  EXPECT_EQ(Main().Score()->text(), "Punkte:");
+  EXPECT_EQ(Button(bkStart)->toolTip(), "Ich fang neu an.");
+  EXPECT_EQ(Score()->text(), "Punkte:");
 
   State().SoundOn = false;
   State().BackMode = 3;
@@ -49,8 +49,8 @@ TEST_F(TShellTest, AStoredLanguageAsksNothingAndOddValuesSpeakEnglish)
     TModalAnswerer watcher([](QWidget*) { ADD_FAILURE() << "unexpected dialog"; });
     Start();
     EXPECT_EQ(watcher.Seen, 0) << stored;
-    EXPECT_EQ(Main().ButtonOf(bkOptions)->toolTip(), " I want to change the options.");
-    EXPECT_EQ(Main().Score()->text(), "Score:");
+    EXPECT_EQ(Button(bkOptions)->toolTip(), " I want to change the options.");
+    EXPECT_EQ(Score()->text(), "Score:");
     Forms.reset();
   }
 }
@@ -99,13 +99,13 @@ TEST_F(TShellTest, RightHandButtonsFollowTheWidth)
   for (const int width : { 640, 800, 1000 }) {
     Main().resize(width, 500);
     QTest::qWait(10);
-    EXPECT_EQ(Main().ButtonOf(bkOptions)->x(), width - 208) << width;
-    EXPECT_EQ(Main().ButtonOf(bkInfo)->x(), width - 156) << width;
-    EXPECT_EQ(Main().ButtonOf(bkRules)->x(), width - 104) << width;
-    EXPECT_EQ(Main().ButtonOf(bkExit)->x(), width - 52) << width;
-    EXPECT_EQ(Main().ButtonOf(bkMix)->x(), 4);
-    EXPECT_EQ(Main().ButtonOf(bkTip)->x(), 212);
-    EXPECT_EQ(Main().BoardOf().Width(), width);
+    EXPECT_EQ(Button(bkOptions)->x(), width - 208) << width;
+    EXPECT_EQ(Button(bkInfo)->x(), width - 156) << width;
+    EXPECT_EQ(Button(bkRules)->x(), width - 104) << width;
+    EXPECT_EQ(Button(bkExit)->x(), width - 52) << width;
+    EXPECT_EQ(Button(bkMix)->x(), 4);
+    EXPECT_EQ(Button(bkTip)->x(), 212);
+    EXPECT_EQ(Session().BoardOf().Width(), width);
   }
 }
 
@@ -113,7 +113,7 @@ TEST_F(TShellTest, AWholeGamePlayedWithMouseClicks)
 {
   Write("tongue", "0");
   Start(nullptr, 2024); // the same deal every run
-  TGame& game = Main().GameOf();
+  TGame& game = Session().GameOf();
   QStringList messages;
   int entries = 0;
   QStringList reviewed;
@@ -138,15 +138,15 @@ TEST_F(TShellTest, AWholeGamePlayedWithMouseClicks)
   while (game.Record().GameState != gsOver && presses < 400) {
     const auto set = FirstSetOnTable(game.Record());
     if (!set) {
-      Click(Main().ButtonOf(bkMix));
+      Click(Button(bkMix));
       ++presses;
       continue;
     }
     for (const TSlot& s : *set) {
-      const TBoardLayout& l = Main().BoardOf().Layout();
+      const TBoardLayout& l = Session().BoardOf().Layout();
       const TCellRect cell = CellRect(l, s);
       const QPoint centre(cell.CentreX(), cell.CentreY());
-      QTest::mouseClick(Main().Box(), Qt::LeftButton, {}, centre);
+      QTest::mouseClick(Box(), Qt::LeftButton, {}, centre);
       ++presses;
     }
   }
@@ -156,11 +156,11 @@ TEST_F(TShellTest, AWholeGamePlayedWithMouseClicks)
   EXPECT_EQ(messages.last(), "No more SET possible.\nYou are at the end.");
   EXPECT_EQ(game.Record().TakenCount, 72);
   // The board shows the last state: an empty slot is black.
-  QImage& surface = Main().Box()->Surface();
+  QImage& surface = Box()->Surface();
   for (int col = 0; col < 4; ++col)
     for (int row = 0; row < 4; ++row)
       if (game.Record().Table[col][row] == 0) {
-        const TBoardLayout& l = Main().BoardOf().Layout();
+        const TBoardLayout& l = Session().BoardOf().Layout();
         const TCellRect cell = CellRect(l, TSlot { col, row });
         EXPECT_EQ(surface.pixel(cell.CentreX(), cell.CentreY()) & 0xFFFFFFU, 0U);
       }
@@ -173,7 +173,7 @@ TEST_F(TShellTest, AWholeGamePlayedWithMouseClicks)
   EXPECT_EQ(Settings.ReadString("stats", "sets", "-"), "24");
   // Start begins a new game without a question.
   const int seen = answerer.Seen;
-  Click(Main().ButtonOf(bkStart));
+  Click(Button(bkStart));
   EXPECT_EQ(answerer.Seen, seen);
   EXPECT_EQ(game.ComputeScore(), 33);
   Forms.reset();
@@ -183,7 +183,7 @@ TEST_F(TShellTest, AWholeGamePlayedWithMouseClicks)
     best = dialog->findChild<QLabel*>("sco0")->text();
     Click(dialog->findChild<TImageButton*>("OkBtn"));
   });
-  Click(Main().ButtonOf(bkHighScore));
+  Click(Button(bkHighScore));
   EXPECT_EQ(best, QString::number(score));
 }
 

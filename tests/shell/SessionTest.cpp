@@ -33,17 +33,17 @@ TEST_F(TShellTest, AWholeSessionThroughTheWidgets)
   // A balloon over a button. The pointer moves as the window sees it: a
   // Wayland compositor lets no program move the pointer itself.
   QWindow* window = Main().windowHandle();
-  QTest::mouseMove(window, Main().ButtonOf(bkStart)->geometry().center() - QPoint(5, 5));
-  QTest::mouseMove(window, Main().ButtonOf(bkStart)->geometry().center());
+  QTest::mouseMove(window, Button(bkStart)->geometry().center() - QPoint(5, 5));
+  QTest::mouseMove(window, Button(bkStart)->geometry().center());
   EXPECT_TRUE(QTest::qWaitFor(BalloonShown, 3000));
   QTest::mouseMove(window, QPoint(10, 300));
 
   // Three cards picked: the clock starts, and they are picked or taken.
-  const TBoardLayout& layout = Main().BoardOf().Layout();
+  const TBoardLayout& layout = Session().BoardOf().Layout();
   for (int col = 0; col < 3; ++col)
-    QTest::mouseClick(Main().Box(), Qt::LeftButton, {},
+    QTest::mouseClick(Box(), Qt::LeftButton, {},
       QPoint(CellRect(layout, TSlot { col, 0 }).CentreX(), CellRect(layout, TSlot { col, 0 }).CentreY()));
-  const TGameRecord& record = Main().GameOf().Record();
+  const TGameRecord& record = Session().GameOf().Record();
   EXPECT_TRUE(record.ClockRunning);
   EXPECT_EQ(record.PickCount, 3) << "the first three cards of the seeded deal are no SET";
   EXPECT_EQ(record.TakenCount, 0);
@@ -59,16 +59,16 @@ TEST_F(TShellTest, AWholeSessionThroughTheWidgets)
     else
       Click(dialog->findChild<TImageButton*>(dialog->objectName() == "OptionDlg" ? "OKBtn" : "OkBtn"));
   });
-  Click(Main().ButtonOf(bkOptions));
-  Click(Main().ButtonOf(bkInfo));
-  Click(Main().ButtonOf(bkHighScore));
-  Click(Main().ButtonOf(bkStart)); // a game is running: the question whether to stop it
+  Click(Button(bkOptions));
+  Click(Button(bkInfo));
+  Click(Button(bkHighScore));
+  Click(Button(bkStart)); // a game is running: the question whether to stop it
   EXPECT_EQ(seen, QStringList({ "OptionDlg", "InfoDlg", "HighscoreDlg", "YesNoDlg" }));
   EXPECT_TRUE(Main().isVisible());
 
   // The rules, then quitting through the close question.
-  Click(Main().ButtonOf(bkRules));
-  QPointer<QTextBrowser> rules = Main().Help()->Viewer();
+  Click(Button(bkRules));
+  QPointer<QTextBrowser> rules = Help()->Viewer();
   ASSERT_TRUE(rules);
   EXPECT_TRUE(QTest::qWaitForWindowExposed(rules));
   {

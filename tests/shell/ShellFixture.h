@@ -7,6 +7,7 @@
 #include "shell/Forms.h"
 #include "shell/Help.h"
 #include "shell/KeyMap.h"
+#include "shell/PlaySession.h"
 #include "sound/Music.h"
 #include "sound/SdlAudio.h"
 #include "toolkit/ImageButton.h"
@@ -99,6 +100,13 @@ protected:
   }
 
   Tmainform& Main() { return Forms->mainform; }
+  // The parts of the window that a test looks at or acts on.
+  TPlaySession& Session() { return *Forms->mainform.Session; }
+  TImageButton* Button(TButtonKey key) { return Forms->mainform.ButtonOf(key); }
+  TBoardWidget* Box() { return Forms->mainform.box; }
+  QLabel* Score() { return Forms->mainform.ScoreLabel; }
+  THelpSystem* Help() { return Forms->mainform.HelpSystem.get(); }
+  TMusicBox& Music() { return *Forms->mainform.Music; }
   // The window's options, set directly where a test needs one without
   // going through the options dialog.
   TShellState& State() { return Forms->mainform.State; }

@@ -67,16 +67,16 @@ protected:
   // by the handler.
   void PlayToTheEnd()
   {
-    TGame& game = Main().GameOf();
+    TGame& game = Session().GameOf();
     for (int clicks = 0; game.Record().GameState != gsOver && clicks < 400; ++clicks) {
       const auto set = FirstSetOnTable(game.Record());
       if (!set) {
-        Click(Main().ButtonOf(bkMix));
+        Click(Button(bkMix));
         continue;
       }
       for (const TSlot& s : *set) {
-        const TCellRect cell = CellRect(Main().BoardOf().Layout(), s);
-        QTest::mouseClick(Main().Box(), Qt::LeftButton, {}, QPoint(cell.CentreX(), cell.CentreY()));
+        const TCellRect cell = CellRect(Session().BoardOf().Layout(), s);
+        QTest::mouseClick(Box(), Qt::LeftButton, {}, QPoint(cell.CentreX(), cell.CentreY()));
       }
     }
     ASSERT_EQ(game.Record().GameState, gsOver);
@@ -114,7 +114,7 @@ TEST_F(TStatsTest, TheStatisticsOpenOnTAndFromTheInformationWindowInEitherLangua
 
   seen.clear();
   State().Tongue = 0;
-  Click(Main().ButtonOf(bkInfo));
+  Click(Button(bkInfo));
   EXPECT_EQ(seen, QStringList({ "Statistics", "Played to the end: 3", "Abandoned: 1", "SETs: 70", "Time played: 8:20", "Best score: 2500",
                     "Fastest game: 2:30", "Best average: 7.2 s per SET", "Hints: 2", "Mixes: 1", "Last game", "Score: 120", "Time: 1:20",
                     "Average: 40.0 s per SET", "Slowest SET: 50 s" }));
@@ -177,7 +177,7 @@ TEST_F(TStatsTest, EveryGameCountsAndTheReviewCanBeTurnedOff)
   });
   // A hint, then a new game: the first game was begun, so it was abandoned.
   QTest::keyClick(&Main(), Qt::Key_H);
-  Click(Main().ButtonOf(bkStart));
+  Click(Button(bkStart));
   EXPECT_EQ(Stat("abandoned"), "1");
   EXPECT_EQ(Stat("hints"), "1");
   EXPECT_EQ(Stat("played"), "0");
@@ -192,16 +192,16 @@ TEST_F(TStatsTest, EveryGameCountsAndTheReviewCanBeTurnedOff)
   const std::optional<TGameReview> last = TGameReview::Decode(Stat("last").toStdString());
   ASSERT_TRUE(last);
   EXPECT_EQ(static_cast<int>(last->Sets.size()), sets);
-  EXPECT_EQ(last->Score, Main().GameOf().ComputeScore());
+  EXPECT_EQ(last->Score, Session().GameOf().ComputeScore());
 
   // The next game: counted, not reviewed; an untouched game at the end is
   // not abandoned, a begun one is.
-  Click(Main().ButtonOf(bkStart));
+  Click(Button(bkStart));
   QTest::qWait(20);
   PlayToTheEnd();
   EXPECT_EQ(reviews, 1);
   EXPECT_EQ(Stat("played"), "2");
-  Click(Main().ButtonOf(bkStart));
+  Click(Button(bkStart));
   QTest::keyClick(&Main(), Qt::Key_H);
   EXPECT_TRUE(Main().close());
   EXPECT_EQ(Stat("abandoned"), "2");

@@ -26,11 +26,11 @@ TEST(WrongPick, SaysWhichAttributesAreNeitherAllAlikeNorAllDifferent)
 
 class TWrongPickTest : public TShellTest {
 protected:
-  TGameRecord& Record() { return Main().GameOf().Record(); }
+  TGameRecord& Record() { return Session().GameOf().Record(); }
   void Pick(int col, int row)
   {
-    const TCellRect cell = CellRect(Main().BoardOf().Layout(), TSlot { col, row });
-    QTest::mouseClick(Main().Box(), Qt::LeftButton, {}, QPoint(cell.CentreX(), cell.CentreY()));
+    const TCellRect cell = CellRect(Session().BoardOf().Layout(), TSlot { col, row });
+    QTest::mouseClick(Box(), Qt::LeftButton, {}, QPoint(cell.CentreX(), cell.CentreY()));
   }
   // Three cards in the top row that are no SET: blue, green and blue
   // squares and circle (colour and shape two alike, one different).
@@ -39,7 +39,7 @@ protected:
     Record().Table[0][0] = 1;
     Record().Table[1][0] = 2;
     Record().Table[2][0] = 4;
-    Main().RepaintBoard();
+    Session().RepaintBoard();
     for (int col = 0; col < 3; ++col)
       Pick(col, 0);
   }
@@ -47,10 +47,10 @@ protected:
   // stands, the board where a disc or nothing does.
   bool Shown()
   {
-    const TBoardLayout& l = Main().BoardOf().Layout();
-    return (Main().Box()->Surface().pixel(l.PanelLeft + l.PanelSize - 3, l.PanelTop + 2) & 0xFFFFFFU) == 0xBFBFBFU;
+    const TBoardLayout& l = Session().BoardOf().Layout();
+    return (Box()->Surface().pixel(l.PanelLeft + l.PanelSize - 3, l.PanelTop + 2) & 0xFFFFFFU) == 0xBFBFBFU;
   }
-  QString Described() { return QAccessible::queryAccessibleInterface(Main().Box())->text(QAccessible::Description); }
+  QString Described() { return QAccessible::queryAccessibleInterface(Box())->text(QAccessible::Description); }
 };
 
 TEST_F(TWrongPickTest, ItsReasonStaysWhileItsThreeStayPicked)
@@ -65,7 +65,7 @@ TEST_F(TWrongPickTest, ItsReasonStaysWhileItsThreeStayPicked)
     << Described().toStdString();
 
   // Pointer moves and a refused fourth pick leave it.
-  QTest::mouseMove(Main().Box(), QPoint(CellRect(Main().BoardOf().Layout(), TSlot { 3, 3 }).CentreX(), 300));
+  QTest::mouseMove(Box(), QPoint(CellRect(Session().BoardOf().Layout(), TSlot { 3, 3 }).CentreX(), 300));
   Pick(3, 3);
   EXPECT_EQ(Record().PickCount, 3);
   EXPECT_TRUE(Shown());
@@ -84,7 +84,7 @@ TEST_F(TWrongPickTest, ItsReasonStaysWhileItsThreeStayPicked)
   EXPECT_TRUE(Shown());
 
   // A Mix and a new game end it.
-  Click(Main().ButtonOf(bkMix));
+  Click(Button(bkMix));
   EXPECT_FALSE(Shown());
   EXPECT_FALSE(Described().contains(QStringLiteral("Not a SET")));
   PickWrongThree();

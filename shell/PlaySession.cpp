@@ -1,0 +1,257 @@
+#include "shell/PlaySession.h"
+
+#include "board/Board.h"
+#include "game/Game.h"
+#include "scores/StatsStore.h"
+#include "shell/GameTexts.h"
+#include "shell/PlayQuestions.h"
+#include "shell/ShellState.h"
+#include "sound/Audio.h"
+
+#include <algorithm>
+
+template <typename TStep>
+void TPlaySession::Play(TStep step)
+{
+  ++Playing;
+  step();
+  --Playing;
+  Recorded();
+}
+
+TPlaySession::TPlaySession(TCanvas& canvas, const TShellState& state, TAudioBackend& audio, TStatsStore& stats,
+  TPlayQuestions& questions, std::uint64_t seed)
+  : State(state)
+  , Audio(audio)
+  , Stats(stats)
+  , Questions(questions)
+  , Random(seed)
+  , Game(std::make_unique<TGame>(*this, Random))
+  , Board(std::make_unique<TBoard>(canvas, *Game, state))
+{
+}
+
+TPlaySession::~TPlaySession() = default;
+
+const TGameRecord& TPlaySession::Record() const
+{
+  return Game->Record();
+}
+
+QRect TPlaySession::CellRect(TSlot slot) const
+{
+  const TCellRect cell = ::CellRect(Board->Layout(), slot);
+  return QRect(cell.Left, cell.Top, cell.Size, cell.Size);
+}
+
+void TPlaySession::NewGame()
+{
+  DealValue = Random.Position();
+  Game->NewGame();
+  Recorder.Observe(Game->Record(), State.DetectorOn);
+}
+
+void TPlaySession::Resize(int width, int height)
+{
+  Board->Resize(width, height);
+  if (KeyFrameSlot)
+    ShowKeyFrame(*KeyFrameSlot);
+}
+
+void TPlaySession::BoardMouseDown(int x, int y)
+{
+  Play([&] { Game->MouseDown(Board->PointToSlot(x, y)); });
+}
+
+void TPlaySession::BoardMouseMove(int x, int y)
+{
+  HideKeyFrame();
+  Game->MouseMove(Board->PointToSlot(x, y));
+}
+
+void TPlaySession::PressSlot(TSlot slot)
+{
+  Play([&] { Game->MouseDown(slot); });
+}
+
+void TPlaySession::CardKey(TSlot slot)
+{
+  ShowKeyFrame(slot);
+  Play([&] { Game->MouseDown(slot); });
+}
+
+void TPlaySession::MoveKeyFrame(int columns, int rows)
+{
+  // Shown first where it was, or on the top-left card; then moved, stopping
+  // at the edges. With two cards picked it drives the SET detector as the
+  // pointer does.
+  TSlot slot = KeyFrameSlot.value_or(TSlot {});
+  if (KeyFrameSlot) {
+    slot.Col = std::clamp(slot.Col + columns, 0, GridSize - 1);
+    slot.Row = std::clamp(slot.Row + rows, 0, GridSize - 1);
+  }
+  ShowKeyFrame(slot);
+  Game->MouseMove(slot);
+}
+
+void TPlaySession::PickKeyFrame()
+{
+  if (!KeyFrameSlot)
+    MoveKeyFrame(0, 0);
+  else
+    Play([this] { Game->MouseDown(*KeyFrameSlot); });
+}
+
+void TPlaySession::ShowKeyFrame(TSlot slot)
+{
+  KeyFrameSlot = slot;
+  // Hidden with the cards during a pause.
+  emit KeyFrameMoved(slot, Game->Record().GameState == gsPaused ? QRect() : CellRect(slot));
+}
+
+void TPlaySession::HideKeyFrame()
+{
+  KeyFrameSlot.reset();
+  emit KeyFrameHidden();
+}
+
+void TPlaySession::MixBtnClick()
+{
+  Play([this] { Game->MixBtnClick(); });
+}
+
+void TPlaySession::StartBtnClick()
+{
+  Play([this] {
+    // A new game draws its deck from the random source; a game kept (the
+    // player answered No) draws nothing.
+    const std::uint64_t before = Random.Position();
+    Game->StartBtnClick();
+    if (Random.Position() != before)
+      DealValue = before;
+  });
+}
+
+void TPlaySession::PauseBtnClick()
+{
+  Play([this] { Game->PauseBtnClick(); });
+}
+
+void TPlaySession::TipBtnMouseDown()
+{
+  Play([this] { Game->TipBtnMouseDown(); });
+}
+
+void TPlaySession::TipBtnMouseUp()
+{
+  Game->TipBtnMouseUp();
+}
+
+void TPlaySession::Timer1Timer()
+{
+  Play([this] { Game->Timer1Timer(); });
+}
+
+void TPlaySession::Abandon()
+{
+  if (const std::optional<TGameReview> left = Recorder.Abandon())
+    Stats.Add(*left);
+}
+
+void TPlaySession::Recorded()
+{
+  Recorder.Observe(Game->Record(), State.DetectorOn);
+  // A tick inside the end's messages waits for the step that ended the game.
+  if (Playing > 0)
+    return;
+  const std::optional<TGameReview> ended = Recorder.TakeEnded();
+  if (!ended)
+    return;
+  Stats.Add(*ended);
+  if (ended->Finished() && Stats.ShowReview())
+    Questions.ShowReview(*ended);
+}
+
+void TPlaySession::RedrawSlot(int col, int row)
+{
+  Board->RedrawSlot(col, row);
+  emit SlotChanged(TSlot { col, row });
+  KeepWrongPick();
+}
+
+void TPlaySession::KeepWrongPick()
+{
+  if (!WrongPick.Remembered())
+    return;
+  const TGameRecord& record = Game->Record();
+  if (WrongPick.Holds(record) && State.DetectorOn) {
+    if (record.GameState == gsRunning)
+      Board->ShowVerdict(WrongPick.Match());
+    return;
+  }
+  WrongPick.Forget();
+  emit WrongPickSaid(QString());
+  if (record.GameState == gsRunning)
+    Board->ClearDetector();
+}
+
+void TPlaySession::RepaintBoard()
+{
+  Board->Paint();
+  emit ScoreLabelMoved(Board->ScoreLabelLeft());
+  if (KeyFrameSlot)
+    ShowKeyFrame(*KeyFrameSlot);
+  KeepWrongPick();
+  emit BoardChanged();
+}
+
+void TPlaySession::DrawScore()
+{
+  Board->DrawScore();
+  emit ScoreLabelMoved(Board->ScoreLabelLeft());
+  emit ScoreChanged();
+}
+
+void TPlaySession::ShowDetector()
+{
+  Board->ShowDetector();
+}
+
+void TPlaySession::ClearDetector()
+{
+  Board->ClearDetector();
+  KeepWrongPick();
+}
+
+void TPlaySession::PlayEffect(int effect)
+{
+  // A refused pick: with the detector on, the strip tells why.
+  if (effect == efNotASet && State.DetectorOn) {
+    WrongPick.Noticed(Game->Record());
+    emit WrongPickSaid(TWrongPick::Said(WrongPick.Match(), State.German()));
+    KeepWrongPick();
+  }
+  if (!State.SoundOn || effect < 1 || effect > EffectCount || !Audio.EffectsAvailable())
+    return;
+  Audio.PlayEffect(effect - 1);
+}
+
+int TPlaySession::ShowCode(int code)
+{
+  return Questions.ShowCode(code);
+}
+
+int TPlaySession::ShowText(int code, TGameMessage message)
+{
+  return Questions.ShowText(code, GameMessageText(message, State));
+}
+
+void TPlaySession::EnterHighScore(int score)
+{
+  Questions.EnterHighScore(score);
+}
+
+bool TPlaySession::DetectorOn() const
+{
+  return State.DetectorOn;
+}

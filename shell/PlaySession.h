@@ -1,0 +1,124 @@
+#pragma once
+
+#include "game/GameHost.h"
+#include "game/GameRecord.h"
+#include "game/Random.h"
+#include "scores/GameRecorder.h"
+#include "shell/WrongPick.h"
+
+#include <QObject>
+#include <QRect>
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+
+class TAudioBackend;
+class TBoard;
+class TCanvas;
+class TGame;
+class TPlayQuestions;
+struct TShellState;
+class TStatsStore;
+
+// One game's life, from the deal to the end: the random source, the game,
+// the board it is painted on, the account of it, the reason of a refused
+// pick and the keyboard's frame over the cards. It carries out what the game
+// asks of its host: it paints through the board, sounds through the audio
+// layer, asks through the window's dialogs (TPlayQuestions), and tells the
+// window and the screen reader what changed by its signals. The window
+// hands it every step of the player's.
+class TPlaySession final : public QObject, public TGameHost {
+  Q_OBJECT
+
+public:
+  TPlaySession(TCanvas& canvas, const TShellState& state, TAudioBackend& audio, TStatsStore& stats, TPlayQuestions& questions,
+    std::uint64_t seed);
+  ~TPlaySession() override;
+
+  TGame& GameOf() { return *Game; }
+  const TGameRecord& Record() const;
+  TBoard& BoardOf() { return *Board; }
+  // Where the random source stood when the game on the table was dealt:
+  // with the same steps it deals the same game again.
+  std::uint64_t Deal() const { return DealValue; }
+  // The game being played, as accounted so far.
+  const TGameReview& Account() const { return Recorder.Current(); }
+
+  // A card's cell on the board, in the board's coordinates.
+  QRect CellRect(TSlot slot) const;
+  std::optional<TSlot> KeyFrame() const { return KeyFrameSlot; }
+
+  // The first game, dealt once the board has its size and the options
+  // are read.
+  void NewGame();
+  void Resize(int width, int height);
+
+  // The player's steps.
+  void BoardMouseDown(int x, int y);
+  void BoardMouseMove(int x, int y);
+  void PressSlot(TSlot slot); // a screen reader's press on a card
+  void CardKey(TSlot slot);
+  void MoveKeyFrame(int columns, int rows);
+  void PickKeyFrame();
+  void MixBtnClick();
+  void StartBtnClick();
+  void PauseBtnClick();
+  void TipBtnMouseDown();
+  void TipBtnMouseUp();
+  void Timer1Timer();
+  // The program ends: a game begun and not ended counts as abandoned.
+  void Abandon();
+
+  // The outward calls of the game.
+  void RedrawSlot(int col, int row) override;
+  void RepaintBoard() override;
+  void DrawScore() override;
+  void ShowDetector() override;
+  void ClearDetector() override;
+  void PlayEffect(int effect) override;
+  int ShowCode(int code) override;
+  int ShowText(int code, TGameMessage message) override;
+  void EnterHighScore(int score) override;
+  bool DetectorOn() const override;
+
+signals:
+  void SlotChanged(TSlot slot);
+  void ScoreChanged();
+  // The whole board was drawn anew (a pause hides the cards, a new game).
+  void BoardChanged();
+  // Where the score's label belongs, after the score was drawn.
+  void ScoreLabelMoved(int left);
+  // Why the three picked cards are no SET; empty once they are not.
+  void WrongPickSaid(const QString& text);
+  // The keyboard's frame: on a slot, drawn around the cell (an empty cell
+  // while a pause hides the cards), or gone.
+  void KeyFrameMoved(TSlot slot, const QRect& cell);
+  void KeyFrameHidden();
+
+private:
+  // Hands a step to the game, then lets the recorder look at what it did.
+  template <typename TStep> void Play(TStep step);
+  // The recorder looks at the game; a game that has ended since is added to
+  // the figures, and one played to its end is reviewed, once the step that
+  // ended it (with its messages and the high-score entry) is over.
+  void Recorded();
+  void ShowKeyFrame(TSlot slot);
+  void HideKeyFrame();
+  // The reason of a refused pick stays in the strip while its three cards
+  // stay picked, and goes with them.
+  void KeepWrongPick();
+
+  const TShellState& State;
+  TAudioBackend& Audio;
+  TStatsStore& Stats;
+  TPlayQuestions& Questions;
+  TPcgRandom Random;
+  std::uint64_t DealValue = 0;
+  std::unique_ptr<TGame> Game;
+  std::unique_ptr<TBoard> Board;
+  TGameRecorder Recorder;
+  TWrongPick WrongPick;
+  std::optional<TSlot> KeyFrameSlot;
+  int Playing = 0; // steps of the game under way
+};
