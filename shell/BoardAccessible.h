@@ -2,60 +2,30 @@
 
 #include "game/GameRecord.h"
 
-#include <QString>
+#include <QAccessibleWidget>
 
-#include <functional>
+#include <array>
 
-class QRect;
-class QWidget;
-struct TShellState;
-
-// A card in words, as a screen reader says it: "two red hatched triangles",
-// "zwei rote schraffierte Dreiecke"; "empty" / "leer" for no card. With the
-// colours that are easy to tell apart, green and red are named as the cards
-// show them: black and orange.
-QString CardName(int code, bool german, bool easyColours = false);
-
-// What assistive technology reads of the board: the sixteen slots in
-// reading order (row by row), each named by its card and selected while
-// picked, pressable like a click on it, focused under the keyboard's cursor
-// and named "hidden" during a pause; the board's description gives the
-// score and whether the game runs, is paused or over.
-class TBoardReader {
+// The board for assistive technology: a list of its sixteen slots in
+// reading order (row by row), named "Table", described by its reader (the
+// score, whether the game runs, why a pick was refused).
+class TBoardAccessible final : public QAccessibleWidget {
 public:
-  TBoardReader(QWidget* board, const TGameRecord& record, const TShellState& state, std::function<QRect(TSlot)> cell,
-    std::function<void(TSlot)> press);
-  ~TBoardReader();
-  TBoardReader(const TBoardReader&) = delete;
-  TBoardReader& operator=(const TBoardReader&) = delete;
+  explicit TBoardAccessible(QWidget* board);
+  ~TBoardAccessible() override;
+  TBoardAccessible(const TBoardAccessible&) = delete;
+  TBoardAccessible& operator=(const TBoardAccessible&) = delete;
 
-  QString SlotName(int position) const;
-  bool SlotPicked(int position) const;
-  QRect SlotRect(int position) const; // in the board's coordinates
-  void PressSlot(int position) const;
-  QString Description() const;
-  bool German() const;
+  int childCount() const override { return SlotCount; }
+  QAccessibleInterface* child(int index) const override;
+  int indexOfChild(const QAccessibleInterface* child) const override;
+  QAccessibleInterface* focusChild() const override;
+  QAccessibleInterface* childAt(int x, int y) const override;
+  QString text(QAccessible::Text t) const override;
 
-  // Tell assistive technology that a slot or the score has changed.
-  void SlotChanged(TSlot slot) const;
-  void ScoreChanged() const;
-  // The whole board was drawn anew (a pause hides the cards, a new game).
-  void BoardChanged() const;
-  // Why the three picked cards are no SET, said after the score; empty
-  // when there is nothing to say.
-  void SetWrongPick(const QString& text);
-  // The keyboard's cursor moved to a slot, which takes the focus.
-  void CursorMoved(TSlot slot);
-  void CursorHidden() { Focus = -1; }
-  // The position that has the focus, or -1.
-  int FocusPosition() const { return Focus; }
+  // The accessibility factory that gives each board widget its interface.
+  static QAccessibleInterface* Factory(const QString& className, QObject* object);
 
 private:
-  QWidget* BoardWidget;
-  const TGameRecord& Record;
-  const TShellState& State;
-  std::function<QRect(TSlot)> Cell;
-  std::function<void(TSlot)> Press;
-  int Focus = -1;
-  QString WrongPick;
+  std::array<QAccessible::Id, SlotCount> Ids {};
 };

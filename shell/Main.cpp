@@ -9,7 +9,7 @@
 #include "scores/TextScrambler.h"
 #include "scores/highscor.h"
 #include "shell/Application.h"
-#include "shell/BoardAccessible.h"
+#include "shell/BoardReader.h"
 #include "shell/CommandLine.h"
 #include "shell/DataFolder.h"
 #include "shell/ErrorReporter.h"
@@ -185,12 +185,22 @@ void Tmainform::SetDialogs(const TDialogs& dialogs)
     return true;
   };
   if (Dialogs.OptionDlg) {
-    connect(Dialogs.OptionDlg, &TOptionDlg::LanguageChanged, this, &Tmainform::ApplyTexts);
-    connect(Dialogs.OptionDlg, &TOptionDlg::BackgroundChanged, this, [this] {
+    TOptionDlg* options = Dialogs.OptionDlg;
+    connect(options, &TOptionDlg::TongueChosen, this, [this](int tongue) {
+      State.Tongue = tongue;
+      ApplyTexts();
+    });
+    connect(options, &TOptionDlg::SoundChosen, this, [this](bool on) { State.SoundOn = on; });
+    connect(options, &TOptionDlg::DetectorChosen, this, [this](bool on) { State.DetectorOn = on; });
+    connect(options, &TOptionDlg::BackgroundChosen, this, [this](int mode) {
+      State.BackMode = mode;
       Session->RepaintBoard();
       ApplyTexts();
     });
-    connect(Dialogs.OptionDlg, &TOptionDlg::PaletteChanged, Session.get(), &TPlaySession::RepaintBoard);
+    connect(options, &TOptionDlg::PaletteChosen, this, [this](int palette) {
+      State.Palette = palette;
+      Session->RepaintBoard();
+    });
   }
   if (Dialogs.InfoDlg)
     connect(Dialogs.InfoDlg, &TInfoDlg::StatsAsked, this, &Tmainform::StatsShow);

@@ -17,7 +17,7 @@ namespace {
 constexpr int PaletteRowHeight = 56;
 } // namespace
 
-TOptionDlg::TOptionDlg(QWidget* mainform, const TDlgResources& resources, TShellState& state, TMusicBox& music)
+TOptionDlg::TOptionDlg(QWidget* mainform, const TDlgResources& resources, const TShellState& state, TMusicBox& music)
   : TFramedDialog(mainform, resources.DialogArt(), 497, 416 + PaletteRowHeight)
   , State(state)
   , Music(music)
@@ -100,14 +100,13 @@ void TOptionDlg::TongueBtnClick()
 {
   // A truncating remainder, as stored odd values give it (-2 gives -1, which
   // speaks English); computed wide so that the largest value cannot overflow.
-  State.Tongue = static_cast<int>((std::int64_t { State.Tongue } + 1) % 2);
+  emit TongueChosen(static_cast<int>((std::int64_t { State.Tongue } + 1) % 2));
   RefreshOptionTexts();
-  emit LanguageChanged();
 }
 
 void TOptionDlg::SoundBtnClick()
 {
-  State.SoundOn = !State.SoundOn;
+  emit SoundChosen(!State.SoundOn);
   RefreshOptionTexts();
 }
 
@@ -119,20 +118,18 @@ void TOptionDlg::MusicBtnClick()
 
 void TOptionDlg::BackBtnClick()
 {
-  State.BackMode = (State.Background() + 1) % 5;
-  emit BackgroundChanged();
+  emit BackgroundChosen((State.Background() + 1) % 5);
   RefreshOptionTexts();
 }
 
 void TOptionDlg::PaletteBtnClick()
 {
-  State.Palette = State.EasyColours() ? 0 : 1;
-  emit PaletteChanged();
+  emit PaletteChosen(State.EasyColours() ? 0 : 1);
   RefreshOptionTexts();
 }
 
 void TOptionDlg::HintBtnClick()
 {
-  State.DetectorOn = !State.DetectorOn;
+  emit DetectorChosen(!State.DetectorOn);
   RefreshOptionTexts();
 }

@@ -10,13 +10,13 @@ struct TShellState;
 class TTurnedLabel;
 
 // The options: language, sound, music, background and the SET detector.
-// Every click changes the shared state at once; the main window learns of a
-// new language or background through the signals.
+// Each click tells the main window what the player chose, and the window
+// changes its options at once; the music box switches itself.
 class TOptionDlg final : public TFramedDialog {
   Q_OBJECT
 
 public:
-  TOptionDlg(QWidget* mainform, const TDlgResources& resources, TShellState& state, TMusicBox& music);
+  TOptionDlg(QWidget* mainform, const TDlgResources& resources, const TShellState& state, TMusicBox& music);
 
   void ShowModal();
   void RefreshOptionTexts();
@@ -41,9 +41,11 @@ public:
   QLabel* PaletteLabel;
 
 signals:
-  void LanguageChanged();
-  void BackgroundChanged();
-  void PaletteChanged();
+  void TongueChosen(int tongue);
+  void SoundChosen(bool on);
+  void BackgroundChosen(int mode);
+  void PaletteChosen(int palette);
+  void DetectorChosen(bool on);
 
 private:
   void TongueBtnClick();
@@ -53,6 +55,6 @@ private:
   void HintBtnClick();
   void PaletteBtnClick();
 
-  TShellState& State;
+  const TShellState& State;
   TMusicBox& Music;
 };

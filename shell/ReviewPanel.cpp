@@ -3,7 +3,7 @@
 #include "board/Board.h"
 #include "board/QtCanvas.h"
 #include "scores/GameReview.h"
-#include "shell/BoardAccessible.h"
+#include "shell/CardNames.h"
 #include "shell/ReviewChart.h"
 
 #include <QLabel>

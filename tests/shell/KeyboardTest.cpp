@@ -1,5 +1,5 @@
 #include "assets/Artwork.h"
-#include "shell/BoardAccessible.h"
+#include "shell/CardNames.h"
 #include "shell/HeldKeys.h"
 #include "shell/KeyMap.h"
 #include "tests/shell/ShellFixture.h"
@@ -58,8 +58,7 @@ TEST_F(TShellTest, TheGameIsPlayedWithTheKeyboardAlone)
   // A card key is a press on its slot; the cursor follows it.
   QTest::keyClick(window, Qt::Key_W);
   EXPECT_TRUE(record.Picked[1][1]);
-  const TBoardLayout& layout = Session().BoardOf().Layout();
-  EXPECT_EQ(Box()->KeyCursor(), QRect(layout.GridLeft + layout.CellSize, layout.GridTop + layout.CellSize, layout.CellSize, layout.CellSize));
+  EXPECT_EQ(Box()->KeyCursor(), Cell(TSlot { 1, 1 }));
   QTest::keyClick(window, Qt::Key_W);
   EXPECT_FALSE(record.Picked[1][1]);
   // The arrows move the cursor, stopping at the edges; Space presses.
@@ -172,11 +171,10 @@ TEST_F(TShellTest, AHeldKeyActsOnceAndOnlyTheArrowsRepeat)
     Hold(window, Qt::Key_W, 0, false);
     EXPECT_FALSE(record.Picked[1][1]) << flagged;
   }
-  const TBoardLayout& layout = Session().BoardOf().Layout();
   Hold(window, Qt::Key_Left, 5, true);
-  EXPECT_EQ(Box()->KeyCursor().left(), layout.GridLeft) << "five steps left from the second column stop at the edge";
+  EXPECT_EQ(Box()->KeyCursor(), Cell(TSlot { 0, 1 })) << "five steps left from the second column stop at the edge";
   Hold(window, Qt::Key_Right, 2, true);
-  EXPECT_EQ(Box()->KeyCursor().left(), layout.GridLeft + 3 * layout.CellSize);
+  EXPECT_EQ(Box()->KeyCursor(), Cell(TSlot { 3, 1 }));
 }
 
 // The key goes where a keyboard sends it: to the dialog's focused control.
@@ -478,9 +476,7 @@ TEST_F(TShellTest, AssistiveTechnologyReadsTheCardsAndTheButtons)
   board->child(2)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
   EXPECT_TRUE(record.Picked[2][0]);
   EXPECT_TRUE(board->child(2)->state().selected);
-  const TBoardLayout& layout = Session().BoardOf().Layout();
-  EXPECT_EQ(board->child(2)->rect(),
-    QRect(Box()->mapToGlobal(QPoint(layout.GridLeft + 2 * layout.CellSize, layout.GridTop)), QSize(layout.CellSize, layout.CellSize)));
+  EXPECT_EQ(board->child(2)->rect(), QRect(Box()->mapToGlobal(Cell(TSlot { 2, 0 }).topLeft()), Cell(TSlot { 2, 0 }).size()));
 
   // The buttons: named by their hints in the current language, with their keys.
   QAccessibleInterface* start = QAccessible::queryAccessibleInterface(Button(bkStart));

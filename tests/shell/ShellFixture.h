@@ -107,6 +107,12 @@ protected:
   QLabel* Score() { return Forms->mainform.ScoreLabel; }
   THelpSystem* Help() { return Forms->mainform.HelpSystem.get(); }
   TMusicBox& Music() { return *Forms->mainform.Music; }
+  // A card's cell on the board, as the board lays it out.
+  QRect Cell(TSlot slot)
+  {
+    const TCellRect cell = CellRect(Session().BoardOf().Layout(), slot);
+    return QRect(cell.Left, cell.Top, cell.Size, cell.Size);
+  }
   // The window's options, set directly where a test needs one without
   // going through the options dialog.
   TShellState& State() { return Forms->mainform.State; }
