@@ -2,11 +2,11 @@
 
 #include "game/GameRecord.h"
 
+#include <QObject>
 #include <QString>
 
 #include <functional>
 
-class QObject;
 class QRect;
 class QWidget;
 struct TShellState;
@@ -16,13 +16,11 @@ struct TShellState;
 // picked, pressable like a click on it, focused under the keyboard's cursor
 // and named "hidden" during a pause; the board's description gives the
 // score and whether the game runs, is paused or over.
-class TBoardReader {
+class TBoardReader final : public QObject {
 public:
   TBoardReader(QWidget* board, const TGameRecord& record, const TShellState& state, std::function<QRect(TSlot)> cell,
     std::function<void(TSlot)> press);
-  ~TBoardReader();
-  TBoardReader(const TBoardReader&) = delete;
-  TBoardReader& operator=(const TBoardReader&) = delete;
+  ~TBoardReader() override;
 
   // The reader of a board widget, if it has one.
   static const TBoardReader* Of(const QObject* board);

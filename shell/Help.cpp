@@ -1,5 +1,7 @@
 #include "shell/Help.h"
 
+#include "shell/CommandLine.h"
+#include "shell/DataFolder.h"
 #include "shell/WindowAccessible.h"
 
 #include <QDateTime>
@@ -32,6 +34,18 @@ THelpSystem::~THelpSystem()
   CloseAll();
   delete View.data(); // closed, it would be deleted only by a running event loop
   Log(QStringLiteral("released"));
+}
+
+std::unique_ptr<THelpSystem> THelpSystem::ForProgram(const QString& programDir)
+{
+  QString ignored;
+  QTextStream sink(&ignored);
+  const bool logging = QFileInfo::exists(programDir + QStringLiteral("debug.debug"))
+    || ReadCommandLine(QCoreApplication::arguments(), sink, sink).Debug;
+  const QString logFolder = UserDataFolder();
+  if (logging)
+    QDir().mkpath(logFolder);
+  return std::make_unique<THelpSystem>(programDir + QStringLiteral("trivolo.html"), logging, logFolder);
 }
 
 void THelpSystem::Log(const QString& line)

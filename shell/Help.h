@@ -7,6 +7,7 @@
 class QTextBrowser;
 
 #include <functional>
+#include <memory>
 
 // The rules viewer: the help file next to the program holds one topic per
 // help context (1 German, 2 English) as HTML; a request shows the topic in
@@ -16,6 +17,11 @@ public:
   // The viewer opens as a window of its own over the window that asked.
   THelpSystem(QString helpFilePath, bool logging, const QString& logFolder);
   ~THelpSystem();
+  // The program's rules, next to it. The layer keeps a log of its calls
+  // when asked to, by a file "debug.debug" next to the program or a
+  // "/debug" or "-debug" argument; the log goes to the player's own data
+  // folder, never beside the program.
+  static std::unique_ptr<THelpSystem> ForProgram(const QString& programDir);
 
   // Shows the topic of a context; a missing file or topic is reported.
   void ShowContext(int context);

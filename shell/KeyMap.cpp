@@ -73,3 +73,24 @@ const char* ButtonKeyName(TButtonKey button)
       return entry.Name;
   return "";
 }
+
+bool IsPickKey(int key)
+{
+  return key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter;
+}
+
+std::optional<TFrameStep> FrameStep(int key)
+{
+  switch (key) {
+  case Qt::Key_Left:
+    return TFrameStep { -1, 0 };
+  case Qt::Key_Right:
+    return TFrameStep { 1, 0 };
+  case Qt::Key_Up:
+    return TFrameStep { 0, -1 };
+  case Qt::Key_Down:
+    return TFrameStep { 0, 1 };
+  default:
+    return std::nullopt;
+  }
+}

@@ -18,5 +18,15 @@ enum TButtonKey { bkNone, bkMix, bkStart, bkPause, bkHighScore, bkTip, bkOptions
 // The button a key press stands for; modifiers as Qt gives them.
 TButtonKey ButtonKey(int key, int modifiers);
 
+// The arrows move the keyboard's frame by a column or a row.
+struct TFrameStep {
+  int Columns = 0;
+  int Rows = 0;
+};
+std::optional<TFrameStep> FrameStep(int key);
+
+// The keys that pick or drop the card in the keyboard's frame.
+bool IsPickKey(int key);
+
 // The key named in a button's accessible description: "F2", "Ctrl+Q" ...
 const char* ButtonKeyName(TButtonKey button);

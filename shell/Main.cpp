@@ -10,13 +10,13 @@
 #include "scores/highscor.h"
 #include "shell/Application.h"
 #include "shell/BoardReader.h"
-#include "shell/CommandLine.h"
 #include "shell/DataFolder.h"
 #include "shell/ErrorReporter.h"
 #include "shell/HeldKeys.h"
 #include "shell/Help.h"
 #include "shell/Info.h"
 #include "shell/KeyMap.h"
+#include "shell/MainTexts.h"
 #include "shell/Options.h"
 #include "shell/PlaySession.h"
 #include "shell/ReviewDlg.h"
@@ -37,13 +37,9 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QCursor>
-#include <QDir>
-#include <QFileInfo>
 #include <QKeyEvent>
-#include <QStandardPaths>
 #include <QLabel>
 #include <QPointer>
-#include <QTextStream>
 #include <QTimer>
 
 namespace {
@@ -56,12 +52,6 @@ constexpr int ExitBtnFromRight = 52;
 constexpr int ButtonTop = 4;
 constexpr int DesignWidth = 701;
 constexpr int DesignHeight = 401;
-
-// The keys that pick or drop the card in the keyboard's frame.
-bool IsPickKey(int key)
-{
-  return key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter;
-}
 } // namespace
 
 Tmainform::Tmainform(const TDlgResources& resources, TAudioBackend& audio, std::uint64_t seed)
@@ -160,18 +150,13 @@ void Tmainform::WireSession()
   TBoardReader* reader = Reader.get();
   connect(box, &TBoardWidget::MouseDown, session, &TPlaySession::BoardMouseDown);
   connect(box, &TBoardWidget::MouseMove, session, &TPlaySession::BoardMouseMove);
-  connect(session, &TPlaySession::SlotChanged, box, [reader](TSlot slot) { reader->SlotChanged(slot); });
-  connect(session, &TPlaySession::ScoreChanged, box, [reader] { reader->ScoreChanged(); });
-  connect(session, &TPlaySession::BoardChanged, box, [reader] { reader->BoardChanged(); });
-  connect(session, &TPlaySession::WrongPickSaid, box, [reader](const QString& text) { reader->SetWrongPick(text); });
-  connect(session, &TPlaySession::KeyFrameMoved, box, [this, reader](TSlot slot, const QRect& cell) {
-    box->SetKeyCursor(cell);
-    reader->CursorMoved(slot);
-  });
-  connect(session, &TPlaySession::KeyFrameHidden, box, [this, reader] {
-    box->SetKeyCursor(QRect());
-    reader->CursorHidden();
-  });
+  connect(session, &TPlaySession::KeyFrameDrawn, box, &TBoardWidget::SetKeyCursor);
+  connect(session, &TPlaySession::SlotChanged, reader, &TBoardReader::SlotChanged);
+  connect(session, &TPlaySession::ScoreChanged, reader, &TBoardReader::ScoreChanged);
+  connect(session, &TPlaySession::BoardChanged, reader, &TBoardReader::BoardChanged);
+  connect(session, &TPlaySession::WrongPickSaid, reader, &TBoardReader::SetWrongPick);
+  connect(session, &TPlaySession::KeyFrameMoved, reader, &TBoardReader::CursorMoved);
+  connect(session, &TPlaySession::KeyFrameHidden, reader, &TBoardReader::CursorHidden);
   connect(session, &TPlaySession::ScoreLabelMoved, ScoreLabel, [this](int left) { ScoreLabel->move(left, ScoreLabel->y()); });
 }
 
@@ -230,17 +215,7 @@ void Tmainform::FormCreate()
 
 void Tmainform::InstallHelp()
 {
-  // The help layer keeps a log of its calls when asked to, by a file
-  // "debug.debug" next to the program or a "/debug" or "-debug" argument.
-  // The log goes to the player's own data folder, never beside the program.
-  QString ignored;
-  QTextStream sink(&ignored);
-  const bool logging = QFileInfo::exists(State.ProgramDir + QStringLiteral("debug.debug"))
-    || ReadCommandLine(QCoreApplication::arguments(), sink, sink).Debug;
-  const QString logFolder = UserDataFolder();
-  if (logging)
-    QDir().mkpath(logFolder);
-  HelpSystem = std::make_unique<THelpSystem>(State.ProgramDir + QStringLiteral("trivolo.html"), logging, logFolder);
+  HelpSystem = THelpSystem::ForProgram(State.ProgramDir);
   HelpSystem->OnError = [this](const QString& text) { Errors->Report(text, false); };
 }
 
@@ -366,25 +341,12 @@ void Tmainform::keyPressEvent(QKeyEvent* event)
       StatsShow();
     return;
   }
-  switch (event->key()) {
-  case Qt::Key_Left:
-    Session->MoveKeyFrame(-1, 0);
-    break;
-  case Qt::Key_Right:
-    Session->MoveKeyFrame(1, 0);
-    break;
-  case Qt::Key_Up:
-    Session->MoveKeyFrame(0, -1);
-    break;
-  case Qt::Key_Down:
-    Session->MoveKeyFrame(0, 1);
-    break;
-  default:
-    if (!IsPickKey(event->key()))
-      QWidget::keyPressEvent(event);
-    else if (HeldKeys->Pressed(*event))
-      Session->PickKeyFrame();
-  }
+  if (const auto step = FrameStep(event->key()))
+    Session->MoveKeyFrame(step->Columns, step->Rows);
+  else if (!IsPickKey(event->key()))
+    QWidget::keyPressEvent(event);
+  else if (HeldKeys->Pressed(*event))
+    Session->PickKeyFrame();
 }
 
 void Tmainform::keyReleaseEvent(QKeyEvent* event)
@@ -406,33 +368,27 @@ TImageButton* Tmainform::ButtonOf(int key) const
 
 void Tmainform::ApplyTexts()
 {
-  StartBtn->SetHint(Say(State, "Ich fang neu an.", "I start again."));
-  MixBtn->SetHint(Say(State, "Ich möchte die restlichen Karten durchmischen.", "I want to mix up the remaining cards."));
-  TipBtn->SetHint(Say(State, "Bitte zeig mir ein SET.", "Please show me a SET."));
-  RulesBtn->SetHint(Say(State, "Worum geht's da eigentlich?", "What's to do here?"));
-  PauseBtn->SetHint(Say(State, "Ich brauch eine kurze Pause.", "I need a break."));
-  HighScoreBtn->SetHint(Say(State, "Wer sind die Besten?", "Who are the best?"));
-  OptionBtn->SetHint(Say(State, "Ich möchte die Einstellungen ändern.", " I want to change the options."));
-  ExitBtn->SetHint(Say(State, "Ich hab genug!", "I have enough!"));
-  InfoBtn->SetHint(Say(State, "Wer hat diese Spiele nur verbrochen?", "Who did these MOLLBERG GAME?"));
+  // Each button's hint, and its key for assistive technology.
+  for (int key = bkMix; key <= bkExit; ++key) {
+    ButtonOf(key)->SetHint(ButtonHint(TButtonKey(key), State));
+    ButtonOf(key)->setAccessibleDescription(ButtonKeyText(TButtonKey(key), State));
+  }
   ScoreLabel->setText(Say(State, "Punkte:", "Score:"));
   ScoreLabel->adjustSize();
-  // Each button's key, for assistive technology.
-  for (int key = bkMix; key <= bkExit; ++key) {
-    QString name = QString::fromLatin1(ButtonKeyName(TButtonKey(key)));
-    if (State.German())
-      name.replace(QLatin1String("Ctrl+"), QLatin1String("Strg+"));
-    ButtonOf(key)->setAccessibleDescription(Say(State, "Taste: ", "Key: ") + name);
-  }
   Session->DrawScore();
 }
 
 void Tmainform::HighScoreBtnClick()
 {
+  ShowHighscores(0, true);
+}
+
+void Tmainform::ShowHighscores(int score, bool viewOnly)
+{
   if (!Dialogs.HighscoreDlg)
     return;
   Dialogs.HighscoreDlg->SetTongue(State.Tongue);
-  Dialogs.HighscoreDlg->ShowModal(0, true);
+  Dialogs.HighscoreDlg->ShowModal(score, viewOnly);
 }
 
 void Tmainform::OptionBtnClick()
@@ -471,10 +427,7 @@ int Tmainform::ShowText(int code, const QString& text)
 
 void Tmainform::EnterHighScore(int score)
 {
-  if (!Dialogs.HighscoreDlg)
-    return;
-  Dialogs.HighscoreDlg->SetTongue(State.Tongue);
-  Dialogs.HighscoreDlg->ShowModal(score, false);
+  ShowHighscores(score, false);
 }
 
 void Tmainform::ShowReview(const TGameReview& game)

@@ -103,6 +103,8 @@ private:
   void Timer1Timer();
   void StartMusic();
   void HighScoreBtnClick();
+  // The fifteen best, to look at or to enter a score.
+  void ShowHighscores(int score, bool viewOnly);
   void OptionBtnClick();
   void InfoBtnClick();
   void RulesBtnClick();

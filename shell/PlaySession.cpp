@@ -106,12 +106,14 @@ void TPlaySession::ShowKeyFrame(TSlot slot)
 {
   KeyFrameSlot = slot;
   // Hidden with the cards during a pause.
-  emit KeyFrameMoved(slot, Game->Record().GameState == gsPaused ? QRect() : CellRect(slot));
+  emit KeyFrameDrawn(Game->Record().GameState == gsPaused ? QRect() : CellRect(slot));
+  emit KeyFrameMoved(slot);
 }
 
 void TPlaySession::HideKeyFrame()
 {
   KeyFrameSlot.reset();
+  emit KeyFrameDrawn(QRect());
   emit KeyFrameHidden();
 }
 

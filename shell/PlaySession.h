@@ -91,9 +91,10 @@ signals:
   void ScoreLabelMoved(int left);
   // Why the three picked cards are no SET; empty once they are not.
   void WrongPickSaid(const QString& text);
-  // The keyboard's frame: on a slot, drawn around the cell (an empty cell
-  // while a pause hides the cards), or gone.
-  void KeyFrameMoved(TSlot slot, const QRect& cell);
+  // The keyboard's frame: drawn around a card's cell (an empty cell while
+  // it is gone or a pause hides the cards); on a slot, or on none.
+  void KeyFrameDrawn(const QRect& cell);
+  void KeyFrameMoved(TSlot slot);
   void KeyFrameHidden();
 
 private:

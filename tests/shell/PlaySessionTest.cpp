@@ -220,7 +220,7 @@ TEST_F(TPlaySessionTest, MixPauseAndHint)
 
   // A pause hides the cards and the keyboard's frame, and a press goes on.
   QRect frame;
-  QObject::connect(Session.get(), &TPlaySession::KeyFrameMoved, [&](TSlot, const QRect& cell) { frame = cell; });
+  QObject::connect(Session.get(), &TPlaySession::KeyFrameDrawn, [&](const QRect& cell) { frame = cell; });
   Session->CardKey(TSlot { 2, 1 });
   EXPECT_EQ(frame, Session->CellRect(TSlot { 2, 1 }));
   Session->PauseBtnClick();
