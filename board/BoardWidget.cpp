@@ -40,7 +40,6 @@ void TBoardWidget::paintEvent(QPaintEvent* event)
     painter.setPen(QPen(QColor::fromRgb(FrameLight), 2));
     painter.drawRect(QRectF(Cursor).adjusted(3, 3, -3, -3));
   }
-  emit Painted();
 }
 
 void TBoardWidget::SetKeyCursor(const QRect& cell)

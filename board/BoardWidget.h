@@ -35,8 +35,6 @@ signals:
   void Resized(int width, int height);
   void MouseDown(int x, int y);
   void MouseMove(int x, int y);
-  // A picture of the board has been put on the screen.
-  void Painted();
 
 protected:
   void paintEvent(QPaintEvent* event) override;

@@ -227,10 +227,9 @@ void Tmainform::showEvent(QShowEvent* event)
     return;
   FormKeeper1->RestorePlacement();
   TOpeningEffect::Play(QCursor::pos(), frameGeometry());
-  // The music is looked for once the first picture is on the screen, so
-  // that opening the sound device does not hold it up; the first tick plays
-  // it, and starts it first if the window has not been painted by then.
-  connect(box, &TBoardWidget::Painted, this, &Tmainform::StartMusic, Qt::ConnectionType(Qt::QueuedConnection | Qt::SingleShotConnection));
+  // The music is looked for at the first tick, which plays it, once the
+  // window and its opening effect are on the screen: loading the soundfont
+  // and opening the sound device do not hold them up.
   // Ask once the window is on the screen, not from inside its show event.
   QMetaObject::invokeMethod(this, &Tmainform::FormShow, Qt::QueuedConnection);
 }
@@ -393,6 +392,7 @@ void Tmainform::ShowHighscores(int score, bool viewOnly)
 
 void Tmainform::OptionBtnClick()
 {
+  StartMusic(); // the options tell which piece plays
   if (Dialogs.OptionDlg)
     Dialogs.OptionDlg->ShowModal();
 }

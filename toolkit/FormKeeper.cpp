@@ -29,8 +29,10 @@ constexpr int FrameWatchMs = 5000;
 // machine can take that long, and can move a framed window once more.
 constexpr int FrameEventWatchMs = 30000;
 constexpr int MaxShifts = 3;
-// How often the frame is looked at after the first seconds.
+// How often the frame is looked at after the first seconds, until the
+// window has kept its place and frame this long.
 constexpr int SlowFrameCheckMs = 500;
+constexpr int StillMs = 3000;
 
 QRect AvailableDesktop()
 {
@@ -119,6 +121,10 @@ TFormKeeper::TFormKeeper(QWidget& form, TIniCtrl& ini, QString section, QString 
     if (++FrameChecks == FrameCheckCount)
       FrameWatch.setInterval(LateFrameCheckMs);
     CheckFrame();
+    // Once the window has kept still, only its own events are watched:
+    // the program wakes for nothing else.
+    if (Watching && KeptStill())
+      FrameWatch.stop();
   });
   Form.installEventFilter(this);
 }
@@ -146,7 +152,19 @@ void TFormKeeper::RestorePlacement()
   WatchingFor.start();
   FrameChecks = 0;
   Shifts = 0;
+  LastLook.reset();
   FrameWatch.start(FrameCheckMs);
+}
+
+bool TFormKeeper::KeptStill()
+{
+  const std::pair<QRect, QMargins> look(OuterRect(), Frame());
+  if (look != LastLook) {
+    LastLook = look;
+    StillFor.start();
+    return false;
+  }
+  return WatchingFor.elapsed() > FrameWatchMs && StillFor.elapsed() >= StillMs;
 }
 
 void TFormKeeper::Place()

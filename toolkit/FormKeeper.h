@@ -8,6 +8,7 @@
 #include <QTimer>
 
 #include <optional>
+#include <utility>
 
 class QWidget;
 class TIniCtrl;
@@ -62,6 +63,9 @@ private:
   void Place();
   void CheckFrame();
   void StopWatching();
+  // Whether the window's place and frame have stayed as they are for a
+  // while, past the first seconds.
+  bool KeptStill();
   QMargins Frame() const;
 
   QWidget& Form;
@@ -79,6 +83,8 @@ private:
   QElapsedTimer WatchingFor;
   QTimer FrameWatch;
   int FrameChecks = 0;
+  std::optional<std::pair<QRect, QMargins>> LastLook;
+  QElapsedTimer StillFor;
 };
 
 // Top-level windows cannot be placed, nor their position read, on Wayland.
