@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QWidget>
 
+#include <algorithm>
 #include <cmath>
 
 // One edge of the dotted rectangle.
@@ -76,11 +77,18 @@ void TOpeningEffect::Play(QPoint start, QRect target)
     return;
   auto* effect = new TOpeningEffect(start, target);
   effect->Stepper.start();
+  effect->Running.start();
 }
 
 void TOpeningEffect::Advance()
 {
-  ++Tick;
+  // The steps keep to the clock: on a display server that falls behind,
+  // the effect shows fewer of the rectangles, never takes longer. The last
+  // one, the window's own, is always shown.
+  if (Tick == Steps)
+    Tick = Steps + 1;
+  else
+    Tick = std::clamp(static_cast<int>(Running.elapsed() / StepMs), Tick + 1, Steps);
   if (Tick > Steps) {
     Stepper.stop();
     deleteLater();

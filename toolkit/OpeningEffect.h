@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QElapsedTimer>
 #include <QObject>
 #include <QPoint>
 #include <QRect>
@@ -32,5 +33,6 @@ private:
   QRect Target;
   int Tick = 0;
   QTimer Stepper;
+  QElapsedTimer Running;
   std::array<TEdge*, 4> Edges {};
 };
