@@ -63,3 +63,9 @@ QAccessibleInterface* TBoardAccessible::Factory(const QString& className, QObjec
     return new TBoardAccessible(static_cast<QWidget*>(object));
   return nullptr;
 }
+
+void TBoardAccessible::Install()
+{
+  static const bool installed = (QAccessible::installFactory(Factory), true);
+  (void)installed;
+}

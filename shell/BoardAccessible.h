@@ -23,9 +23,11 @@ public:
   QAccessibleInterface* childAt(int x, int y) const override;
   QString text(QAccessible::Text t) const override;
 
-  // The accessibility factory that gives each board widget its interface.
-  static QAccessibleInterface* Factory(const QString& className, QObject* object);
+  // Gives every board widget this interface, once for the program.
+  static void Install();
 
 private:
+  static QAccessibleInterface* Factory(const QString& className, QObject* object);
+
   std::array<QAccessible::Id, SlotCount> Ids {};
 };

@@ -1,6 +1,5 @@
 #include "shell/BoardReader.h"
 
-#include "shell/BoardAccessible.h"
 #include "shell/CardNames.h"
 #include "shell/ShellState.h"
 
@@ -32,8 +31,6 @@ TBoardReader::TBoardReader(QWidget* board, const TGameRecord& record, const TShe
   , Cell(std::move(cell))
   , Press(std::move(press))
 {
-  static const bool installed = (QAccessible::installFactory(TBoardAccessible::Factory), true);
-  (void)installed;
   Readers().insert(board, this);
 }
 

@@ -9,6 +9,7 @@
 #include "scores/TextScrambler.h"
 #include "scores/highscor.h"
 #include "shell/Application.h"
+#include "shell/BoardAccessible.h"
 #include "shell/BoardReader.h"
 #include "shell/DataFolder.h"
 #include "shell/ErrorReporter.h"
@@ -75,6 +76,7 @@ Tmainform::Tmainform(const TDlgResources& resources, TAudioBackend& audio, std::
 {
   setObjectName(QStringLiteral("mainform"));
   InstallWindowRoles();
+  TBoardAccessible::Install();
   setWindowIcon(ProgramIcon());
   setPalette(QPalette(QColor(192, 192, 192)));
   resize(DesignWidth, DesignHeight);

@@ -3,7 +3,7 @@
 #include "board/Board.h"
 #include "game/Game.h"
 #include "scores/StatsStore.h"
-#include "shell/GameTexts.h"
+#include "shell/MainTexts.h"
 #include "shell/PlayQuestions.h"
 #include "shell/ShellState.h"
 #include "sound/Audio.h"
