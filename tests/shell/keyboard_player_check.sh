@@ -26,6 +26,7 @@ if [ "$manager" = wayland ]; then
   XDG_RUNTIME_DIR="$work/runtime" weston --backend=x11-backend.so --use-pixman --socket=trivolo-keys \
     --width=1200 --height=950 >"$work/weston.log" 2>&1 &
   wm=$!
+  end_with_check "$wm"
   for _ in $(seq 50); do [ -S "$work/runtime/trivolo-keys" ] && break; sleep 0.1; done
   [ -S "$work/runtime/trivolo-keys" ] || { cat "$work/weston.log"; fail "weston did not start"; }
   # The keys go to the window under the pointer: weston's.

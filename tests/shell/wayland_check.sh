@@ -12,6 +12,7 @@ command -v weston >/dev/null || { echo "SKIPPED: weston is not installed"; exit 
 plugins=$(find /usr/lib -path '*qt6/plugins/platforms/libqwayland*' 2>/dev/null | head -1)
 [ -n "$plugins" ] || { echo "SKIPPED: Qt's Wayland platform (qt6-wayland) is not installed"; exit 0; }
 
+. "$(dirname "$0")/../xvfb.sh" # for end_with_check
 work=$(mktemp -d)
 cleanup() {
   [ -n "${compositor:-}" ] && kill "$compositor" 2>/dev/null || true
@@ -23,6 +24,7 @@ export XDG_RUNTIME_DIR="$work/runtime"
 socket=trivolo-test
 weston --backend=headless-backend.so --use-pixman --socket=$socket --width=1280 --height=1024 >"$work/weston.log" 2>&1 &
 compositor=$!
+end_with_check "$compositor"
 for _ in $(seq 50); do [ -S "$XDG_RUNTIME_DIR/$socket" ] && break; sleep 0.1; done
 [ -S "$XDG_RUNTIME_DIR/$socket" ] || { cat "$work/weston.log" >&2; echo "FAIL: weston did not start" >&2; exit 1; }
 
