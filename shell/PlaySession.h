@@ -47,7 +47,6 @@ public:
 
   // A card's cell on the board, in the board's coordinates.
   QRect CellRect(TSlot slot) const;
-  std::optional<TSlot> KeyFrame() const { return KeyFrameSlot; }
 
   // The first game, dealt once the board has its size and the options
   // are read.
