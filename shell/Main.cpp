@@ -103,7 +103,6 @@ Tmainform::Tmainform(const TDlgResources& resources, TAudioBackend& audio, std::
   labelFont.setPixelSize(11);
   ScoreLabel->setFont(labelFont);
   ScoreLabel->setStyleSheet(QStringLiteral("color: rgb(254, 201, 18); background: transparent;"));
-  ScoreLabel->setObjectName(QStringLiteral("ScoreLabel"));
   ScoreLabel->move(272, 4);
 
   connect(box, &TBoardWidget::Resized, this, &Tmainform::Resize);

@@ -10,6 +10,7 @@
 #include "shell/PlayQuestions.h"
 #include "shell/PlaySession.h"
 #include "shell/ShellState.h"
+#include "tests/game/GameFixture.h"
 #include "tests/sound/FakeAudio.h"
 #include "toolkit/BitmapList.h"
 #include "toolkit/IniCtrl.h"
@@ -238,11 +239,7 @@ TEST_F(TPlaySessionTest, MixPauseAndHint)
 // The game names its messages; the session words them in the language.
 TEST_F(TPlaySessionTest, TheGamesMessagesInBothLanguages)
 {
-  std::array<int, 16> setFree {};
-  int n = 0;
-  for (int code = 1; code <= CardCount; ++code)
-    if (AttrDigit(code, 0) < 2 && AttrDigit(code, 1) < 2 && AttrDigit(code, 2) < 2 && AttrDigit(code, 3) < 2)
-      setFree[static_cast<std::size_t>(n++)] = code;
+  const std::array<int, 16> setFree = SetFreeCards();
   for (const int tongue : { 0, 1 }) {
     State.Tongue = tongue;
     TGameRecord& record = Session->GameOf().Record();
