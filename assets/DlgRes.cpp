@@ -49,7 +49,22 @@ TDlgResources::TDlgResources()
   : dlgs(TBitmapList::Load(QStringLiteral(":/dlgs"), DlgsCount))
   , opts(TBitmapList::Load(QStringLiteral(":/opts"), OptsCount))
   , btns(TBitmapList::Load(QStringLiteral(":/btns"), BtnsCount))
+  , langs(TBitmapList::Load(QStringLiteral(":/langs"), LangsCount))
 {
+}
+
+TFaceTable TDlgResources::LanguageFaces(int language) const
+{
+  return FaceTable(2 * language, 2 * language, 2 * language + 1, 2 * language);
+}
+
+TImageButton* TDlgResources::LanguageButton(QWidget* parent, const char* name, int language, int left, int top) const
+{
+  auto* button = new TImageButton(parent, langs, LanguageFaces(language));
+  button->setObjectName(QString::fromLatin1(name));
+  button->SetTransparentColor(langs.TransparentColor(0));
+  button->move(left, top);
+  return button;
 }
 
 TImageButton* TDlgResources::FaceButton(QWidget* parent, const char* name, int left, int top, const TBitmapList* bmps) const

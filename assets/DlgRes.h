@@ -3,6 +3,7 @@
 #include "toolkit/FramedDialog.h"
 
 #include "toolkit/BitmapList.h"
+#include "toolkit/ImageButton.h"
 
 #include <QIcon>
 
@@ -18,6 +19,9 @@ public:
   TBitmapList opts;
   // Items 0..8 are the program buttons; 19..21 the Tip button's faces.
   TBitmapList btns;
+  // Two faces for each language beyond German and English (French to
+  // Russian): up, and under the pointer or held down.
+  TBitmapList langs;
 
   // An image button of the dialogs or the right-hand buttons, with its
   // faces and transparent colour, at (left, top) in the parent; buttons
@@ -29,6 +33,12 @@ public:
   static constexpr int DlgsCount = 28;
   static constexpr int OptsCount = 16;
   static constexpr int BtnsCount = 22;
+  static constexpr int LangsCount = 16;
+
+  // The faces of the eight further languages (0 French … 7 Russian).
+  TFaceTable LanguageFaces(int language) const;
+  // An image button showing one of them.
+  TImageButton* LanguageButton(QWidget* parent, const char* name, int language, int left, int top) const;
 };
 
 enum TFaceList { flBmps, flDlgs, flOpts, flBtns };

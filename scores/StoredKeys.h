@@ -11,7 +11,10 @@ inline const QString Common = QStringLiteral("common");
 inline const QString Sound = QStringLiteral("sound");
 inline const QString Music = QStringLiteral("music");
 inline const QString Detector = QStringLiteral("hint");
-inline const QString Tongue = QStringLiteral("tongue");
+inline const QString Tongue = QStringLiteral("tongue"); // 1 German, 0 any other
+// The code of a language beyond German and English ("fr", "pt_BR", ...),
+// stored only while one of them is chosen.
+inline const QString Language = QStringLiteral("language");
 inline const QString BackMode = QStringLiteral("backmode");
 inline const QString Palette = QStringLiteral("palette");
 inline const QString Placement = QStringLiteral("MainForm");

@@ -117,16 +117,15 @@ void THighscoreDlg::Place()
 
 void THighscoreDlg::FormActivate()
 {
-  const bool german = Tongue == 1;
-  title->setText(german ? QStringLiteral("Trivolo - Bestenliste") : QStringLiteral("Trivolo - Highscore"));
-  delcheck->setText(german ? QStringLiteral("alle Einträge löschen") : QStringLiteral("remove all entries"));
-  CancelBtn->SetHint(german ? QStringLiteral("Abbrechen") : QStringLiteral("Cancel"), false);
-  OkBtn->SetHint(german ? QStringLiteral("In Liste aufnehmen") : QStringLiteral("put in list"), false);
+  title->setText(tr("Trivolo - Highscore"));
+  delcheck->setText(tr("remove all entries"));
+  CancelBtn->SetHint(tr("Cancel"), false);
+  OkBtn->SetHint(tr("put in list"), false);
   // Named for assistive technology by what they do.
   if (FViewOnly)
-    OkBtn->setAccessibleName(german ? QStringLiteral("Liste schließen") : QStringLiteral("Close the list"));
+    OkBtn->setAccessibleName(tr("Close the list"));
   ClearBox->setAccessibleName(delcheck->text());
-  Edit1->setAccessibleName(german ? QStringLiteral("Dein Name") : QStringLiteral("Your name"));
+  Edit1->setAccessibleName(tr("Your name"));
   SetSpoken(title->text(), QString());
 }
 

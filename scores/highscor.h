@@ -3,6 +3,7 @@
 #include "toolkit/FramedDialog.h"
 #include "scores/HighscoreTable.h"
 
+#include <QCoreApplication>
 #include <array>
 #include <cstdint>
 
@@ -24,11 +25,11 @@ class TTextScrambler;
 // the table as stored at that moment; a view that changes nothing writes
 // nothing.
 class THighscoreDlg final : public TFramedDialog {
+  Q_DECLARE_TR_FUNCTIONS(THighscoreDlg)
+
 public:
   THighscoreDlg(QWidget* mainform, const TDlgResources& resources, TIniCtrl& ini, const TTextScrambler& scrambler);
 
-  // The language of the texts, told before every show: German for 1.
-  void SetTongue(int tongue) { Tongue = tongue; }
   void ShowModal(std::int32_t AScore, bool AViewOnly);
   void SetDirection(std::int32_t value) { FDirection = value; }
   void SetINIString(const QString& value) { FINIString = value; }
@@ -61,6 +62,5 @@ private:
 
   TIniCtrl& Ini;
   const TTextScrambler& Scrambler;
-  int Tongue = 0;
   TBackPanel* EditBack;
 };

@@ -8,8 +8,9 @@ set -euo pipefail
 packages=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-qpa-plugins qt6-wayland
+  qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
   libsdl2-mixer-dev libfluidsynth-dev timgm6mb-soundfont
-  fonts-liberation2
+  fonts-liberation2 fonts-dejavu-core
 )
 if [ "${1:-}" = --package ] || [ "${1:-}" = --test ]; then
   packages+=(dpkg-dev file)

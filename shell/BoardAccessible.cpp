@@ -51,7 +51,7 @@ QString TBoardAccessible::text(QAccessible::Text t) const
   if (!reader)
     return QAccessibleWidget::text(t);
   if (t == QAccessible::Name)
-    return reader->German() ? QStringLiteral("Spieltisch") : QStringLiteral("Table");
+    return tr("Table", "the board, for screen readers");
   if (t == QAccessible::Description)
     return reader->Description();
   return QAccessibleWidget::text(t);

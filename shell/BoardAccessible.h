@@ -2,6 +2,7 @@
 
 #include "game/GameRecord.h"
 
+#include <QCoreApplication>
 #include <QAccessibleWidget>
 
 #include <array>
@@ -10,6 +11,8 @@
 // reading order (row by row), named "Table", described by its reader (the
 // score, whether the game runs, why a pick was refused).
 class TBoardAccessible final : public QAccessibleWidget {
+  Q_DECLARE_TR_FUNCTIONS(TBoardAccessible)
+
 public:
   explicit TBoardAccessible(QWidget* board);
   ~TBoardAccessible() override;

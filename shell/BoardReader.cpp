@@ -39,17 +39,12 @@ TBoardReader::~TBoardReader()
   Readers().remove(BoardWidget);
 }
 
-bool TBoardReader::German() const
-{
-  return State.German();
-}
-
 QString TBoardReader::SlotName(int position) const
 {
   if (Record.GameState == gsPaused)
-    return German() ? QStringLiteral("verdeckt") : QStringLiteral("hidden");
+    return tr("hidden", "a card while the game is paused");
   const TSlot slot = SlotOfPosition(position);
-  return CardName(Record.Table[static_cast<std::size_t>(slot.Col)][static_cast<std::size_t>(slot.Row)], German(), State.EasyColours());
+  return CardName(Record.Table[static_cast<std::size_t>(slot.Col)][static_cast<std::size_t>(slot.Row)], State.EasyColours());
 }
 
 bool TBoardReader::SlotPicked(int position) const
@@ -70,10 +65,9 @@ void TBoardReader::PressSlot(int position) const
 
 QString TBoardReader::Description() const
 {
-  const bool german = German();
-  const QString score = (german ? QStringLiteral("Punkte: %1") : QStringLiteral("Score: %1")).arg(ComputeScore(Record));
-  const char* const states[][2] = { { "Spiel läuft", "game running" }, { "Spiel angehalten", "game paused" }, { "Spiel aus", "game over" } };
-  const QString said = score + QStringLiteral(", ") + QString::fromUtf8(states[Record.GameState][german ? 0 : 1]);
+  const QString score = tr("Score: %1").arg(ComputeScore(Record));
+  const QString states[] = { tr("game running"), tr("game paused"), tr("game over") };
+  const QString said = score + QStringLiteral(", ") + states[Record.GameState];
   return WrongPick.isEmpty() ? said : said + QStringLiteral(". ") + WrongPick;
 }
 

@@ -2,6 +2,7 @@
 
 #include "game/GameRecord.h"
 
+#include <QCoreApplication>
 #include <QObject>
 #include <QString>
 
@@ -17,6 +18,8 @@ struct TShellState;
 // and named "hidden" during a pause; the board's description gives the
 // score and whether the game runs, is paused or over.
 class TBoardReader final : public QObject {
+  Q_DECLARE_TR_FUNCTIONS(TBoardReader)
+
 public:
   TBoardReader(QWidget* board, const TGameRecord& record, const TShellState& state, std::function<QRect(TSlot)> cell,
     std::function<void(TSlot)> press);
@@ -30,7 +33,6 @@ public:
   QRect SlotRect(int position) const; // in the board's coordinates
   void PressSlot(int position) const;
   QString Description() const;
-  bool German() const;
 
   // Tell assistive technology that a slot or the score has changed.
   void SlotChanged(TSlot slot) const;

@@ -29,7 +29,7 @@ void TErrorReporter::LanguageKnown()
 
 void TErrorReporter::Show(const QString& english, bool inGameBox)
 {
-  const QString said = SayError(english, State.German());
+  const QString said = SayError(english);
   if (!inGameBox || !GameBox || !GameBox(said))
     ShowErrorBox(said);
 }

@@ -1,56 +1,49 @@
 #include "shell/ErrorTexts.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 
 #include <span>
 
 namespace {
 
-struct TText {
-  const char* English; // %1, %2 … stand for the parts that vary
-  const char* German;
-};
-
-// Whole messages.
-const TText Messages[] = {
-  { "There is no audio device to play music on.", "Es gibt kein Audiogerät, auf dem Musik spielen könnte." },
-  { "Music needs a General-MIDI soundfont, and none is installed (Debian's package timgm6mb-soundfont has one).",
-    "Für die Musik fehlt eine General-MIDI-Soundfont (Debians Paket timgm6mb-soundfont enthält eine)." },
-  { "The soundfont \"%1\" cannot be loaded.", "Die Soundfont \"%1\" lässt sich nicht laden." },
-  { "\"%1\" is not a readable file.", "\"%1\" ist keine lesbare Datei." },
-  { "\"%1\" is too large for a MIDI file.", "\"%1\" ist zu groß für eine MIDI-Datei." },
-  { "\"%1\" is not a MIDI file.", "\"%1\" ist keine MIDI-Datei." },
-  { "\"%1\" is a damaged or truncated MIDI file.", "\"%1\" ist eine beschädigte oder unvollständige MIDI-Datei." },
-  { "The sound library libtrivolo_audio.so is missing.", "Die Klangbibliothek libtrivolo_audio.so fehlt." },
-  { "The settings file \"%1\" could not be read, because %2. The game starts with its defaults.",
-    "Die Einstellungsdatei \"%1\" ließ sich nicht lesen, weil %2. Das Spiel beginnt mit seinen Voreinstellungen." },
-  { "The settings file \"%1\" could not be written, because %2. It keeps what it held before; not saved: %3.",
-    "Die Einstellungsdatei \"%1\" ließ sich nicht schreiben, weil %2. Sie behält, was sie vorher enthielt; nicht gespeichert: %3." },
-  { "The help file \"%1\" holds no topic %2.", "Die Hilfedatei \"%1\" enthält kein Thema %2." },
-  { "The help file \"%1\" is missing.", "Die Hilfedatei \"%1\" fehlt." },
-  { "An unexpected error occurred.", "Ein unerwarteter Fehler ist aufgetreten." },
+// Whole messages; %1, %2 … stand for the parts that vary.
+const char* const Messages[] = {
+  QT_TRANSLATE_NOOP("ErrorTexts", "There is no audio device to play music on."),
+  QT_TRANSLATE_NOOP("ErrorTexts", "Music needs a General-MIDI soundfont, and none is installed (Debian's package timgm6mb-soundfont has one)."),
+  QT_TRANSLATE_NOOP("ErrorTexts", "The soundfont \"%1\" cannot be loaded."),
+  QT_TRANSLATE_NOOP("ErrorTexts", "\"%1\" is not a readable file."),
+  QT_TRANSLATE_NOOP("ErrorTexts", "\"%1\" is too large for a MIDI file."),
+  QT_TRANSLATE_NOOP("ErrorTexts", "\"%1\" is not a MIDI file."),
+  QT_TRANSLATE_NOOP("ErrorTexts", "\"%1\" is a damaged or truncated MIDI file."),
+  QT_TRANSLATE_NOOP("ErrorTexts", "The sound library libtrivolo_audio.so is missing."),
+  QT_TRANSLATE_NOOP("ErrorTexts", "The settings file \"%1\" could not be read, because %2. The game starts with its defaults."),
+  QT_TRANSLATE_NOOP("ErrorTexts", "The settings file \"%1\" could not be written, because %2. It keeps what it held before; not saved: %3."),
+  QT_TRANSLATE_NOOP("ErrorTexts", "The help file \"%1\" holds no topic %2."),
+  QT_TRANSLATE_NOOP("ErrorTexts", "The help file \"%1\" is missing."),
+  QT_TRANSLATE_NOOP("ErrorTexts", "An unexpected error occurred."),
 };
 
 // The reasons that the settings messages give in their "because" part.
-const TText Reasons[] = {
-  { "it cannot be read", "sie nicht lesbar ist" },
-  { "it is not a regular file", "sie keine gewöhnliche Datei ist" },
-  { "it is too large to be a settings file", "sie zu groß für eine Einstellungsdatei ist" },
-  { "its file system is read-only", "ihr Dateisystem schreibgeschützt ist" },
-  { "the disk is full", "der Datenträger voll ist" },
-  { "another program holds its lock \"%1\" (or it cannot be read)", "ein anderes Programm ihre Sperre \"%1\" hält (oder sie nicht lesbar ist)" },
-  { "its folder cannot be written to", "ihr Ordner nicht beschreibbar ist" },
-  { "its lock \"%1\" cannot be made", "sich ihre Sperre \"%1\" nicht anlegen lässt" },
+const char* const Reasons[] = {
+  QT_TRANSLATE_NOOP("ErrorTexts", "it cannot be read"),
+  QT_TRANSLATE_NOOP("ErrorTexts", "it is not a regular file"),
+  QT_TRANSLATE_NOOP("ErrorTexts", "it is too large to be a settings file"),
+  QT_TRANSLATE_NOOP("ErrorTexts", "its file system is read-only"),
+  QT_TRANSLATE_NOOP("ErrorTexts", "the disk is full"),
+  QT_TRANSLATE_NOOP("ErrorTexts", "another program holds its lock \"%1\" (or it cannot be read)"),
+  QT_TRANSLATE_NOOP("ErrorTexts", "its folder cannot be written to"),
+  QT_TRANSLATE_NOOP("ErrorTexts", "its lock \"%1\" cannot be made"),
 };
 
-// The German of a text that one of the entries matches as a whole, with the
-// varying parts put in (themselves translated as reasons where they are
+// The translation of a text that one of the entries matches as a whole, with
+// the varying parts put in (themselves translated as reasons where they are
 // one); nothing when none matches.
-QString Translated(const QString& text, std::span<const TText> table)
+QString Translated(const QString& text, std::span<const char* const> table)
 {
   static const QRegularExpression placeholder(QStringLiteral("%\\d"));
-  for (const TText& entry : table) {
-    const QString english = QString::fromUtf8(entry.English);
+  for (const char* const entry : table) {
+    const QString english = QString::fromUtf8(entry);
     QString pattern;
     qsizetype from = 0;
     for (auto it = placeholder.globalMatch(english); it.hasNext();) {
@@ -68,13 +61,13 @@ QString Translated(const QString& text, std::span<const TText> table)
       parts << (reason.isEmpty() ? match.captured(i) : reason);
     }
     // In one pass, so that a part that holds "%2" itself stays as it is.
-    const QString german = QString::fromUtf8(entry.German);
+    const QString translated = QCoreApplication::translate("ErrorTexts", entry);
     QString filled;
-    for (qsizetype i = 0; i < german.size(); ++i) {
-      if (german[i] == QLatin1Char('%') && i + 1 < german.size() && german[i + 1].isDigit())
-        filled += parts.value(german[++i].digitValue() - 1);
+    for (qsizetype i = 0; i < translated.size(); ++i) {
+      if (translated[i] == QLatin1Char('%') && i + 1 < translated.size() && translated[i + 1].isDigit())
+        filled += parts.value(translated[++i].digitValue() - 1);
       else
-        filled += german[i];
+        filled += translated[i];
     }
     return filled;
   }
@@ -83,10 +76,8 @@ QString Translated(const QString& text, std::span<const TText> table)
 
 } // namespace
 
-QString SayError(const QString& english, bool german)
+QString SayError(const QString& english)
 {
-  if (!german)
-    return english;
   const QString said = Translated(english, Messages);
   return said.isEmpty() ? english : said;
 }

@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QApplication>
+#include <QRegularExpression>
 #include <QShortcut>
 #include <QTextBrowser>
 #include <QTextStream>
@@ -110,7 +111,10 @@ void THelpSystem::ShowContext(int context)
       View->setWindowIcon(asking->windowIcon());
     }
   }
-  View->setWindowTitle(context == 1 ? QStringLiteral("Trivolo – Spielregeln") : QStringLiteral("Trivolo – Rules"));
+  // The window is titled as the topic is headed ("Trivolo – Rules").
+  static const QRegularExpression heading(QStringLiteral("<h1>([^<]*)</h1>"));
+  const QRegularExpressionMatch title = heading.match(topic);
+  View->setWindowTitle(title.hasMatch() ? title.captured(1) : QStringLiteral("Trivolo"));
   View->setHtml(topic);
   ViewContext = context;
   View->show();

@@ -10,7 +10,7 @@ class QTextBrowser;
 #include <memory>
 
 // The rules viewer: the help file next to the program holds one topic per
-// help context (1 German, 2 English) as HTML; a request shows the topic in
+// help context (1 German, 2 English, 3 to 10 the other languages) as HTML; a request shows the topic in
 // the program's own viewer window, raising it when it is already open.
 class THelpSystem {
 public:

@@ -23,9 +23,6 @@ TInfoDlg::TInfoDlg(QWidget* mainform, const TDlgResources& resources, const TShe
   Lines = TextLabel(panel, 20, 20, 341, 293, 16, false);
   Lines->setAlignment(Qt::AlignCenter);
   Lines->setWordWrap(true);
-  Lines->setText(QStringLiteral("Trivolo\nVersion " TRIVOLO_VERSION_NUMBER "\n\nein Spiel von Mollberg\na game by Mollberg\n\n"
-                                "Idee, Programm, Grafik und Musik:\nMollberg Spiele\n\n"
-                                "Viel Spaß beim Suchen!\nHave fun finding SETs!"));
   OKBtn = FaceButton(Back, "OKBtn", 436, 355);
   StatsBtn = FaceButton(Back, "StatsBtn", 384, 355);
   connect(OKBtn, &TImageButton::OnClick, this, [this] { done(1); });
@@ -36,8 +33,13 @@ TInfoDlg::TInfoDlg(QWidget* mainform, const TDlgResources& resources, const TShe
 
 void TInfoDlg::ShowModal()
 {
-  OKBtn->SetHint(Say(State, "Zurück zum Spiel", "Back to game"));
-  StatsBtn->SetHint(Say(State, "Statistik (T)", "Statistics (T)"));
+  // In German and English together; another language tells it in its own.
+  Lines->setText(tr("Trivolo\nVersion %1\n\nein Spiel von Mollberg\na game by Mollberg\n\n"
+                    "Idee, Programm, Grafik und Musik:\nMollberg Spiele\n\n"
+                    "Viel Spaß beim Suchen!\nHave fun finding SETs!")
+                   .arg(QStringLiteral(TRIVOLO_VERSION_NUMBER)));
+  OKBtn->SetHint(tr("Back to game"));
+  StatsBtn->SetHint(tr("Statistics (T)"));
   SetSpoken(QStringLiteral("Info"), Lines->text());
   exec();
 }

@@ -41,6 +41,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPointer>
+#include <QTextBrowser>
 #include <QTimer>
 
 namespace {
@@ -172,10 +173,7 @@ void Tmainform::SetDialogs(const TDialogs& dialogs)
   };
   if (Dialogs.OptionDlg) {
     TOptionDlg* options = Dialogs.OptionDlg;
-    connect(options, &TOptionDlg::TongueChosen, this, [this](int tongue) {
-      State.Tongue = tongue;
-      ApplyTexts();
-    });
+    connect(options, &TOptionDlg::LanguageChosen, this, &Tmainform::SetLanguage);
     connect(options, &TOptionDlg::SoundChosen, this, [this](bool on) { State.SoundOn = on; });
     connect(options, &TOptionDlg::DetectorChosen, this, [this](bool on) { State.DetectorOn = on; });
     connect(options, &TOptionDlg::BackgroundChosen, this, [this](int mode) {
@@ -191,7 +189,7 @@ void Tmainform::SetDialogs(const TDialogs& dialogs)
   if (Dialogs.InfoDlg)
     connect(Dialogs.InfoDlg, &TInfoDlg::StatsAsked, this, &Tmainform::StatsShow);
   if (Dialogs.TongueDlg)
-    connect(Dialogs.TongueDlg, &TTongueDlg::Answered, this, [this](int tongue) { State.Tongue = tongue; });
+    connect(Dialogs.TongueDlg, &TTongueDlg::Answered, this, &Tmainform::SetLanguage);
 }
 
 TImageButton* Tmainform::MakeButton(const char* name, int left)
@@ -209,6 +207,7 @@ void Tmainform::FormCreate()
   InstallHelp();
   ini.CheckFile();
   Settings->Read();
+  UseLanguage(State.Language());
   Session->Resize(width(), height());
   Session->NewGame();
   ApplyTexts();
@@ -241,8 +240,9 @@ void Tmainform::FormShow()
     return;
   State.FirstShow = false;
   Settings->ReadTongue();
+  UseLanguage(State.Language());
   if (State.Tongue == -1 && Dialogs.TongueDlg) {
-    Dialogs.TongueDlg->exec();
+    Dialogs.TongueDlg->Ask(DesktopLanguage(SystemLanguages()));
     ApplyTexts();
   }
   Errors->LanguageKnown();
@@ -370,12 +370,30 @@ void Tmainform::ApplyTexts()
 {
   // Each button's hint, and its key for assistive technology.
   for (int key = bkMix; key <= bkExit; ++key) {
-    ButtonOf(key)->SetHint(ButtonHint(TButtonKey(key), State));
-    ButtonOf(key)->setAccessibleDescription(ButtonKeyText(TButtonKey(key), State));
+    ButtonOf(key)->SetHint(ButtonHint(TButtonKey(key)));
+    ButtonOf(key)->setAccessibleDescription(ButtonKeyText(TButtonKey(key)));
   }
-  ScoreLabel->setText(Say(State, "Punkte:", "Score:"));
+  ScoreLabel->setText(tr("Score:"));
   ScoreLabel->adjustSize();
   Session->DrawScore();
+}
+
+void Tmainform::SetLanguage(TLanguage language)
+{
+  State.SetLanguage(language);
+  UseLanguage(language);
+  ApplyTexts();
+}
+
+void Tmainform::changeEvent(QEvent* event)
+{
+  QWidget::changeEvent(event);
+  if (event->type() != QEvent::LanguageChange)
+    return;
+  ApplyTexts();
+  // The rules on show turn to the new language's.
+  if (HelpSystem && HelpSystem->Viewer() && HelpSystem->Viewer()->isVisible())
+    HelpSystem->ShowContext(HelpContext(State.Language()));
 }
 
 void Tmainform::HighScoreBtnClick()
@@ -387,7 +405,6 @@ void Tmainform::ShowHighscores(int score, bool viewOnly)
 {
   if (!Dialogs.HighscoreDlg)
     return;
-  Dialogs.HighscoreDlg->SetTongue(State.Tongue);
   Dialogs.HighscoreDlg->ShowModal(score, viewOnly);
 }
 
@@ -413,7 +430,7 @@ void Tmainform::StatsShow()
 void Tmainform::RulesBtnClick()
 {
   if (HelpSystem)
-    HelpSystem->ShowContext(State.German() ? 1 : 2);
+    HelpSystem->ShowContext(HelpContext(State.Language()));
 }
 
 int Tmainform::ShowCode(int code)

@@ -63,6 +63,9 @@ public:
   void SetDialogs(const TDialogs& dialogs);
 
   void ApplyTexts();
+  // The player's language: kept in the state and spoken at once by every
+  // window.
+  void SetLanguage(TLanguage language);
 
   // The game's questions, asked with the dialogs.
   int ShowCode(int code) override;
@@ -72,6 +75,7 @@ public:
 
 protected:
   void showEvent(QShowEvent* event) override;
+  void changeEvent(QEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;

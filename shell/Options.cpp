@@ -8,9 +8,8 @@
 #include "toolkit/ImageButton.h"
 #include "toolkit/TurnedLabel.h"
 
+#include <QEvent>
 #include <QLabel>
-
-#include <cstdint>
 
 namespace {
 // The row of the symbols' colours, below the others.
@@ -64,30 +63,29 @@ void TOptionDlg::RefreshOptionTexts()
   ProgLabel->SetText(QStringLiteral("Trivolo"));
   VersionLabel->SetText(QStringLiteral("Version  " TRIVOLO_VERSION));
   MusicBtn->setEnabled(State.MusicAvailable);
-  OKBtn->SetHint(Say(State, "Zurück zum Spiel", "Back to game"));
-  OptLabel->setText(Say(State, "Einstellungen:", "Options:"));
-  TongueBtn->SetHint(Say(State, "Sprache ändern", "Change language"));
-  TongueLabel->setText(Say(State, "Ich spreche deutsch.", "I speak English."));
-  SoundBtn->SetHint(Say(State, "Geräusche ein- und ausschalten.", "Sound on or off"));
-  SoundLabel->setText(State.SoundOn ? Say(State, "Geräusche sind an.", "Sound is on.") : Say(State, "Geräusche sind aus.", "Sound is off."));
-  MusicBtn->SetHint(Say(State, "Musik ein- und ausschalten.", "Music on or off."));
+  OKBtn->SetHint(tr("Back to game"));
+  OptLabel->setText(tr("Options:"));
+  TongueBtn->SetHint(tr("Change language"));
+  TongueLabel->setText(tr("I speak English."));
+  SoundBtn->SetHint(tr("Sound on or off"));
+  SoundLabel->setText(State.SoundOn ? tr("Sound is on.") : tr("Sound is off."));
+  MusicBtn->SetHint(tr("Music on or off."));
   if (!State.MusicAvailable)
-    MusicLabel->setText(Say(State, "Keine Musikdateien vorhanden.", "No music files available."));
+    MusicLabel->setText(tr("No music files available."));
   else if (State.MusicOn)
-    MusicLabel->setText(Say(State, "Musik: ", "Music: ") + Music.CurrentName());
+    MusicLabel->setText(tr("Music: ") + Music.CurrentName());
   else
-    MusicLabel->setText(Say(State, "Musik ist aus.", "Music is off."));
-  BackBtn->SetHint(Say(State, "Hintergrund ändern", "Change background"));
-  static const char* const german[] = { "grau", "braun", "grün", "blau", "rot" };
-  static const char* const english[] = { "grey", "brown", "green", "blue", "red" };
-  const int mode = State.Background();
-  BackLabel->setText(Say(State, "Hintergrund: ", "Background: ") + Say(State, german[mode], english[mode]));
-  HintBtn->SetHint(Say(State, "SET-Detektor ein- bzw. ausschalten", "Activate/deactivate SET detector"));
-  HintLabel->setText(State.DetectorOn ? Say(State, "SET-Detektor ist aktiv.", "SETs will be detected.")
-                                      : Say(State, "SET-Detektor ist ausgeschaltet.", "SETs won't be detected."));
-  PaletteBtn->SetHint(Say(State, "Farben der Symbole wechseln", "Change the symbols' colours"));
-  PaletteLabel->setText(State.EasyColours() ? Say(State, "Farben: gut unterscheidbar", "Colours: easy to tell apart")
-                                            : Say(State, "Farben: Standard", "Colours: standard"));
+    MusicLabel->setText(tr("Music is off."));
+  BackBtn->SetHint(tr("Change background"));
+  static const char* const backgrounds[] = { QT_TR_NOOP("grey"), QT_TR_NOOP("brown"), QT_TR_NOOP("green"), QT_TR_NOOP("blue"),
+    QT_TR_NOOP("red") };
+  BackLabel->setText(tr("Background: ") + tr(backgrounds[State.Background()], "a background"));
+  HintBtn->SetHint(tr("Activate/deactivate SET detector"));
+  HintLabel->setText(State.DetectorOn ? tr("SETs will be detected.")
+                                      : tr("SETs won't be detected."));
+  PaletteBtn->SetHint(tr("Change the symbols' colours"));
+  PaletteLabel->setText(State.EasyColours() ? tr("Colours: easy to tell apart")
+                                            : tr("Colours: standard"));
   // Each button tells its option's state, as the label beside it does.
   const std::pair<TImageButton*, QLabel*> rows[] = { { TongueBtn, TongueLabel }, { SoundBtn, SoundLabel }, { MusicBtn, MusicLabel },
     { BackBtn, BackLabel }, { HintBtn, HintLabel }, { PaletteBtn, PaletteLabel } };
@@ -98,10 +96,15 @@ void TOptionDlg::RefreshOptionTexts()
 
 void TOptionDlg::TongueBtnClick()
 {
-  // A truncating remainder, as stored odd values give it (-2 gives -1, which
-  // speaks English); computed wide so that the largest value cannot overflow.
-  emit TongueChosen(static_cast<int>((std::int64_t { State.Tongue } + 1) % 2));
+  emit LanguageChosen(TLanguage((State.Language() + 1) % LanguageCount));
   RefreshOptionTexts();
+}
+
+void TOptionDlg::changeEvent(QEvent* event)
+{
+  TFramedDialog::changeEvent(event);
+  if (event->type() == QEvent::LanguageChange && isVisible())
+    RefreshOptionTexts();
 }
 
 void TOptionDlg::SoundBtnClick()

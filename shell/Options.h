@@ -1,5 +1,6 @@
 #pragma once
 
+#include "shell/Language.h"
 #include "toolkit/FramedDialog.h"
 
 class QLabel;
@@ -41,11 +42,14 @@ public:
   QLabel* PaletteLabel;
 
 signals:
-  void TongueChosen(int tongue);
+  void LanguageChosen(TLanguage language);
   void SoundChosen(bool on);
   void BackgroundChosen(int mode);
   void PaletteChosen(int palette);
   void DetectorChosen(bool on);
+
+protected:
+  void changeEvent(QEvent* event) override;
 
 private:
   void TongueBtnClick();

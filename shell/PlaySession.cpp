@@ -230,7 +230,7 @@ void TPlaySession::PlayEffect(int effect)
   // A refused pick: with the detector on, the strip tells why.
   if (effect == efNotASet && State.DetectorOn) {
     WrongPick.Noticed(Game->Record());
-    emit WrongPickSaid(TWrongPick::Said(WrongPick.Match(), State.German()));
+    emit WrongPickSaid(TWrongPick::Said(WrongPick.Match()));
     KeepWrongPick();
   }
   if (!State.SoundOn || effect < 1 || effect > EffectCount || !Audio.EffectsAvailable())
@@ -245,7 +245,7 @@ int TPlaySession::ShowCode(int code)
 
 int TPlaySession::ShowText(int code, TGameMessage message)
 {
-  return Questions.ShowText(code, GameMessageText(message, State));
+  return Questions.ShowText(code, GameMessageText(message));
 }
 
 void TPlaySession::EnterHighScore(int score)

@@ -22,13 +22,12 @@ TReviewChart::TReviewChart(QWidget* parent)
   setAttribute(Qt::WA_TranslucentBackground);
 }
 
-void TReviewChart::SetGame(const std::vector<int>& seconds, int breakEven, bool german)
+void TReviewChart::SetGame(const std::vector<int>& seconds, int breakEven)
 {
   Seconds = seconds;
   BreakEven = breakEven;
-  German = german;
-  setAccessibleName(german ? QStringLiteral("Sekunden je SET") : QStringLiteral("Seconds per SET"));
-  setAccessibleDescription(Described(seconds, breakEven, german));
+  setAccessibleName(tr("Seconds per SET"));
+  setAccessibleDescription(Described(seconds, breakEven));
   update();
 }
 
@@ -58,14 +57,14 @@ TReviewChart::TGeometry TReviewChart::Geometry(const std::vector<int>& seconds, 
   return geometry;
 }
 
-QString TReviewChart::Described(const std::vector<int>& seconds, int breakEven, bool german)
+QString TReviewChart::Described(const std::vector<int>& seconds, int breakEven)
 {
   QStringList parts;
   for (std::size_t i = 0; i < seconds.size(); ++i)
     parts << QStringLiteral("%1: %2 s").arg(i + 1).arg(seconds[i]);
-  const QString line = german ? QStringLiteral("Gewinnschwelle %1 s").arg(breakEven) : QStringLiteral("break-even %1 s").arg(breakEven);
+  const QString line = tr("break-even %1 s").arg(breakEven);
   if (parts.isEmpty())
-    return (german ? QStringLiteral("Kein SET. ") : QStringLiteral("No SET. ")) + line;
+    return tr("No SET. ") + line;
   return QStringLiteral("SET ") + parts.join(QStringLiteral(", ")) + QStringLiteral("; ") + line;
 }
 
@@ -103,7 +102,7 @@ void TReviewChart::paintEvent(QPaintEvent*)
   p.setPen(QPen(Line, 2, Qt::DashLine));
   p.drawLine(plot.left(), geometry.BreakEvenY, plot.right(), geometry.BreakEvenY);
   // The line's label on a dark ground, so that it reads over the bars.
-  const QString label = German ? QStringLiteral("%1 s: Gewinnschwelle").arg(BreakEven) : QStringLiteral("%1 s: break-even").arg(BreakEven);
+  const QString label = tr("%1 s: break-even").arg(BreakEven);
   const int labelTop = std::max(plot.top(), geometry.BreakEvenY - 15);
   QRect box = p.fontMetrics().boundingRect(label).adjusted(-3, 0, 3, 0);
   box.moveTopRight(QPoint(plot.right() - 2, labelTop));

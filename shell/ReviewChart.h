@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QWidget>
 
 #include <vector>
@@ -9,10 +10,12 @@
 // past the line are orange, the others light blue. Screen readers get the
 // figures as the chart's description.
 class TReviewChart final : public QWidget {
+  Q_DECLARE_TR_FUNCTIONS(TReviewChart)
+
 public:
   explicit TReviewChart(QWidget* parent);
 
-  void SetGame(const std::vector<int>& seconds, int breakEven, bool german);
+  void SetGame(const std::vector<int>& seconds, int breakEven);
 
   // Where the plot, the bars and the line lie in a chart of the given size.
   struct TGeometry {
@@ -23,7 +26,7 @@ public:
   };
   static TGeometry Geometry(const std::vector<int>& seconds, int breakEven, QSize size);
 
-  static QString Described(const std::vector<int>& seconds, int breakEven, bool german);
+  static QString Described(const std::vector<int>& seconds, int breakEven);
 
 protected:
   void paintEvent(QPaintEvent* event) override;
@@ -31,5 +34,4 @@ protected:
 private:
   std::vector<int> Seconds;
   int BreakEven = 0;
-  bool German = false;
 };

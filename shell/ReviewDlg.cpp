@@ -29,15 +29,15 @@ TReviewDlg::TReviewDlg(QWidget* mainform, const TDlgResources& resources, const 
 
 void TReviewDlg::ShowModal(const TGameReview& review)
 {
-  Title->setText(Say(State, "Dein Spiel", "Your game"));
-  ShowLabel->setText(Say(State, "nach jedem Spiel zeigen", "show after every game"));
+  Title->setText(tr("Your game"));
+  ShowLabel->setText(tr("show after every game"));
   ShowBox->setAccessibleName(ShowLabel->text());
-  OkBtn->SetHint(Say(State, "Zurück zum Spiel", "Back to game"), false);
+  OkBtn->SetHint(tr("Back to game"), false);
   {
     const QSignalBlocker quiet(ShowBox);
     ShowBox->setChecked(true); // shown, so on
   }
-  Panel->SetReview(review, State.German(), State.EasyColours());
-  SetSpoken(Title->text(), Say(State, "Punkte: %1, %2 SETs", "Score: %1, %2 SETs").arg(review.Score).arg(review.Sets.size()));
+  Panel->SetReview(review, State.EasyColours());
+  SetSpoken(Title->text(), tr("Score: %1, %n SETs", nullptr, static_cast<int>(review.Sets.size())).arg(review.Score));
   exec();
 }

@@ -2,6 +2,8 @@
 
 #include "toolkit/FramedDialog.h"
 
+#include <QCoreApplication>
+
 class QCheckBox;
 class QLabel;
 class TBitmapList;
@@ -15,6 +17,8 @@ struct TShellState;
 // The review of a game just played to its end, shown after the game's own
 // end messages. Its check box turns the review off for later games.
 class TReviewDlg final : public TFramedDialog {
+  Q_DECLARE_TR_FUNCTIONS(TReviewDlg)
+
 public:
   TReviewDlg(QWidget* mainform, const TDlgResources& resources, const TBitmapList& bitmaps, const TShellState& state, TStatsStore& stats);
 

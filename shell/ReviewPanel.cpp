@@ -4,9 +4,11 @@
 #include "board/QtCanvas.h"
 #include "scores/GameReview.h"
 #include "shell/CardNames.h"
+#include "shell/Language.h"
 #include "shell/ReviewChart.h"
 
 #include <QLabel>
+#include <QLocale>
 
 namespace {
 constexpr int CardCell = 52;
@@ -63,17 +65,14 @@ QString TReviewPanel::Clock(int seconds)
   return QStringLiteral("%1:%2").arg(seconds / 60).arg(seconds % 60, 2, 10, QLatin1Char('0'));
 }
 
-QString TReviewPanel::Decimal(double seconds, bool german)
+QString TReviewPanel::Decimal(double seconds)
 {
   QString text = QString::number(seconds, 'f', 1);
-  if (german)
-    text.replace(QLatin1Char('.'), QLatin1Char(','));
-  return text;
+  return text.replace(QLatin1Char('.'), QLocale(LanguageCode(LanguageInUse())).decimalPoint());
 }
 
-void TReviewPanel::SetReview(const TGameReview& review, bool german, bool easyColours)
+void TReviewPanel::SetReview(const TGameReview& review, bool easyColours)
 {
-  const auto say = [german](const char* de, const char* en) { return QString::fromUtf8(german ? de : en); };
   const auto split = [&](int sets) {
     const std::optional<int> at = review.SplitAt(sets);
     return at ? Clock(*at) : QStringLiteral("–");
@@ -83,29 +82,29 @@ void TReviewPanel::SetReview(const TGameReview& review, bool german, bool easyCo
     label->setText(text);
     label->setAccessibleName(text);
   };
-  set("score", say("Punkte: %1", "Score: %1").arg(review.Score));
-  set("time", say("Zeit: %1", "Time: %1").arg(Clock(review.Seconds)));
-  set("sets", say("SETs: %1", "SETs: %1").arg(review.Sets.size()));
-  set("average", say("Schnitt: %1 s je SET", "Average: %1 s per SET").arg(Decimal(review.AverageSeconds(), german)));
-  set("left", say("Karten übrig: %1", "Cards left: %1").arg(review.CardsLeft));
-  set("split10", say("10 SETs nach %1", "10 SETs after %1").arg(split(10)));
-  set("split20", say("20 SETs nach %1", "20 SETs after %1").arg(split(20)));
-  set("hints", say("Tipps: %1", "Hints: %1").arg(review.Hints));
-  set("mixes", say("Gemischt: %1", "Mixes: %1").arg(review.Mixes));
-  set("ending", review.Ending == geWon ? say("Alle Karten abgeräumt", "All cards taken")
-                                       : say("Kein SET mehr möglich", "No SET left"));
+  set("score", tr("Score: %1").arg(review.Score));
+  set("time", tr("Time: %1").arg(Clock(review.Seconds)));
+  set("sets", tr("SETs: %1").arg(review.Sets.size()));
+  set("average", tr("Average: %1 s per SET").arg(Decimal(review.AverageSeconds())));
+  set("left", tr("Cards left: %1").arg(review.CardsLeft));
+  set("split10", tr("10 SETs after %1").arg(split(10)));
+  set("split20", tr("20 SETs after %1").arg(split(20)));
+  set("hints", tr("Hints: %1").arg(review.Hints));
+  set("mixes", tr("Mixes: %1").arg(review.Mixes));
+  set("ending", review.Ending == geWon ? tr("All cards taken")
+                                       : tr("No SET left"));
 
   const std::optional<std::size_t> slowest = review.Slowest();
-  const QString slowestText = slowest ? say("Langsamstes SET: %1 s", "Slowest SET: %1 s").arg(review.SetSeconds()[*slowest]) : QString();
+  const QString slowestText = slowest ? tr("Slowest SET: %1 s").arg(review.SetSeconds()[*slowest]) : QString();
   SlowestText->setText(slowestText);
   SlowestText->setAccessibleName(slowestText);
   DrawSlowest(review, easyColours);
   QStringList cards;
   if (slowest)
     for (const int code : review.Sets[*slowest].Cards)
-      cards << CardName(code, german, easyColours);
+      cards << CardName(code, easyColours);
   Cards->setAccessibleName(cards.join(QStringLiteral(", ")));
-  Chart->SetGame(review.SetSeconds(), review.BreakEvenSeconds(), german);
+  Chart->SetGame(review.SetSeconds(), review.BreakEvenSeconds());
 }
 
 void TReviewPanel::DrawSlowest(const TGameReview& review, bool easyColours)

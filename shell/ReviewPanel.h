@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QWidget>
 
 #include <map>
@@ -14,11 +15,13 @@ struct TGameReview;
 // chart of the seconds each SET took; and the slowest SET's three cards
 // drawn as the table draws them, with its time.
 class TReviewPanel final : public QWidget {
+  Q_DECLARE_TR_FUNCTIONS(TReviewPanel)
+
 public:
   // The bitmaps are the board's, for the symbols' patterns.
   TReviewPanel(QWidget* parent, const TBitmapList& bitmaps);
 
-  void SetReview(const TGameReview& review, bool german, bool easyColours);
+  void SetReview(const TGameReview& review, bool easyColours);
 
   static constexpr int Width = 576;
   static constexpr int Height = 250;
@@ -26,7 +29,7 @@ public:
   // A duration as minutes and seconds ("2:05"), with hours when it has any.
   static QString Clock(int seconds);
   // Seconds with one decimal, in the language's way ("12.5", "12,5").
-  static QString Decimal(double seconds, bool german);
+  static QString Decimal(double seconds);
 
 private:
   QLabel* Figure(const char* name, int column, int row);

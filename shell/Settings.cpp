@@ -42,6 +42,16 @@ void TSettings::Read()
     SetValue(option, State, Ini.ReadInteger(StoredKey::Common, *option.Key, option.Default));
     ReadValues[i] = ValueOf(option, State);
   }
+  ReadOtherLanguage();
+}
+
+void TSettings::ReadOtherLanguage()
+{
+  // An unknown or damaged code reads as if there were none.
+  const QString code = Ini.ReadString(StoredKey::Common, StoredKey::Language, QString());
+  const std::optional<TLanguage> language = LanguageOfCode(code);
+  State.OtherLanguage = language && *language != lgGerman && *language != lgEnglish ? code : QString();
+  ReadLanguage = State.OtherLanguage;
 }
 
 void TSettings::ReadTongue()
@@ -51,6 +61,7 @@ void TSettings::ReadTongue()
       SetValue(Options[i], State, Ini.ReadInteger(StoredKey::Common, *Options[i].Key, Options[i].Default));
       ReadValues[i] = ValueOf(Options[i], State);
     }
+  ReadOtherLanguage();
 }
 
 void TSettings::Write()
@@ -62,12 +73,23 @@ void TSettings::Write()
     values[i] = ValueOf(Options[i], State);
   }
   const std::array<int, OptionCount> read = ReadValues;
-  Ini.Edit(keys, [values, read](TIniText& text) {
+  // The further language only when this copy changed it: stored while one
+  // is chosen, gone when German or English is.
+  const QString language = State.OtherLanguage;
+  const bool languageChanged = language != ReadLanguage;
+  if (languageChanged)
+    keys << StoredKey::Language;
+  Ini.Edit(keys, [values, read, language, languageChanged](TIniText& text) {
     for (std::size_t i = 0; i < Options.size(); ++i) {
       const QString& key = *Options[i].Key;
       if (values[i] != read[i] || !text.Value(StoredKey::Common, key))
         text.SetValue(StoredKey::Common, key, QString::number(values[i]));
     }
+    if (languageChanged && language.isEmpty())
+      text.Remove(StoredKey::Common, StoredKey::Language);
+    else if (languageChanged)
+      text.SetValue(StoredKey::Common, StoredKey::Language, language);
   });
   ReadValues = values;
+  ReadLanguage = language;
 }

@@ -16,7 +16,8 @@ public:
 
   // Reads every option; a damaged value reads as its default.
   void Read();
-  // Reads the language again, as the first show does.
+  // Reads the language again (the tongue and the further language), as the
+  // first show does.
   void ReadTongue();
   // Writes the options changed since they were read, in one step with
   // whatever else the store's current update holds.
@@ -40,4 +41,7 @@ private:
   TIniCtrl& Ini;
   TShellState& State;
   std::array<int, OptionCount> ReadValues {}; // as read at start, in the table's order
+  QString ReadLanguage; // the further language as read
+
+  void ReadOtherLanguage();
 };

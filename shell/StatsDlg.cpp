@@ -57,21 +57,19 @@ void TStatsDlg::ShowModal()
 
 void TStatsDlg::Fill()
 {
-  const bool german = State.German();
-  const auto say = [&](const char* de, const char* en) { return Say(State, de, en); };
   const TLifetimeStats figures = Stats.Lifetime();
   const QString none = QStringLiteral("–");
   const QString texts[][2] = {
-    { QStringLiteral("played"), say("Zu Ende gespielt: %1", "Played to the end: %1").arg(figures.Played) },
-    { QStringLiteral("abandoned"), say("Abgebrochen: %1", "Abandoned: %1").arg(figures.Abandoned) },
-    { QStringLiteral("sets"), say("SETs: %1", "SETs: %1").arg(figures.Sets) },
-    { QStringLiteral("seconds"), say("Spielzeit: %1", "Time played: %1").arg(TReviewPanel::Clock(figures.Seconds)) },
-    { QStringLiteral("bestscore"), say("Beste Punktzahl: %1", "Best score: %1").arg(figures.Played > 0 ? QString::number(figures.BestScore) : none) },
-    { QStringLiteral("fastest"), say("Schnellstes Spiel: %1", "Fastest game: %1").arg(figures.Fastest > 0 ? TReviewPanel::Clock(figures.Fastest) : none) },
-    { QStringLiteral("bestpace"), say("Bester Schnitt: %1 s je SET", "Best average: %1 s per SET")
-                                    .arg(figures.BestPace > 0 ? TReviewPanel::Decimal(figures.BestPace / 10.0, german) : none) },
-    { QStringLiteral("hints"), say("Tipps: %1", "Hints: %1").arg(figures.Hints) },
-    { QStringLiteral("mixes"), say("Gemischt: %1", "Mixes: %1").arg(figures.Mixes) },
+    { QStringLiteral("played"), tr("Played to the end: %1").arg(figures.Played) },
+    { QStringLiteral("abandoned"), tr("Abandoned: %1").arg(figures.Abandoned) },
+    { QStringLiteral("sets"), tr("SETs: %1").arg(figures.Sets) },
+    { QStringLiteral("seconds"), tr("Time played: %1").arg(TReviewPanel::Clock(figures.Seconds)) },
+    { QStringLiteral("bestscore"), tr("Best score: %1").arg(figures.Played > 0 ? QString::number(figures.BestScore) : none) },
+    { QStringLiteral("fastest"), tr("Fastest game: %1").arg(figures.Fastest > 0 ? TReviewPanel::Clock(figures.Fastest) : none) },
+    { QStringLiteral("bestpace"), tr("Best average: %1 s per SET")
+                                    .arg(figures.BestPace > 0 ? TReviewPanel::Decimal(figures.BestPace / 10.0) : none) },
+    { QStringLiteral("hints"), tr("Hints: %1").arg(figures.Hints) },
+    { QStringLiteral("mixes"), tr("Mixes: %1").arg(figures.Mixes) },
   };
   QStringList spoken;
   for (const auto& [name, text] : texts) {
@@ -80,22 +78,22 @@ void TStatsDlg::Fill()
     spoken << text;
   }
 
-  Title->setText(say("Statistik", "Statistics"));
-  ResetLabel->setText(say("Statistik löschen", "reset statistics"));
+  Title->setText(tr("Statistics"));
+  ResetLabel->setText(tr("reset statistics"));
   ResetBox->setAccessibleName(ResetLabel->text());
-  OkBtn->SetHint(say("Zurück zum Spiel", "Back to game"), false);
+  OkBtn->SetHint(tr("Back to game"), false);
   const std::optional<TGameReview> lastGame = Stats.LastGame();
-  LastTitle->setText(lastGame ? say("Letztes Spiel", "Last game") : say("Letztes Spiel: noch keins zu Ende gespielt", "Last game: none played to its end yet"));
+  LastTitle->setText(lastGame ? tr("Last game") : tr("Last game: none played to its end yet"));
   LastTitle->setAccessibleName(LastTitle->text());
   Panel->setVisible(lastGame.has_value());
   if (lastGame)
-    Panel->SetReview(*lastGame, german, State.EasyColours());
+    Panel->SetReview(*lastGame, State.EasyColours());
   SetSpoken(Title->text(), spoken.join(QStringLiteral(", ")));
 }
 
 void TStatsDlg::OkBtnClick()
 {
-  if (ResetBox->isChecked() && Confirm && Confirm(Say(State, "Alle Statistiken löschen?", "Delete all statistics?")))
+  if (ResetBox->isChecked() && Confirm && Confirm(tr("Delete all statistics?")))
     Stats.Reset();
   done(1);
 }

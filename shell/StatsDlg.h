@@ -2,6 +2,7 @@
 
 #include "toolkit/FramedDialog.h"
 
+#include <QCoreApplication>
 #include <functional>
 #include <map>
 
@@ -18,6 +19,8 @@ struct TShellState;
 // its end. Checking "reset statistics" and OK removes them all, once the
 // player has said Yes to the question.
 class TStatsDlg final : public TFramedDialog {
+  Q_DECLARE_TR_FUNCTIONS(TStatsDlg)
+
 public:
   TStatsDlg(QWidget* mainform, const TDlgResources& resources, const TBitmapList& bitmaps, const TShellState& state, TStatsStore& stats);
 

@@ -1,5 +1,6 @@
 #include "shell/WrongPick.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 namespace {
@@ -40,14 +41,18 @@ bool TWrongPick::Holds(const TGameRecord& record) const
   return PickedSlots(record, count) == *Slots && count == 3;
 }
 
-QString TWrongPick::Said(const std::array<std::int32_t, 4>& match, bool german)
+QString TWrongPick::Said(const std::array<std::int32_t, 4>& match)
 {
-  static const char* const germanNames[] = { "Farbe", "Form", "Anzahl", "Füllung" };
-  static const char* const englishNames[] = { "colour", "shape", "number", "fill" };
+  // Whole phrases, so that each language words them its own way.
+  static const char* const verdicts[] = {
+    QT_TRANSLATE_NOOP("WrongPick", "colour two alike, one different"),
+    QT_TRANSLATE_NOOP("WrongPick", "shape two alike, one different"),
+    QT_TRANSLATE_NOOP("WrongPick", "number two alike, one different"),
+    QT_TRANSLATE_NOOP("WrongPick", "fill two alike, one different"),
+  };
   QStringList parts;
   for (std::size_t i = 0; i < match.size(); ++i)
     if (match[i] == 0)
-      parts << QString::fromUtf8(german ? germanNames[i] : englishNames[i])
-          + (german ? QStringLiteral(" zwei gleich, eine verschieden") : QStringLiteral(" two alike, one different"));
-  return (german ? QStringLiteral("Kein SET: ") : QStringLiteral("Not a SET: ")) + parts.join(QStringLiteral("; "));
+      parts << QCoreApplication::translate("WrongPick", verdicts[i]);
+  return QCoreApplication::translate("WrongPick", "Not a SET: ") + parts.join(QStringLiteral("; "));
 }

@@ -25,7 +25,7 @@ public:
 
   // What a screen reader says of it: the attributes that are neither all
   // alike nor all different.
-  static QString Said(const std::array<std::int32_t, 4>& match, bool german);
+  static QString Said(const std::array<std::int32_t, 4>& match);
 
 private:
   std::optional<std::array<TSlot, 3>> Slots;

@@ -13,23 +13,22 @@ namespace {
 struct TMessage {
   int Code;
   int Mode; // 0: leaves the mode as it was
-  const char* German;
   const char* English;
 };
 
 const TMessage Catalogue[] = {
-  { 1, 1, "Hurra, geschafft!", "Hurrah, you did it!" },
-  { 2, 2, "Willst Du die Stufe wirklich aufgeben?", "Do you really want to give up the level?" },
-  { 3, 2, "Willst Du wirklich schon aufhören?", "Do you really want to go?" },
-  { 4, 2, "Willst Du die Partie wirklich aufgeben?", "Do you really want to give up the game?" },
-  { 5, 1, "Du warst leider zu langsam!", "Sorry, you weren't quick enough!" },
-  { 6, 1, "Gratulation, Du hast alle Stufen gelöst.", "Congratulation, you solved all levels." },
-  { 7, 1, "Das Spiel ist leider aus.", "Sorry, game over!" },
-  { 8, 1, "Auf zur nächsten Stufe!", "The next level is waiting!" },
-  { 9, 1, "Du hast leider verloren!", "Sorry, that was it!" },
-  { 12, 1, "Spiel angehalten.\rWeitermachen?", "Game paused.\rContinue?" },
-  { 13, 2, "Leider nein!\rStufe wiederholen?", "That was it!\rRepeat level?" },
-  { 14, 2, "Hurra, geschafft!\rMit der nächste Stufe weitermachen?", "Hurrah, you made it!\rContinue with next level?" },
+  { 1, 1, QT_TRANSLATE_NOOP("TYesNoDlg", "Hurrah, you did it!") },
+  { 2, 2, QT_TRANSLATE_NOOP("TYesNoDlg", "Do you really want to give up the level?") },
+  { 3, 2, QT_TRANSLATE_NOOP("TYesNoDlg", "Do you really want to go?") },
+  { 4, 2, QT_TRANSLATE_NOOP("TYesNoDlg", "Do you really want to give up the game?") },
+  { 5, 1, QT_TRANSLATE_NOOP("TYesNoDlg", "Sorry, you weren't quick enough!") },
+  { 6, 1, QT_TRANSLATE_NOOP("TYesNoDlg", "Congratulation, you solved all levels.") },
+  { 7, 1, QT_TRANSLATE_NOOP("TYesNoDlg", "Sorry, game over!") },
+  { 8, 1, QT_TRANSLATE_NOOP("TYesNoDlg", "The next level is waiting!") },
+  { 9, 1, QT_TRANSLATE_NOOP("TYesNoDlg", "Sorry, that was it!") },
+  { 12, 1, QT_TRANSLATE_NOOP("TYesNoDlg", "Game paused.\rContinue?") },
+  { 13, 2, QT_TRANSLATE_NOOP("TYesNoDlg", "That was it!\rRepeat level?") },
+  { 14, 2, QT_TRANSLATE_NOOP("TYesNoDlg", "Hurrah, you made it!\rContinue with next level?") },
 };
 
 const TMessage* Find(int code)
@@ -65,12 +64,12 @@ TYesNoDlg::TYesNoDlg(QWidget* mainform, const TDlgResources& resources, const TS
   SetTabOrder({ YesBtn, NoBtn });
 }
 
-std::optional<QString> TYesNoDlg::CatalogueText(int code, bool german)
+std::optional<QString> TYesNoDlg::CatalogueText(int code)
 {
   const TMessage* message = Find(code);
   if (!message)
     return std::nullopt;
-  return QString::fromUtf8(german ? message->German : message->English);
+  return tr(message->English);
 }
 
 int TYesNoDlg::ShowCode(int code)
@@ -102,12 +101,12 @@ void TYesNoDlg::FormActivate()
 {
   ApplyPlacementRule();
   // Named for assistive technology; they show no hint.
-  YesBtn->setAccessibleName(Say(State, "Ja", "Yes"));
-  NoBtn->setAccessibleName(Say(State, "Nein", "No"));
+  YesBtn->setAccessibleName(tr("Yes"));
+  NoBtn->setAccessibleName(tr("No"));
   NoBtn->setVisible(ButtonMode == 2);
   if (MessageCode == 10 || MessageCode == 11)
     txt->setText(Lines(CustomText));
-  else if (const auto text = CatalogueText(MessageCode, State.German()))
+  else if (const auto text = CatalogueText(MessageCode))
     txt->setText(Lines(*text));
   SetSpoken(QStringLiteral("Trivolo"), txt->text());
 }

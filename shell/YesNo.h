@@ -2,6 +2,7 @@
 
 #include "toolkit/FramedDialog.h"
 
+#include <QCoreApplication>
 #include <optional>
 
 class QLabel;
@@ -12,6 +13,8 @@ struct TShellState;
 // The program's message box: one message in the current language, answered
 // Yes (6) or No (7). Codes 10 and 11 show the caller's own text.
 class TYesNoDlg final : public TFramedDialog {
+  Q_DECLARE_TR_FUNCTIONS(TYesNoDlg)
+
 public:
   TYesNoDlg(QWidget* mainform, const TDlgResources& resources, const TShellState& state);
 
@@ -27,7 +30,7 @@ public:
   TImageButton* YesBtn;
 
   // The catalogue text of a code in the given language, or none.
-  static std::optional<QString> CatalogueText(int code, bool german);
+  static std::optional<QString> CatalogueText(int code);
 
 private:
   void FormActivate();

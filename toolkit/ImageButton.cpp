@@ -80,7 +80,7 @@ QByteArray EncodeFaceTable(const TFaceTable& table)
 
 TImageButton::TImageButton(QWidget* parent, const TBitmapList& faces, const TFaceTable& table)
   : QWidget(parent)
-  , Faces(faces)
+  , Faces(&faces)
   , Table(table)
 {
   static const bool accessible = (QAccessible::installFactory(ImageButtonAccessible), true);
@@ -89,6 +89,13 @@ TImageButton::TImageButton(QWidget* parent, const TBitmapList& faces, const TFac
   setAttribute(Qt::WA_Hover);
   PointerCheck.setInterval(PointerCheckMs);
   connect(&PointerCheck, &QTimer::timeout, this, &TImageButton::CheckPointer);
+}
+
+void TImageButton::SetFaces(const TBitmapList& faces, const TFaceTable& table)
+{
+  Faces = &faces;
+  Table = table;
+  update();
 }
 
 void TImageButton::SetTransparentColor(QRgb color)
@@ -127,7 +134,7 @@ void TImageButton::Release()
 
 int TImageButton::ShownFace() const
 {
-  const auto valid = [this](int state) { return Faces.IsValid(Table[static_cast<std::size_t>(state)].ListIndex); };
+  const auto valid = [this](int state) { return Faces->IsValid(Table[static_cast<std::size_t>(state)].ListIndex); };
   int state = CurrentState;
   if (!valid(state)) {
     switch (state) {
@@ -157,9 +164,9 @@ void TImageButton::paintEvent(QPaintEvent*)
   if (face < 0)
     return;
   // Key out the transparent colour so that the parent shows around the face.
-  const QImage image = KeyedOut(Faces.Bitmap(face, devicePixelRatioF()), TransparentColor);
+  const QImage image = KeyedOut(Faces->Bitmap(face, devicePixelRatioF()), TransparentColor);
   QPainter painter(this);
-  const QSize size = Faces.Bitmap(face).size();
+  const QSize size = Faces->Bitmap(face).size();
   const QPoint at = FaceStyle == sbCenter ? QPoint((width() - size.width()) / 2, (height() - size.height()) / 2) : QPoint(0, 0);
   painter.drawImage(at, image);
   if (hasFocus()) {

@@ -48,6 +48,9 @@ public:
   TButtonState State() const { return CurrentState; }
   void SetFaceStyle(TFaceStyle style) { FaceStyle = style; }
   void SetTransparentColor(QRgb color);
+  // Other faces, from the same or another list (a button that shows a
+  // choice); the transparent colour stays.
+  void SetFaces(const TBitmapList& faces, const TFaceTable& table);
   void SetHint(const QString& hint, bool shown = true);
   // The face drawn in the current state, or -1 when none is.
   int ShownFace() const;
@@ -82,7 +85,7 @@ private:
   void CheckPointer();
   bool PointerInside() const;
 
-  const TBitmapList& Faces;
+  const TBitmapList* Faces;
   TFaceTable Table;
   TButtonState CurrentState = bsUp;
   TFaceStyle FaceStyle = fsTopLeft;

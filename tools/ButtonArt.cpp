@@ -511,6 +511,40 @@ TArtList MakeDialogArt(int scale)
   return list;
 }
 
+TArtList MakeLanguageFaces(int scale)
+{
+  // A language is spoken in many countries: its face is a speech bubble
+  // with the language's code, not a flag.
+  static const char* const codes[] = { "FR", "ES", "IT", "NL", "PL", "PT", "SV", "RU" };
+  TArtList list;
+  for (int i = 0; i < 8; ++i) {
+    const QString code = QString::fromLatin1(codes[i]);
+    const TMotif bubble = [code](QPainter& p) {
+      QPainterPath shape;
+      shape.addRoundedRect(QRectF(6, 9, 38, 26), 8, 8);
+      QPainterPath tail;
+      tail.moveTo(14, 33);
+      tail.lineTo(11, 43);
+      tail.lineTo(23, 33);
+      tail.closeSubpath();
+      p.setBrush(Qt::white);
+      p.drawPath(shape.united(tail));
+      QFont font(QStringLiteral("DejaVu Sans"));
+      font.setPixelSize(17);
+      font.setBold(true);
+      const QRectF box = QFontMetricsF(font).tightBoundingRect(code);
+      QPainterPath letters;
+      letters.addText(25 - box.center().x(), 22 - box.center().y(), font, code);
+      p.setPen(Qt::NoPen);
+      p.setBrush(QColor(30, 40, 110));
+      p.drawPath(letters);
+    };
+    list[2 * i] = Face(scale, OrangeTile, bubble);
+    list[2 * i + 1] = Face(scale, OrangeTile, bubble, -12);
+  }
+  return list;
+}
+
 TArtList MakeOptionFaces(int scale)
 {
   TArtList list;

@@ -78,6 +78,7 @@ std::vector<TNamedList> AllLists(int scale)
     { QStringLiteral("dlgs"), MakeDialogArt(scale) },
     { QStringLiteral("opts"), MakeOptionFaces(scale) },
     { QStringLiteral("btns"), MakeProgramFaces(scale) },
+    { QStringLiteral("langs"), MakeLanguageFaces(scale) },
   };
 }
 

@@ -32,7 +32,7 @@ TEST_F(TShellTest, MessageDialogSpeaksTheCatalogueAndAnswersKeys)
     { 1, 14, Qt::Key_N, "Hurra, geschafft!\nMit der nächste Stufe weitermachen?", true, mrNo },
   };
   for (const TCase& c : cases) {
-    State().Tongue = c.Tongue;
+    Speak(c.Tongue == 1 ? lgGerman : lgEnglish);
     QString text;
     bool noButton = false;
     TModalAnswerer answerer([&](QWidget*) {
@@ -76,11 +76,9 @@ TEST_F(TShellTest, OptionsCycleAndTheirLabelsSpeakBothLanguages)
   Start();
   TOptionDlg& options = Forms->OptionDlg;
   TShellState& state = State();
-  state.Tongue = -1;
+  Speak(lgRussian);
   std::vector<std::pair<int, QString>> seen;
   TModalAnswerer answerer([&](QWidget*) {
-    Click(options.TongueBtn);
-    seen.emplace_back(state.Tongue, Button(bkStart)->toolTip());
     Click(options.TongueBtn);
     seen.emplace_back(state.Tongue, Button(bkStart)->toolTip());
     EXPECT_EQ(options.TongueLabel->text(), "Ich spreche deutsch.");
@@ -98,6 +96,7 @@ TEST_F(TShellTest, OptionsCycleAndTheirLabelsSpeakBothLanguages)
     EXPECT_FALSE(options.MusicBtn->isEnabled());
     EXPECT_EQ(options.MusicLabel->text(), "Keine Musikdateien vorhanden.");
     Click(options.TongueBtn);
+    seen.emplace_back(state.Tongue, Button(bkStart)->toolTip());
     EXPECT_EQ(options.SoundLabel->text(), "Sound is off.");
     EXPECT_EQ(options.HintLabel->text(), "SETs won't be detected.");
     EXPECT_EQ(options.OptLabel->text(), "Options:");
@@ -108,8 +107,8 @@ TEST_F(TShellTest, OptionsCycleAndTheirLabelsSpeakBothLanguages)
   Click(Button(bkOptions));
   EXPECT_EQ(answerer.Seen, 1);
   ASSERT_EQ(seen.size(), 2U);
-  EXPECT_EQ(seen[0], std::make_pair(0, QString("I start again.")));
-  EXPECT_EQ(seen[1], std::make_pair(1, QString("Ich fang neu an.")));
+  EXPECT_EQ(seen[0], std::make_pair(1, QString("Ich fang neu an.")));
+  EXPECT_EQ(seen[1], std::make_pair(0, QString("I start again.")));
 
   // A stored background outside the five counts as grey: the next is brown.
   state.BackMode = 17;
@@ -189,7 +188,7 @@ TEST_F(TShellTest, LowLabelsShowTheirDescendersWhole)
       EXPECT_GT(Ink(label), 0);
       EXPECT_EQ(Ink(label), Ink(&tall)) << dialog->objectName().toStdString() << " label at " << label->y();
     }
-  EXPECT_EQ(labels, 8);
+  EXPECT_EQ(labels, 9);
 }
 
 TEST_F(TShellTest, TheColoursEasyToTellApartAreAnOptionKeptInTheSettings)
@@ -243,26 +242,47 @@ TEST_F(TShellTest, TheColoursEasyToTellApartAreAnOptionKeptInTheSettings)
   EXPECT_EQ(Stored("palette"), "1");
 }
 
-TEST_F(TShellTest, OptionsIgnoreEscapeAndTurnTheLanguageByRemainder)
+TEST_F(TShellTest, OptionsIgnoreEscapeAndStepThroughTheTenLanguages)
 {
-  Write("tongue", "0");
+  Write("tongue", "1");
   Start();
   TOptionDlg& options = Forms->OptionDlg;
   TShellState& state = State();
-  // (Tongue + 1) mod 2, truncating: odd stored values give -1, 0 or 1.
-  const std::pair<int, int> turns[] = { { 1, 0 }, { 0, 1 }, { -1, 0 }, { -2, -1 }, { -5, 0 }, { 2147483647, 0 } };
-  for (const auto& [before, after] : turns) {
-    state.Tongue = before;
-    bool stillOpen = false;
-    TModalAnswerer answerer([&](QWidget* dialog) {
-      Press(dialog, Qt::Key_Escape);
-      stillOpen = dialog->isVisible();
+  // German, English, then the eight, and back to German; the tongue stays
+  // 1 for German and 0 for all others.
+  const char* const steps[][3] = { { "0", "", "I speak English." }, { "0", "fr", "Je parle français." }, { "0", "es", "Hablo español." },
+    { "0", "it", "Parlo italiano." }, { "0", "nl", "Ik spreek Nederlands." }, { "0", "pl", "Mówię po polsku." },
+    { "0", "pt_BR", "Eu falo português." }, { "0", "sv", "Jag talar svenska." }, { "0", "ru", "Я говорю по-русски." },
+    { "1", "", "Ich spreche deutsch." } };
+  bool stillOpen = false;
+  QStringList seen;
+  TModalAnswerer answerer([&](QWidget* dialog) {
+    Press(dialog, Qt::Key_Escape);
+    stillOpen = dialog->isVisible();
+    for (std::size_t i = 0; i < std::size(steps); ++i) {
+      Click(options.TongueBtn);
+      seen << QStringLiteral("%1 %2 %3").arg(state.Tongue).arg(state.OtherLanguage, options.TongueLabel->text());
+      EXPECT_EQ(Button(bkStart)->toolTip().isEmpty(), false);
+    }
+    Click(options.OKBtn);
+  });
+  Click(Button(bkOptions));
+  EXPECT_TRUE(stillOpen);
+  QStringList expected;
+  for (const auto& step : steps)
+    expected << QStringLiteral("%1 %2 %3").arg(QString::fromUtf8(step[0]), QString::fromUtf8(step[1]), QString::fromUtf8(step[2]));
+  EXPECT_EQ(seen, expected);
+
+  // Odd stored tongues speak English, from which the next is French.
+  for (const int tongue : { -2, -5, 2147483647 }) {
+    state.Tongue = tongue;
+    state.OtherLanguage.clear();
+    TModalAnswerer odd([&](QWidget*) {
       Click(options.TongueBtn);
       Click(options.OKBtn);
     });
     Click(Button(bkOptions));
-    EXPECT_TRUE(stillOpen) << before;
-    EXPECT_EQ(state.Tongue, after) << before;
+    EXPECT_EQ(state.Language(), lgFrench) << tongue;
   }
 }
 
@@ -272,9 +292,8 @@ TEST_F(TShellTest, EveryBalloonHoldsItsTextWholeAtEveryDensity)
   Start();
   // Every hint of the program, in both languages, and a long one that wraps.
   QStringList hints { QStringLiteral("Eine sehr lange Erklärung, die über mehrere Zeilen geht: jagt, gÿpsy, Qualität, Spaß.") };
-  for (const int tongue : { 1, 0 }) {
-    State().Tongue = tongue;
-    Main().ApplyTexts();
+  for (int language = 0; language < LanguageCount; ++language) {
+    Speak(TLanguage(language));
     Forms->OptionDlg.RefreshOptionTexts();
     for (QWidget* window : std::initializer_list<QWidget*> { &Main(), &Forms->OptionDlg, &Forms->YesNoDlg, &Forms->InfoDlg, &Forms->HighscoreDlg })
       for (const QWidget* control : window->findChildren<QWidget*>())

@@ -192,8 +192,9 @@ TEST(ErrorTexts, SpeakTheGamesLanguage)
     { "Kein MCI-Gerät geöffnet", "Kein MCI-Gerät geöffnet" },
   };
   for (const TCase& c : cases) {
-    EXPECT_EQ(SayError(QString::fromUtf8(c.English), true), QString::fromUtf8(c.German));
-    EXPECT_EQ(SayError(QString::fromUtf8(c.English), false), QString::fromUtf8(c.English));
+    EXPECT_EQ(SayError(QString::fromUtf8(c.English)), QString::fromUtf8(c.English));
+    const TSpokenLanguage german(lgGerman);
+    EXPECT_EQ(SayError(QString::fromUtf8(c.English)), QString::fromUtf8(c.German));
   }
 }
 
@@ -218,7 +219,7 @@ TEST_F(TShellTest, RulesFollowTheLanguageKeepTheirPlaceAndCloseWithTheProgram)
   Click(Button(bkRules));
   EXPECT_EQ(Help()->Viewer(), viewer);
   EXPECT_EQ(scroll->value(), place); // raised as it was
-  State().Tongue = 0;
+  Speak(lgEnglish);
   Click(Button(bkRules));
   EXPECT_EQ(Help()->Viewer(), viewer);
   EXPECT_TRUE(viewer->toPlainText().contains("Rules"));

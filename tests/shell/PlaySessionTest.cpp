@@ -11,6 +11,7 @@
 #include "shell/PlaySession.h"
 #include "shell/ShellState.h"
 #include "tests/game/GameFixture.h"
+#include "tests/shell/SpokenLanguage.h"
 #include "tests/sound/FakeAudio.h"
 #include "toolkit/BitmapList.h"
 #include "toolkit/IniCtrl.h"
@@ -240,8 +241,8 @@ TEST_F(TPlaySessionTest, MixPauseAndHint)
 TEST_F(TPlaySessionTest, TheGamesMessagesInBothLanguages)
 {
   const std::array<int, 16> setFree = SetFreeCards();
-  for (const int tongue : { 0, 1 }) {
-    State.Tongue = tongue;
+  for (const TLanguage language : { lgEnglish, lgGerman }) {
+    const TSpokenLanguage spoken(language);
     TGameRecord& record = Session->GameOf().Record();
     for (int p = 0; p < SlotCount; ++p)
       record.Table[SlotOfPosition(p).Col][SlotOfPosition(p).Row] = setFree[static_cast<std::size_t>(p)];
@@ -253,6 +254,7 @@ TEST_F(TPlaySessionTest, TheGamesMessagesInBothLanguages)
                                QString::fromUtf8("text 11 Kein SET in der Auslage. Neu mischen?") }));
 
   // The German end: one SET left, taken from a table that then holds none.
+  const TSpokenLanguage german(lgGerman);
   Questions.Asked.clear();
   TGameRecord& record = Session->GameOf().Record();
   record.DeckCount = 0;

@@ -7,6 +7,7 @@
 #include "shell/Forms.h"
 #include "shell/Help.h"
 #include "shell/KeyMap.h"
+#include "tests/shell/SpokenLanguage.h"
 #include "shell/PlaySession.h"
 #include "sound/Music.h"
 #include "sound/SdlAudio.h"
@@ -116,6 +117,8 @@ protected:
   // The window's options, set directly where a test needs one without
   // going through the options dialog.
   TShellState& State() { return Forms->mainform.State; }
+  // The language, as the options set it: kept in the state and in use.
+  void Speak(TLanguage language) { Forms->mainform.SetLanguage(language); }
   QString Stored(const char* key) { return Settings.ReadString(QStringLiteral("common"), QString::fromLatin1(key), QStringLiteral("-")); }
   void Write(const char* key, const char* value) { Settings.WriteString(QStringLiteral("common"), QString::fromLatin1(key), QString::fromLatin1(value)); }
 

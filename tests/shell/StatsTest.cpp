@@ -33,8 +33,9 @@ TEST(ReviewChart, BarsAndTheLineLieOnTheScale)
     for (const QRect& bar : geometry.Bars)
       EXPECT_TRUE(bar.isEmpty() || geometry.Plot.contains(bar)) << bar.x();
   }
-  EXPECT_EQ(TReviewChart::Described({ 12, 50 }, 37, false), "SET 1: 12 s, 2: 50 s; break-even 37 s");
-  EXPECT_EQ(TReviewChart::Described({}, 37, true), "Kein SET. Gewinnschwelle 37 s");
+  EXPECT_EQ(TReviewChart::Described({ 12, 50 }, 37), "SET 1: 12 s, 2: 50 s; break-even 37 s");
+  const TSpokenLanguage german(lgGerman);
+  EXPECT_EQ(TReviewChart::Described({}, 37), "Kein SET. Gewinnschwelle 37 s");
 }
 
 class TStatsTest : public TShellTest {
@@ -113,7 +114,7 @@ TEST_F(TStatsTest, TheStatisticsOpenOnTAndFromTheInformationWindowInEitherLangua
   EXPECT_EQ(described, "SET 1: 20 s, 2: 50 s; Gewinnschwelle 37 s");
 
   seen.clear();
-  State().Tongue = 0;
+  Speak(lgEnglish);
   Click(Button(bkInfo));
   EXPECT_EQ(seen, QStringList({ "Statistics", "Played to the end: 3", "Abandoned: 1", "SETs: 70", "Time played: 8:20", "Best score: 2500",
                     "Fastest game: 2:30", "Best average: 7.2 s per SET", "Hints: 2", "Mixes: 1", "Last game", "Score: 120", "Time: 1:20",
