@@ -584,7 +584,7 @@
     <name>THighscoreDlg</name>
     <message>
         <source>Trivolo - Highscore</source>
-        <translation>Trivolo - Mejores puntuaciones</translation>
+        <translation>Trivolo - Récords</translation>
     </message>
     <message>
         <source>remove all entries</source>

@@ -62,9 +62,18 @@ TEST(HelpSystem, ShowsTheTopicOfAContextInOneViewer)
   help.ShowContext(2);
   EXPECT_EQ(help.Viewer(), viewer.data()); // raised again, not a second one
   EXPECT_TRUE(viewer->toPlainText().contains("The cards"));
-  help.ShowContext(3);
+  // Every language has its rules, titled as they are headed.
+  const char* const headings[] = { "Trivolo – Spielregeln", "Trivolo – Rules", "Trivolo – Règles du jeu", "Trivolo – Reglas del juego",
+    "Trivolo – Regole del gioco", "Trivolo – Spelregels", "Trivolo – Zasady gry", "Trivolo – Regras do jogo", "Trivolo – Spelregler",
+    "Trivolo – Правила игры" };
+  for (int language = 0; language < LanguageCount; ++language) {
+    help.ShowContext(HelpContext(TLanguage(language)));
+    EXPECT_EQ(viewer->windowTitle(), QString::fromUtf8(headings[language]));
+    EXPECT_TRUE(viewer->toPlainText().contains("SET")) << language;
+  }
+  help.ShowContext(11);
   EXPECT_EQ(errors.size(), 1);
-  EXPECT_TRUE(errors[0].contains("no topic 3"));
+  EXPECT_TRUE(errors.value(0).contains("no topic 11"));
   help.CloseAll();
   EXPECT_FALSE(viewer && viewer->isVisible());
   EXPECT_TRUE(errors.size() == 1);

@@ -1,0 +1,174 @@
+#include "game/GameHost.h"
+#include "scores/GameReview.h"
+#include "scores/highscor.h"
+#include "shell/Language.h"
+#include "shell/MainTexts.h"
+#include "shell/ReviewDlg.h"
+#include "tests/shell/ShellFixture.h"
+
+#include <QFile>
+#include <QFontMetricsF>
+#include <QLabel>
+#include <QRawFont>
+#include <QRegularExpression>
+#include <QXmlStreamReader>
+
+namespace {
+
+TEST(Languages, TheDesktopsLanguageIsOfferedWhenItIsOneOfTheEight)
+{
+  struct TCase {
+    QStringList Desktop;
+    std::optional<TLanguage> Offered;
+  };
+  const TCase cases[] = {
+    { { "fr-FR", "en-US" }, lgFrench },
+    { { "pt-BR" }, lgPortuguese },
+    { { "pt-PT", "pt" }, lgPortuguese },
+    { { "ru_RU.UTF-8" }, lgRussian },
+    { { "sv" }, lgSwedish },
+    { { "eo", "nl-BE" }, lgDutch }, // a language not spoken is passed over
+    { { "de-DE", "fr-FR" }, std::nullopt },
+    { { "en-GB" }, std::nullopt },
+    { { "ja-JP" }, std::nullopt },
+    { { "C" }, std::nullopt },
+    { {}, std::nullopt },
+  };
+  for (const TCase& c : cases)
+    EXPECT_EQ(DesktopLanguage(c.Desktop), c.Offered) << c.Desktop.join(',').toStdString();
+}
+
+// What a label can show: its text on one line, or wrapped where it wraps,
+// measured with the font's metrics at a device density.
+bool Fits(const QLabel* label, qreal ratio)
+{
+  QFont font = label->font();
+  font.setPixelSize(qRound(QFontInfo(label->font()).pixelSize() * ratio));
+  const QFontMetricsF metrics(font);
+  const QRectF room(QPointF(0, 0), QSizeF(label->contentsRect().size()) * ratio);
+  const QRectF needed = label->wordWrap() ? metrics.boundingRect(room, Qt::TextWordWrap | label->alignment(), label->text())
+                                          : QRectF(0, 0, metrics.horizontalAdvance(label->text()), metrics.height());
+  return needed.width() <= room.width() && needed.height() <= room.height() + 0.5;
+}
+
+class TLanguagesTest : public TShellTest {
+protected:
+  // Every text label of a window as it stands now, in the language in use.
+  void Measure(QWidget* window, const QString& where)
+  {
+    for (const QLabel* label : window->findChildren<QLabel*>()) {
+      if (!label->isVisible() || label->text().isEmpty() || label->objectName() == QLatin1String("ScoreLabel"))
+        continue;
+      for (const qreal ratio : { 1.0, 1.5, 2.0 })
+        if (!Fits(label, ratio)) {
+          Misfits << QStringLiteral("%1 %2 at %3: \"%4\" in %5 x %6")
+                       .arg(LanguageCode(LanguageInUse()), where)
+                       .arg(ratio)
+                       .arg(label->text())
+                       .arg(label->width())
+                       .arg(label->height());
+          break;
+        }
+      ++Measured;
+    }
+  }
+
+  QStringList Misfits;
+  int Measured = 0;
+};
+
+TEST_F(TLanguagesTest, EveryTextFitsItsRoomInEveryLanguageAtEveryDensity)
+{
+  Write("tongue", "0");
+  Start();
+  TGameReview review;
+  review.Sets = { { 20, { 1, 2, 3 }, true }, { 70, { 1, 41, 81 }, true } };
+  review.Seconds = 4000;
+  review.Score = -12345;
+  review.CardsLeft = 75;
+  review.Ending = geNoMoreSet;
+  for (int language = 0; language < LanguageCount; ++language) {
+    Speak(TLanguage(language));
+    TOptionDlg& options = Forms->OptionDlg;
+    State().MusicAvailable = true;
+    TModalAnswerer optionsAnswer([&](QWidget* dialog) {
+      // Every state of every option: five backgrounds, both of the others.
+      for (QWidget* button : { options.SoundBtn, options.HintBtn, options.PaletteBtn, options.BackBtn, options.BackBtn, options.BackBtn,
+             options.BackBtn, options.MusicBtn, options.BackBtn, options.SoundBtn, options.HintBtn, options.PaletteBtn }) {
+        Measure(dialog, "options");
+        Click(button);
+      }
+      Click(options.OKBtn);
+    });
+    Forms->OptionDlg.ShowModal();
+    State().MusicAvailable = false;
+    TModalAnswerer noMusic([&](QWidget* dialog) {
+      Measure(dialog, "options");
+      Click(options.OKBtn);
+    });
+    Forms->OptionDlg.ShowModal();
+
+    // One answerer for each show: the same dialog shown twice in a row.
+    const auto measured = [&](const std::function<void()>& show) {
+      TModalAnswerer answerer([&](QWidget* dialog) {
+        Measure(dialog, dialog->objectName());
+        dialog->close();
+      });
+      show();
+    };
+    for (const int code : { 1, 2, 3, 4, 5, 6, 7, 8, 9, 12, 13, 14 })
+      measured([&] { Forms->YesNoDlg.ShowCode(code); });
+    measured([&] { Forms->YesNoDlg.ShowText(mcOwnText, GameMessageText(gmNoMoreSet)); });
+    measured([&] { Forms->YesNoDlg.ShowText(mcOwnQuestion, GameMessageText(gmNoSetOnTable)); });
+    measured([&] { Forms->InfoDlg.ShowModal(); });
+    measured([&] { Forms->HighscoreDlg.ShowModal(4000, false); });
+    measured([&] { Forms->HighscoreDlg.ShowModal(0, true); });
+    measured([&] { Forms->StatsDlg.ShowModal(); });
+    measured([&] { Forms->ReviewDlg.ShowModal(review); });
+    measured([&] { Forms->TongueDlg.Ask(TLanguage(language)); });
+  }
+  EXPECT_GT(Measured, 500);
+  EXPECT_EQ(Misfits.join(QLatin1Char('\n')).toStdString(), "") << Measured << " texts measured";
+}
+
+// The translations as the translation files hold them, every language.
+QStringList TranslatedTexts()
+{
+  QStringList texts;
+  for (int language = 0; language < LanguageCount; ++language) {
+    QFile file(QStringLiteral(TRIVOLO_TRANSLATIONS_DIR "/trivolo_%1.ts").arg(LanguageCode(TLanguage(language))));
+    if (!file.open(QIODevice::ReadOnly))
+      continue; // English has none
+    QXmlStreamReader xml(&file);
+    while (!xml.atEnd())
+      if (xml.readNext() == QXmlStreamReader::StartElement && xml.name() == QLatin1String("translation"))
+        texts << xml.readElementText(QXmlStreamReader::IncludeChildElements);
+    EXPECT_FALSE(xml.hasError()) << file.fileName().toStdString();
+    texts << SpokenLine(TLanguage(language));
+  }
+  return texts;
+}
+
+TEST(Languages, EveryCharacterOfEveryLanguageIsInTheFonts)
+{
+  QStringList texts = TranslatedTexts();
+  ASSERT_GT(texts.size(), 1500);
+  QFile rules(QStringLiteral(TRIVOLO_HELP_FILE));
+  ASSERT_TRUE(rules.open(QIODevice::ReadOnly));
+  texts << QString::fromUtf8(rules.readAll()).remove(QRegularExpression(QStringLiteral("<[^>]*>")));
+  // The dialogs' face (Arial, which the package's Liberation Sans stands
+  // in for) and the sans face the rules viewer and the toolkit's dialogs
+  // fall back to.
+  for (const char* family : { "Arial", "DejaVu Sans" }) {
+    const QRawFont font = QRawFont::fromFont(QFont(QString::fromLatin1(family)));
+    ASSERT_TRUE(font.isValid()) << family;
+    QString missing;
+    for (const QString& text : texts)
+      for (const QChar c : text)
+        if (c.isPrint() && !c.isSpace() && !font.supportsCharacter(c) && !missing.contains(c))
+          missing += c;
+    EXPECT_EQ(missing, QString()) << family << " (" << font.familyName().toStdString() << ")";
+  }
+}
+
+} // namespace
