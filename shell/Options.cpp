@@ -18,6 +18,7 @@ constexpr int PaletteRowHeight = 56;
 
 TOptionDlg::TOptionDlg(QWidget* mainform, const TDlgResources& resources, const TShellState& state, TMusicBox& music)
   : TFramedDialog(mainform, resources.DialogArt(), 497, 416 + PaletteRowHeight)
+  , Resources(resources)
   , State(state)
   , Music(music)
 {
@@ -67,6 +68,14 @@ void TOptionDlg::RefreshOptionTexts()
   OptLabel->setText(tr("Options:"));
   TongueBtn->SetHint(tr("Change language"));
   TongueLabel->setText(tr("I speak English."));
+  // The lips for German and English; each further language shows its face.
+  const TLanguage language = State.Language();
+  if (language == lgGerman || language == lgEnglish) {
+    const TButtonFaces& lips = FacesOf("TongueBtn");
+    TongueBtn->SetFaces(Resources.opts, FaceTable(lips.Up, lips.Disabled, lips.Over, lips.Down));
+  } else {
+    TongueBtn->SetFaces(Resources.langs, Resources.LanguageFaces(language - lgFrench));
+  }
   SoundBtn->SetHint(tr("Sound on or off"));
   SoundLabel->setText(State.SoundOn ? tr("Sound is on.") : tr("Sound is off."));
   MusicBtn->SetHint(tr("Music on or off."));

@@ -59,6 +59,7 @@ private:
   void HintBtnClick();
   void PaletteBtnClick();
 
+  const TDlgResources& Resources;
   const TShellState& State;
   TMusicBox& Music;
 };

@@ -964,19 +964,19 @@ Mollberg Spiele
     <name>WrongPick</name>
     <message>
         <source>colour two alike, one different</source>
-        <translation>color: dos iguales, uno distinto</translation>
+        <translation>dos colores iguales y uno distinto</translation>
     </message>
     <message>
         <source>shape two alike, one different</source>
-        <translation>forma: dos iguales, una distinta</translation>
+        <translation>dos formas iguales y una distinta</translation>
     </message>
     <message>
         <source>number two alike, one different</source>
-        <translation>número: dos iguales, uno distinto</translation>
+        <translation>dos cantidades iguales y una distinta</translation>
     </message>
     <message>
         <source>fill two alike, one different</source>
-        <translation>relleno: dos iguales, uno distinto</translation>
+        <translation>dos rellenos iguales y uno distinto</translation>
     </message>
     <message>
         <source>Not a SET: </source>

@@ -964,19 +964,19 @@ Bonne chasse aux SET !</translation>
     <name>WrongPick</name>
     <message>
         <source>colour two alike, one different</source>
-        <translation>couleur : deux pareilles, une différente</translation>
+        <translation>deux couleurs pareilles, une différente</translation>
     </message>
     <message>
         <source>shape two alike, one different</source>
-        <translation>forme : deux pareilles, une différente</translation>
+        <translation>deux formes pareilles, une différente</translation>
     </message>
     <message>
         <source>number two alike, one different</source>
-        <translation>nombre : deux pareils, un différent</translation>
+        <translation>deux nombres pareils, un différent</translation>
     </message>
     <message>
         <source>fill two alike, one different</source>
-        <translation>remplissage : deux pareils, un différent</translation>
+        <translation>deux remplissages pareils, un différent</translation>
     </message>
     <message>
         <source>Not a SET: </source>

@@ -964,19 +964,19 @@ Buon divertimento a cercare i SET!</translation>
     <name>WrongPick</name>
     <message>
         <source>colour two alike, one different</source>
-        <translation>colore: due uguali, uno diverso</translation>
+        <translation>due colori uguali e uno diverso</translation>
     </message>
     <message>
         <source>shape two alike, one different</source>
-        <translation>forma: due uguali, una diversa</translation>
+        <translation>due forme uguali e una diversa</translation>
     </message>
     <message>
         <source>number two alike, one different</source>
-        <translation>numero: due uguali, uno diverso</translation>
+        <translation>due numeri uguali e uno diverso</translation>
     </message>
     <message>
         <source>fill two alike, one different</source>
-        <translation>riempimento: due uguali, uno diverso</translation>
+        <translation>due riempimenti uguali e uno diverso</translation>
     </message>
     <message>
         <source>Not a SET: </source>

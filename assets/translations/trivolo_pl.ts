@@ -965,19 +965,19 @@ Miłego szukania SET-ów!</translation>
     <name>WrongPick</name>
     <message>
         <source>colour two alike, one different</source>
-        <translation>kolor: dwa takie same, jeden inny</translation>
+        <translation>dwa kolory takie same, jeden inny</translation>
     </message>
     <message>
         <source>shape two alike, one different</source>
-        <translation>kształt: dwa takie same, jeden inny</translation>
+        <translation>dwa kształty takie same, jeden inny</translation>
     </message>
     <message>
         <source>number two alike, one different</source>
-        <translation>liczba: dwie takie same, jedna inna</translation>
+        <translation>dwie liczby takie same, jedna inna</translation>
     </message>
     <message>
         <source>fill two alike, one different</source>
-        <translation>wypełnienie: dwa takie same, jedno inne</translation>
+        <translation>dwa wypełnienia takie same, jedno inne</translation>
     </message>
     <message>
         <source>Not a SET: </source>

@@ -964,19 +964,19 @@ Divirta-se procurando SETs!</translation>
     <name>WrongPick</name>
     <message>
         <source>colour two alike, one different</source>
-        <translation>cor: duas iguais, uma diferente</translation>
+        <translation>duas cores iguais e uma diferente</translation>
     </message>
     <message>
         <source>shape two alike, one different</source>
-        <translation>forma: duas iguais, uma diferente</translation>
+        <translation>duas formas iguais e uma diferente</translation>
     </message>
     <message>
         <source>number two alike, one different</source>
-        <translation>quantidade: duas iguais, uma diferente</translation>
+        <translation>duas quantidades iguais e uma diferente</translation>
     </message>
     <message>
         <source>fill two alike, one different</source>
-        <translation>preenchimento: dois iguais, um diferente</translation>
+        <translation>dois preenchimentos iguais e um diferente</translation>
     </message>
     <message>
         <source>Not a SET: </source>

@@ -965,19 +965,19 @@ Mollberg Spiele
     <name>WrongPick</name>
     <message>
         <source>colour two alike, one different</source>
-        <translation>цвет: два одинаковых, один другой</translation>
+        <translation>цвет — два одинаковых, один другой</translation>
     </message>
     <message>
         <source>shape two alike, one different</source>
-        <translation>форма: две одинаковые, одна другая</translation>
+        <translation>форма — две одинаковые, одна другая</translation>
     </message>
     <message>
         <source>number two alike, one different</source>
-        <translation>количество: два одинаковых, одно другое</translation>
+        <translation>количество — два одинаковых, одно другое</translation>
     </message>
     <message>
         <source>fill two alike, one different</source>
-        <translation>заливка: две одинаковые, одна другая</translation>
+        <translation>заливка — две одинаковые, одна другая</translation>
     </message>
     <message>
         <source>Not a SET: </source>

@@ -67,7 +67,7 @@ TEST(Artwork, NoFaceIsSeeThroughInsideItsTile)
   const TBitmapList bmps = LoadBmps();
   const TDlgResources res;
   const std::pair<const char*, const TBitmapList*> lists[] = { { "bmps", &bmps }, { "dlgs", &res.dlgs },
-    { "opts", &res.opts }, { "btns", &res.btns } };
+    { "opts", &res.opts }, { "btns", &res.btns }, { "langs", &res.langs } };
   int faces = 0;
   for (const auto& [name, list] : lists)
     for (int i = 0; i < list->Count(); ++i)
@@ -76,7 +76,7 @@ TEST(Artwork, NoFaceIsSeeThroughInsideItsTile)
         EXPECT_EQ(Holes(list->Bitmap(i)), 0) << name << " " << i;
         EXPECT_EQ(Holes(list->Bitmap(i, 2)), 0) << name << " " << i << " dense";
       }
-  EXPECT_EQ(faces, 51);
+  EXPECT_EQ(faces, 67);
 }
 
 TEST(Artwork, EveryImageHasADenseTwinOfTwiceTheSizeAndTheSameKey)
@@ -84,7 +84,7 @@ TEST(Artwork, EveryImageHasADenseTwinOfTwiceTheSizeAndTheSameKey)
   const TBitmapList bmps = LoadBmps();
   const TDlgResources res;
   const std::pair<const char*, const TBitmapList*> lists[] = { { "bmps", &bmps }, { "dlgs", &res.dlgs },
-    { "opts", &res.opts }, { "btns", &res.btns } };
+    { "opts", &res.opts }, { "btns", &res.btns }, { "langs", &res.langs } };
   for (const auto& [name, list] : lists)
     for (int i = 0; i < list->Count(); ++i) {
       if (!list->IsValid(i))

@@ -2,9 +2,12 @@
 """Reads the running program as a screen reader does, through AT-SPI.
 
 Started by screen_reader_check.sh inside its own session bus, with the
-program running: finds the program, reads the sixteen slots of its table,
-presses one card and checks that it is reported picked, then two more that
-make no SET with it and checks that the table's description says why.
+program running in the language given (en or fr): finds the program, reads
+the sixteen slots of its table, presses one card and checks that it is
+reported picked, then two more that make no SET with it and checks that the
+table's description says why, all in that language.
+
+  screen_reader_check.py [LANGUAGE]
 """
 import re
 import sys
@@ -12,7 +15,17 @@ import time
 
 import pyatspi
 
-CARD = re.compile(r"^(one|two|three) (blue|green|red) (empty|solid|hatched) (square|circle|triangle)s?$")
+# What the program says in each language: the table's name, a card's name
+# (its four attributes, in the words' order), an empty slot, and the
+# beginnings of the table's description and of a wrong pick's explanation.
+SPOKEN = {
+    "en": ("Table", r"^(one|two|three) (blue|green|red) (empty|solid|hatched) (square|circle|triangle)s?$", "empty",
+           "Score: ", "Not a SET: "),
+    "fr": ("Table de jeu", r"^(un|deux|trois) (carré|cercle|triangle)s? (bleu|vert|rouge)s? (vide|plein|hachuré)s?$", "vide",
+           "Points : ", "Pas un SET : "),
+}
+TABLE, CARD, EMPTY, SCORE, WRONG = SPOKEN[sys.argv[1] if len(sys.argv) > 1 else "en"]
+CARD = re.compile(CARD)
 
 
 def find(node, test, depth=0):
@@ -36,7 +49,7 @@ def main():
     for _ in range(100):
         app = next((desktop.getChildAtIndex(i) for i in range(desktop.childCount)
                     if desktop.getChildAtIndex(i) is not None and desktop.getChildAtIndex(i).name == "trivolo"), None)
-        table = find(app, lambda n: n.getRole() == pyatspi.ROLE_LIST and n.name == "Table")
+        table = find(app, lambda n: n.getRole() == pyatspi.ROLE_LIST and n.name == TABLE)
         if table is not None and table.childCount == 16:
             break
         time.sleep(0.1)
@@ -45,16 +58,16 @@ def main():
         return 1
     names = [table.getChildAtIndex(i).name for i in range(table.childCount)]
     print("the sixteen slots:", names)
-    wrong = [n for n in names if not CARD.match(n) and n != "empty"]
+    wrong = [n for n in names if not CARD.match(n) and n != EMPTY]
     if len(names) != 16 or wrong:
         print("FAIL: slots not named as cards:", wrong)
         return 1
     print("the table says:", table.description)
-    if not table.description.startswith("Score: "):
+    if not table.description.startswith(SCORE):
         print("FAIL: no score in the table's description")
         return 1
 
-    first = next(i for i, n in enumerate(names) if n != "empty")
+    first = next(i for i, n in enumerate(names) if n != EMPTY)
     card = table.getChildAtIndex(first)
     if card.getState().contains(pyatspi.STATE_SELECTED):
         print("FAIL: a card is picked before any was pressed")
@@ -84,7 +97,7 @@ def main():
         action = card.queryAction()
         action.doAction(next(i for i in range(action.nActions) if action.getName(i).lower() == "press"))
     for _ in range(50):
-        if "Not a SET: " in table.description:
+        if WRONG in table.description:
             print("after a wrong pick the table says:", table.description)
             return 0
         time.sleep(0.1)

@@ -3,13 +3,16 @@
 # accessibility buses, and reads it from outside through AT-SPI as a screen
 # reader would (screen_reader_check.py).
 set -euo pipefail
-program=$1 # the program; then, optionally, the shell tests
+program=$1 # the program, the language it speaks (en or fr), and optionally the shell tests
+language=${2:-en}
 here=$(cd "$(dirname "$0")" && pwd)
 . "$here/../xvfb.sh"
 . "$here/../atspi.sh"
 require_atspi
 make_work
-printf '[common]\ntongue=0\nmusic=false\n' >"$work/config/Mollberg/Trivolo/V2.ini"
+other=
+[ "$language" = en ] || other="language=$language\n"
+printf "[common]\ntongue=0\n${other}music=false\n" >"$work/config/Mollberg/Trivolo/V2.ini"
 start_xvfb
 
 export XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/runtime" SDL_AUDIODRIVER=dummy
@@ -23,7 +26,7 @@ dbus-run-session -- bash -c '
   "$1" >"$2/log" 2>&1 &
   app=$!
   status=0
-  /usr/bin/python3 "$3/screen_reader_check.py" || status=$?
+  /usr/bin/python3 "$3/screen_reader_check.py" "$5" || status=$?
   kill "$app" 2>/dev/null
   wait "$app" 2>/dev/null || true
   [ "$status" = 0 ] || { cat "$2/log"; exit "$status"; }
@@ -32,4 +35,4 @@ dbus-run-session -- bash -c '
   grep -q "^\[       OK \]" "$2/events" || { cat "$2/events"; echo "FAIL: the events of a pick and of the frame"; exit 1; }
   echo "the events of a pick and of the frame: passed"
   exit "$status"
-' check "$program" "$work" "$here" "${2:-}"
+' check "$program" "$work" "$here" "${3:-}" "$language"
