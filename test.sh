@@ -10,6 +10,11 @@ scripts/install-deps.sh --test
 # session bus reaches the tests (a display that is gone makes D-Bus look for
 # a bus through it); the checks that need a display or a bus start their own.
 unset DISPLAY WAYLAND_DISPLAY DBUS_SESSION_BUS_ADDRESS
+# Nor does the caller's language: a desktop in one of the further languages
+# would add its answer to the language question. The checks that need a
+# language set their own.
+unset LANGUAGE LC_ALL LC_MESSAGES
+export LANG=C.UTF-8
 
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT

@@ -171,4 +171,54 @@ TEST(Languages, EveryCharacterOfEveryLanguageIsInTheFonts)
   }
 }
 
+TEST_F(TShellTest, TheFurtherLanguageIsStoredUnderItsOwnKeyBesideTheTongue)
+{
+  const auto close = [this] {
+    {
+      TModalAnswerer closer([](QWidget* dialog) { Press(dialog, Qt::Key_Y); });
+      EXPECT_TRUE(Main().close());
+    }
+    Forms.reset();
+  };
+  struct TCase {
+    const char* Tongue;
+    const char* Stored; // nullptr: no value
+    TLanguage Read;
+  };
+  const TCase cases[] = {
+    { "0", nullptr, lgEnglish },
+    { "1", nullptr, lgGerman },
+    { "0", "fr", lgFrench },
+    { "0", "pt_BR", lgPortuguese },
+    { "1", "ru", lgGerman }, // a tongue of 1 is German, whatever else is stored
+    { "0", "de", lgEnglish }, // German and English are the tongue's
+    { "0", "FR", lgEnglish },
+    { "0", "zz", lgEnglish },
+    { "0", "fr;rm -rf", lgEnglish },
+    { "0", "", lgEnglish },
+  };
+  for (const TCase& c : cases) {
+    QFile::remove(Settings.FileName());
+    Write("tongue", c.Tongue);
+    if (c.Stored)
+      Write("language", c.Stored);
+    Start();
+    EXPECT_EQ(State().Language(), c.Read) << c.Tongue << " " << (c.Stored ? c.Stored : "none");
+    EXPECT_EQ(LanguageInUse(), c.Read);
+    close(); // unchanged: what was stored stays as it was
+    EXPECT_EQ(Stored("language"), c.Stored ? c.Stored : "-");
+  }
+
+  // Chosen and closed: the tongue keeps its meaning, the key comes and goes.
+  const std::tuple<TLanguage, const char*, const char*> chosen[] = { { lgSwedish, "0", "sv" }, { lgRussian, "0", "ru" },
+    { lgGerman, "1", "-" }, { lgFrench, "0", "fr" }, { lgEnglish, "0", "-" } };
+  for (const auto& [language, tongue, stored] : chosen) {
+    Start();
+    Speak(language);
+    close();
+    EXPECT_EQ(Stored("tongue"), tongue) << LanguageCode(language).toStdString();
+    EXPECT_EQ(Stored("language"), stored) << LanguageCode(language).toStdString();
+  }
+}
+
 } // namespace
