@@ -171,6 +171,17 @@ TEST(Languages, EveryCharacterOfEveryLanguageIsInTheFonts)
   }
 }
 
+// The toolkit's own texts (a text box's menu in the name entry) follow the
+// game's language, from the toolkit's translations.
+TEST(Languages, TheToolkitsOwnTextsFollowTheLanguage)
+{
+  for (int language = 0; language < LanguageCount; ++language) {
+    const TSpokenLanguage spoken{ TLanguage(language) };
+    const QString undo = QCoreApplication::translate("QLineEdit", "&Undo");
+    EXPECT_EQ(undo == QLatin1String("&Undo"), language == lgEnglish) << LanguageCode(TLanguage(language)).toStdString();
+  }
+}
+
 TEST_F(TShellTest, TheFurtherLanguageIsStoredUnderItsOwnKeyBesideTheTongue)
 {
   const auto close = [this] {

@@ -6,7 +6,10 @@ settings file. Every action is a key typed through the X server (xdotool);
 every look at the program goes through AT-SPI. It answers the language
 question, holds H, plays a whole game to its end, enters a name, reads and
 closes the list, changes the background in the options, opens and closes
-the rules, and quits.
+the rules, and quits; everything it reads must be in the language it
+chose: English, or French as the third answer of a French desktop.
+
+  keyboard_player_check.py [LANGUAGE]
 """
 import itertools
 import os
@@ -17,7 +20,49 @@ import time
 
 import pyatspi
 
-CARD = re.compile(r"^(one|two|three) (blue|green|red) (empty|solid|hatched) (square|circle|triangle)s?$")
+# What the player reads, in each language the check plays in.
+SAYS = {
+    "en": {
+        "answer": ("Tab", "space"),
+        "table": "Table",
+        "card": r"^(one|two|three) (blue|green|red) (empty|solid|hatched) (square|circle|triangle)s?$",
+        "score": r"Score: (-?\d+)",
+        "ends": ("No more SET possible.\nYou are at the end.", "Hurrah, you did it!"),
+        "list": "Trivolo - Highscore",
+        "name box": "Your name",
+        "review": "Your game",
+        "review score": "Score: {}",
+        "sets": "SETs: {}",
+        "chart": "Seconds per SET",
+        "statistics": "Statistics",
+        "played": "Played to the end: 1",
+        "close list": "Close the list",
+        "options": "Options:",
+        "rules keys": "The keys",
+        "quit question": "Do you really want to go?",
+    },
+    "fr": {
+        "answer": ("Tab", "Tab", "space"),
+        "table": "Table de jeu",
+        "card": r"^(un|deux|trois) (carré|cercle|triangle)s? (bleu|vert|rouge)s? (vide|plein|hachuré)s?$",
+        "score": r"Points : (-?\d+)",
+        "ends": ("Plus aucun SET possible.\nLa partie est terminée.", "Hourra, tu as réussi !"),
+        "list": "Trivolo - Meilleurs scores",
+        "name box": "Ton nom",
+        "review": "Ta partie",
+        "review score": "Points : {}",
+        "sets": "SET : {}",
+        "chart": "Secondes par SET",
+        "statistics": "Statistiques",
+        "played": "Parties terminées : 1",
+        "close list": "Fermer la liste",
+        "options": "Réglages :",
+        "rules keys": "Les touches",
+        "quit question": "Veux-tu vraiment déjà partir ?",
+    },
+}
+SAY = SAYS[sys.argv[1] if len(sys.argv) > 1 else "en"]
+CARD = re.compile(SAY["card"])
 # The keys of the table's sixteen places, row by row.
 SLOT_KEYS = "1234qwerasdfzxcv"
 
@@ -118,7 +163,7 @@ def keyboard_back():
 def table():
     def find():
         for node in walk(application()):
-            if node.getRole() == pyatspi.ROLE_LIST and node.name == "Table" and node.childCount == 16:
+            if node.getRole() == pyatspi.ROLE_LIST and node.name == SAY["table"] and node.childCount == 16:
                 return node
         return None
     return wait_for("the table", find)
@@ -129,7 +174,7 @@ def cards(board):
 
 
 def score(board):
-    return int(re.match(r"Score: (-?\d+)", board.description).group(1))
+    return int(re.match(SAY["score"], board.description).group(1))
 
 
 def find_set(names):
@@ -158,10 +203,11 @@ def check(condition, message):
 
 
 def play():
-    # The language question: German has the focus; Tab reaches English.
+    # The language question: German has the focus; Tab reaches English,
+    # and a second Tab the desktop's language, when it offers one.
     question = dialog("Sprache / Language")
     check(focused_name(question) == "Ich spreche deutsch", "the language question's focus")
-    key("Tab", "space")
+    key(*SAY["answer"])
     gone(question)
     board = table()
     keyboard_back()
@@ -202,15 +248,14 @@ def play():
         if ended is not None:
             break
     print(f"{taken} SETs taken by keys; the program says: {ended.description!r}")
-    check(ended.name == "Trivolo" and ended.description in (
-        "No more SET possible.\nYou are at the end.", "Hurrah, you did it!"), "the end of the game")
+    check(ended.name == "Trivolo" and ended.description in SAY["ends"], "the end of the game")
     final = score(board)
     key("Return")
     gone(ended)
 
     # The name entry: Enter and Escape do nothing; Tab reaches OK.
-    entry = dialog("Trivolo - Highscore")
-    check(focused_name(entry) == "Your name", "the name box has the focus")
+    entry = dialog(SAY["list"])
+    check(focused_name(entry) == SAY["name box"], "the name box has the focus")
     key("Return", "Escape")
     time.sleep(0.3)
     check(showing(entry), "Enter or Escape closed the name entry")
@@ -220,11 +265,11 @@ def play():
     gone(entry)
 
     # The review of the game, read over the bus and closed with Escape.
-    review = dialog("Your game")
+    review = dialog(SAY["review"])
     labels = [n.name for n in walk(review) if n.getRole() == pyatspi.ROLE_LABEL]
     print("the review reads:", labels[:12])
-    check(f"Score: {final}" in labels and f"SETs: {taken}" in labels, "the review's score and SETs")
-    chart = next((n for n in walk(review) if n.name == "Seconds per SET"), None)
+    check(SAY["review score"].format(final) in labels and SAY["sets"].format(taken) in labels, "the review's score and SETs")
+    chart = next((n for n in walk(review) if n.name == SAY["chart"]), None)
     check(chart is not None and chart.description.startswith("SET 1: "), "the chart's text")
     shoot(review, "review.png")
     key("Escape")
@@ -233,9 +278,9 @@ def play():
     # The statistics on T: this game counted.
     keyboard_back()
     key("t")
-    stats = dialog("Statistics")
+    stats = dialog(SAY["statistics"])
     labels = [n.name for n in walk(stats) if n.getRole() == pyatspi.ROLE_LABEL]
-    check("Played to the end: 1" in labels and f"SETs: {taken}" in labels, f"the statistics: {labels[:9]}")
+    check(SAY["played"] in labels and SAY["sets"].format(taken) in labels, f"the statistics: {labels[:9]}")
     shoot(stats, "statistics.png")
     key("Escape")
     gone(stats)
@@ -243,8 +288,8 @@ def play():
     # The list, read row by row and closed by its one button.
     keyboard_back()
     key("b")
-    shown = dialog("Trivolo - Highscore")
-    check(focused_name(shown) == "Close the list", "the list's button has the focus")
+    shown = dialog(SAY["list"])
+    check(focused_name(shown) == SAY["close list"], "the list's button has the focus")
     texts = [n.name.strip() for n in walk(shown) if n.getRole() == pyatspi.ROLE_LABEL and n.name.strip()]
     first = texts.index("1.")
     print("the list reads:", texts[first:first + 6])
@@ -256,7 +301,7 @@ def play():
     # The options: Escape keeps them; the background is the fourth control.
     keyboard_back()
     key("o")
-    options = dialog("Options:")
+    options = dialog(SAY["options"])
     key("Escape")
     time.sleep(0.3)
     check(showing(options), "Escape closed the options")
@@ -269,7 +314,7 @@ def play():
     rules = wait_for("the rules", lambda: next(
         (n for n in walk(application()) if n.getRole() == pyatspi.ROLE_DOCUMENT_FRAME and showing(n)), None))
     text = rules.queryText().getText(0, -1)
-    check("Ctrl+Q" in text and "The keys" in text, "the rules list the keys")
+    check("Ctrl+Q" in text and SAY["rules keys"] in text, "the rules list the keys")
     key("Escape")
     gone(rules)
 
@@ -277,7 +322,7 @@ def play():
     keyboard_back()
     key("ctrl+q")
     asked = dialog("Trivolo")
-    check(asked.description == "Do you really want to go?", "the close question")
+    check(asked.description == SAY["quit question"], "the close question")
     key("y")
 
 

@@ -8,6 +8,9 @@
 set -euo pipefail
 program=$1
 manager=${2:-bare}
+# The desktop's language: en, or fr (whose player takes the question's third
+# answer and must read everything in French).
+language=${3:-en}
 here=$(cd "$(dirname "$0")" && pwd)
 . "$here/../xvfb.sh"
 . "$here/../atspi.sh"
@@ -42,6 +45,7 @@ printf '[common]\nmusic=0\n' >"$ini"
 export XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/runtime" SDL_AUDIODRIVER=dummy
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 NO_AT_BRIDGE=0 ASAN_OPTIONS=detect_leaks=0
 unset QT_QPA_PLATFORM
+[ "$language" = en ] || export LANGUAGE="$language"
 dbus-run-session -- bash -c '
   dbus-send --session --dest=org.a11y.Bus --print-reply /org/a11y/bus org.a11y.Bus.GetAddress >/dev/null
   if [ -n "${RUN_WAYLAND:-}" ]; then
@@ -51,7 +55,7 @@ dbus-run-session -- bash -c '
   fi
   app=$!
   status=0
-  /usr/bin/python3 "$3/keyboard_player_check.py" || status=$?
+  /usr/bin/python3 "$3/keyboard_player_check.py" "$4" || status=$?
   for _ in $(seq 50); do kill -0 "$app" 2>/dev/null || break; sleep 0.1; done
   if kill -0 "$app" 2>/dev/null; then
     kill "$app"; echo "FAIL: the program did not quit"; status=1
@@ -60,12 +64,17 @@ dbus-run-session -- bash -c '
   fi
   [ "$status" = 0 ] || cat "$2/log"
   exit "$status"
-' check "$program" "$work" "$here" || fail "see above"
+' check "$program" "$work" "$here" "$language" || fail "see above"
 
 grep -q '^tongue=0' "$ini" || fail "the language answered by keys was not stored"
+if [ "$language" = en ]; then
+  ! grep -q '^language=' "$ini" || fail "English stored a further language"
+else
+  grep -q "^language=$language\$" "$ini" || fail "the language answered by keys was not stored"
+fi
 grep -q '^backmode=1' "$ini" || fail "the background changed by keys was not stored"
 grep -q '^hs0=' "$ini" || fail "the name entered by keys was not stored"
 stats=$(sed -n '/^\[stats\]/,/^\[/p' "$ini")
 grep -qx 'played=1' <<<"$stats" || fail "the game played to its end was not counted"
 grep -qx 'sets=2[0-9]' <<<"$stats" || fail "the SETs taken were not counted: $(grep '^sets=' <<<"$stats")"
-echo "keyboard player ($manager) passed"
+echo "keyboard player ($manager, $language) passed"

@@ -134,7 +134,7 @@ sed -i 's/^MainForm=.*/MainForm="200,0,1,150,100,1000,700"/' "$ini"
 busy() { while :; do :; done; }
 busy & busy1=$!
 busy & busy2=$!
-trap 'kill $busy1 $busy2 2>/dev/null; cleanup' EXIT
+trap 'kill $busy1 $busy2 2>/dev/null || true; cleanup' EXIT
 for cycle in $(seq "${CYCLES:-20}"); do
   start
   [ "$outer" = "150,100,1000,700" ] || fail "start $cycle: the outer frame is $outer"
