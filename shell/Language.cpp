@@ -88,7 +88,7 @@ QString SpokenLine(TLanguage language)
 
 int HelpContext(TLanguage language)
 {
-  return language == lgGerman ? 1 : language == lgEnglish ? 2 : static_cast<int>(language) + 1;
+  return static_cast<int>(language) + 1;
 }
 
 void UseLanguage(TLanguage language)

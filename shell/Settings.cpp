@@ -73,16 +73,21 @@ void TSettings::Write()
     values[i] = ValueOf(Options[i], State);
   }
   const std::array<int, OptionCount> read = ReadValues;
-  // The further language only when this copy changed it: stored while one
-  // is chosen, gone when German or English is.
+  // The tongue and the further language are one choice: when this copy
+  // changed either, it writes both (the further language stored while one
+  // is chosen, gone when German or English is), so that another copy's
+  // choice is replaced whole, never half.
   const QString language = State.OtherLanguage;
-  const bool languageChanged = language != ReadLanguage;
+  bool languageChanged = language != ReadLanguage;
+  for (std::size_t i = 0; i < Options.size(); ++i)
+    languageChanged = languageChanged || (Options[i].Number == &TShellState::Tongue && values[i] != read[i]);
   if (languageChanged)
     keys << StoredKey::Language;
   Ini.Edit(keys, [values, read, language, languageChanged](TIniText& text) {
     for (std::size_t i = 0; i < Options.size(); ++i) {
       const QString& key = *Options[i].Key;
-      if (values[i] != read[i] || !text.Value(StoredKey::Common, key))
+      const bool tongue = Options[i].Number == &TShellState::Tongue;
+      if (values[i] != read[i] || !text.Value(StoredKey::Common, key) || (tongue && languageChanged))
         text.SetValue(StoredKey::Common, key, QString::number(values[i]));
     }
     if (languageChanged && language.isEmpty())

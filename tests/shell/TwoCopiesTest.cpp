@@ -8,6 +8,8 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <memory>
+
 namespace {
 
 TEST_F(TShellTest, ACloseWritesOnlyTheOptionsItsCopyChanged)
@@ -95,6 +97,53 @@ TEST_F(TShellTest, TheColourChoiceOfOneCopyAndTheBackgroundOfAnotherBothStay)
   EXPECT_EQ(Stored("backmode"), "2");
   EXPECT_EQ(Stored("tongue"), "0");
   Forms.reset();
+}
+
+// The tongue and the further language are one choice: the copy that closes
+// last with a new language leaves its own, whole.
+TEST_F(TShellTest, TheLanguageOfTheCopyThatClosesLastStaysWhole)
+{
+  struct TCase {
+    bool OtherClosesFirst; // this copy chooses French, the other English
+    const char* Tongue;
+    const char* Language;
+  };
+  const TCase cases[] = { { true, "0", "fr" }, { false, "0", "-" } };
+  for (const TCase& c : cases) {
+    QFile::remove(Settings.FileName());
+    Write("tongue", "1");
+    Start();
+    // The other copy reads at its start (German), switches to English and
+    // writes at its end.
+    std::unique_ptr<TIniCtrl> ini;
+    TShellState state;
+    std::unique_ptr<TSettings> settings;
+    TOtherCopy other(
+      [&] {
+        ini = std::make_unique<TIniCtrl>(QStringLiteral("Mollberg"), QStringLiteral("Trivolo/V2"));
+        settings = std::make_unique<TSettings>(*ini, state);
+        settings->Read();
+      },
+      [&] {
+        state.SetLanguage(lgEnglish);
+        settings->Write();
+        return 0;
+      });
+    if (c.OtherClosesFirst) {
+      EXPECT_EQ(other.Finish(), 0);
+    }
+    Speak(lgFrench);
+    {
+      TModalAnswerer closer([](QWidget* dialog) { Press(dialog, Qt::Key_Y); });
+      EXPECT_TRUE(Main().close());
+    }
+    if (!c.OtherClosesFirst) {
+      EXPECT_EQ(other.Finish(), 0);
+    }
+    EXPECT_EQ(Stored("tongue"), c.Tongue) << c.OtherClosesFirst;
+    EXPECT_EQ(Stored("language"), c.Language) << c.OtherClosesFirst;
+    Forms.reset();
+  }
 }
 
 } // namespace
