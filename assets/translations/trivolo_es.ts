@@ -835,7 +835,7 @@ Mollberg Spiele
     <name>TStatsDlg</name>
     <message>
         <source>Played to the end: %1</source>
-        <translation>Partidas terminadas: %1</translation>
+        <translation>Terminadas: %1</translation>
     </message>
     <message>
         <source>Abandoned: %1</source>
@@ -847,7 +847,7 @@ Mollberg Spiele
     </message>
     <message>
         <source>Time played: %1</source>
-        <translation>Tiempo de juego: %1</translation>
+        <translation>Tiempo total: %1</translation>
     </message>
     <message>
         <source>Best score: %1</source>

@@ -855,11 +855,11 @@ Bonne chasse aux SET !</translation>
     </message>
     <message>
         <source>Fastest game: %1</source>
-        <translation>Partie la plus rapide : %1</translation>
+        <translation>Plus rapide : %1</translation>
     </message>
     <message>
         <source>Best average: %1 s per SET</source>
-        <translation>Meilleure moyenne : %1 s par SET</translation>
+        <translation>Meilleure moyenne : %1 s/SET</translation>
     </message>
     <message>
         <source>Hints: %1</source>

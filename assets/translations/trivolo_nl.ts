@@ -859,7 +859,7 @@ Veel plezier met SETs zoeken!</translation>
     </message>
     <message>
         <source>Best average: %1 s per SET</source>
-        <translation>Beste gemiddelde: %1 s per SET</translation>
+        <translation>Beste gemiddelde: %1 s/SET</translation>
     </message>
     <message>
         <source>Hints: %1</source>

@@ -856,7 +856,7 @@ Mollberg Spiele
     </message>
     <message>
         <source>Fastest game: %1</source>
-        <translation>Самая быстрая игра: %1</translation>
+        <translation>Лучшее время: %1</translation>
     </message>
     <message>
         <source>Best average: %1 s per SET</source>
