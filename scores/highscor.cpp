@@ -115,7 +115,7 @@ void THighscoreDlg::Place()
   move(outer.x() + (outer.width() - width()) / 2, outer.y() + (outer.height() - height()) / 2 - 2);
 }
 
-void THighscoreDlg::FormActivate()
+void THighscoreDlg::Reword()
 {
   title->setText(tr("Trivolo - Highscore"));
   delcheck->setText(tr("remove all entries"));
@@ -152,7 +152,7 @@ void THighscoreDlg::ShowModal(std::int32_t AScore, bool AViewOnly)
     Edit1->show();
     Edit1->setFocus();
   }
-  FormActivate();
+  Reword();
   exec();
 }
 

@@ -54,7 +54,7 @@ protected:
   void Place() override;
 
 private:
-  void FormActivate();
+  void Reword() override;
   void LoadTable();
   void FillRows();
   void OkBtnClick();

@@ -33,6 +33,12 @@ TInfoDlg::TInfoDlg(QWidget* mainform, const TDlgResources& resources, const TShe
 
 void TInfoDlg::ShowModal()
 {
+  Reword();
+  exec();
+}
+
+void TInfoDlg::Reword()
+{
   // In German and English together; another language tells it in its own.
   Lines->setText(tr("Trivolo\nVersion %1\n\nein Spiel von Mollberg\na game by Mollberg\n\n"
                     "Idee, Programm, Grafik und Musik:\nMollberg Spiele\n\n"
@@ -41,5 +47,4 @@ void TInfoDlg::ShowModal()
   OKBtn->SetHint(tr("Back to game"));
   StatsBtn->SetHint(tr("Statistics (T)"));
   SetSpoken(QStringLiteral("Info"), Lines->text());
-  exec();
 }

@@ -26,5 +26,7 @@ signals:
   void StatsAsked();
 
 private:
+  void Reword() override;
+
   const TShellState& State;
 };

@@ -8,7 +8,6 @@
 #include "toolkit/ImageButton.h"
 #include "toolkit/TurnedLabel.h"
 
-#include <QEvent>
 #include <QLabel>
 
 namespace {
@@ -109,11 +108,9 @@ void TOptionDlg::TongueBtnClick()
   RefreshOptionTexts();
 }
 
-void TOptionDlg::changeEvent(QEvent* event)
+void TOptionDlg::Reword()
 {
-  TFramedDialog::changeEvent(event);
-  if (event->type() == QEvent::LanguageChange && isVisible())
-    RefreshOptionTexts();
+  RefreshOptionTexts();
 }
 
 void TOptionDlg::SoundBtnClick()

@@ -49,7 +49,7 @@ signals:
   void DetectorChosen(bool on);
 
 protected:
-  void changeEvent(QEvent* event) override;
+  void Reword() override;
 
 private:
   void TongueBtnClick();

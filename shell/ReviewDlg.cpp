@@ -29,15 +29,21 @@ TReviewDlg::TReviewDlg(QWidget* mainform, const TDlgResources& resources, const 
 
 void TReviewDlg::ShowModal(const TGameReview& review)
 {
-  Title->setText(tr("Your game"));
-  ShowLabel->setText(tr("show after every game"));
-  ShowBox->setAccessibleName(ShowLabel->text());
-  OkBtn->SetHint(tr("Back to game"), false);
   {
     const QSignalBlocker quiet(ShowBox);
     ShowBox->setChecked(true); // shown, so on
   }
-  Panel->SetReview(review, State.EasyColours());
-  SetSpoken(Title->text(), tr("Score: %1, %n SETs", nullptr, static_cast<int>(review.Sets.size())).arg(review.Score));
+  Shown = review;
+  Reword();
   exec();
+}
+
+void TReviewDlg::Reword()
+{
+  Title->setText(tr("Your game"));
+  ShowLabel->setText(tr("show after every game"));
+  ShowBox->setAccessibleName(ShowLabel->text());
+  OkBtn->SetHint(tr("Back to game"), false);
+  Panel->SetReview(Shown, State.EasyColours());
+  SetSpoken(Title->text(), tr("Score: %1, %n SETs", nullptr, static_cast<int>(Shown.Sets.size())).arg(Shown.Score));
 }

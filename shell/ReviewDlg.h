@@ -1,5 +1,6 @@
 #pragma once
 
+#include "scores/GameReview.h"
 #include "toolkit/FramedDialog.h"
 
 #include <QCoreApplication>
@@ -11,7 +12,6 @@ class TDlgResources;
 class TImageButton;
 class TReviewPanel;
 class TStatsStore;
-struct TGameReview;
 struct TShellState;
 
 // The review of a game just played to its end, shown after the game's own
@@ -31,6 +31,9 @@ public:
   TImageButton* OkBtn;
 
 private:
+  void Reword() override;
+
   const TShellState& State;
   TStatsStore& Stats;
+  TGameReview Shown; // the game on show
 };

@@ -38,6 +38,7 @@ public:
 
 private:
   void Fill();
+  void Reword() override { Fill(); }
   void OkBtnClick();
 
   const TShellState& State;

@@ -100,6 +100,11 @@ int TYesNoDlg::ShowModal()
 void TYesNoDlg::FormActivate()
 {
   ApplyPlacementRule();
+  Reword();
+}
+
+void TYesNoDlg::Reword()
+{
   // Named for assistive technology; they show no hint.
   YesBtn->setAccessibleName(tr("Yes"));
   NoBtn->setAccessibleName(tr("No"));

@@ -34,6 +34,7 @@ public:
 
 private:
   void FormActivate();
+  void Reword() override;
   int ShowModal();
 
   const TShellState& State;

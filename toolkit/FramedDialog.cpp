@@ -31,6 +31,13 @@ bool IsYesKey(int key)
 
 } // namespace
 
+void TFramedDialog::changeEvent(QEvent* event)
+{
+  QDialog::changeEvent(event);
+  if (event->type() == QEvent::LanguageChange && isVisible())
+    Reword();
+}
+
 void TFramedDialog::showEvent(QShowEvent* event)
 {
   Place();

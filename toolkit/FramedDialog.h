@@ -36,6 +36,10 @@ public:
 protected:
   void showEvent(QShowEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
+  // A change of language while the dialog is open words it anew.
+  void changeEvent(QEvent* event) override;
+  // Sets the dialog's texts in the language in use; nothing by default.
+  virtual void Reword() {}
 
   // Where the dialog goes when it is shown; by default the placement rule.
   virtual void Place() { ApplyPlacementRule(); }

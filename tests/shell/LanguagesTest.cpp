@@ -13,6 +13,8 @@
 #include <QRegularExpression>
 #include <QXmlStreamReader>
 
+#include <functional>
+
 namespace {
 
 TEST(Languages, TheDesktopsLanguageIsOfferedWhenItIsOneOfTheEight)
@@ -248,6 +250,48 @@ TEST_F(TShellTest, TheFurtherLanguageIsStoredUnderItsOwnKeyBesideTheTongue)
     close();
     EXPECT_EQ(Stored("tongue"), tongue) << LanguageCode(language).toStdString();
     EXPECT_EQ(Stored("language"), stored) << LanguageCode(language).toStdString();
+  }
+}
+
+// A dialog open while the language changes words itself anew.
+TEST_F(TShellTest, AnOpenDialogIsWordedAnewWhenTheLanguageChanges)
+{
+  Write("tongue", "0");
+  Start();
+  TGameReview review;
+  review.Sets = { { 20, { 1, 2, 3 }, true } };
+  struct TCase {
+    std::function<void()> Show;
+    std::function<QString()> Text;
+    const char* English;
+    const char* German;
+  };
+  const TCase cases[] = {
+    { [&] { Forms->YesNoDlg.ShowCode(mcReallyQuit); }, [&] { return Forms->YesNoDlg.txt->text(); }, "Do you really want to go?",
+      "Willst Du wirklich schon aufhören?" },
+    { [&] { Forms->InfoDlg.ShowModal(); }, [&] { return Forms->InfoDlg.StatsBtn->toolTip(); }, "Statistics (T)", "Statistik (T)" },
+    { [&] { Forms->HighscoreDlg.ShowModal(0, true); }, [&] { return Forms->HighscoreDlg.title->text(); }, "Trivolo - Highscore",
+      "Trivolo - Bestenliste" },
+    { [&] { Forms->StatsDlg.ShowModal(); }, [&] { return Forms->StatsDlg.findChild<QLabel*>("title")->text(); }, "Statistics",
+      "Statistik" },
+    { [&] { Forms->ReviewDlg.ShowModal(review); }, [&] { return Forms->ReviewDlg.Title->text(); }, "Your game", "Dein Spiel" },
+    { [&] { Forms->OptionDlg.ShowModal(); }, [&] { return Forms->OptionDlg.OptLabel->text(); }, "Options:", "Einstellungen:" },
+  };
+  for (const TCase& c : cases) {
+    QString before;
+    QString after;
+    TModalAnswerer answerer([&](QWidget* dialog) {
+      before = c.Text();
+      UseLanguage(lgGerman); // the windows hear of it through the event loop
+      QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
+      after = c.Text();
+      UseLanguage(lgEnglish);
+      QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
+      dialog->close();
+    });
+    c.Show();
+    EXPECT_EQ(before, QString::fromUtf8(c.English));
+    EXPECT_EQ(after, QString::fromUtf8(c.German));
   }
 }
 
