@@ -58,24 +58,25 @@ TFaceTable TDlgResources::LanguageFaces(int language) const
   return FaceTable(2 * language, 2 * language, 2 * language + 1, 2 * language);
 }
 
-TImageButton* TDlgResources::LanguageButton(QWidget* parent, const char* name, int language, int left, int top) const
+TImageButton* TDlgResources::MakeButton(QWidget* parent, const char* name, const TBitmapList& list, const TFaceTable& table, int left, int top)
 {
-  auto* button = new TImageButton(parent, langs, LanguageFaces(language));
+  auto* button = new TImageButton(parent, list, table);
   button->setObjectName(QString::fromLatin1(name));
-  button->SetTransparentColor(langs.TransparentColor(0));
+  button->SetTransparentColor(list.TransparentColor(table[0].ListIndex));
   button->move(left, top);
   return button;
+}
+
+TImageButton* TDlgResources::LanguageButton(QWidget* parent, const char* name, int language, int left, int top) const
+{
+  return MakeButton(parent, name, langs, LanguageFaces(language), left, top);
 }
 
 TImageButton* TDlgResources::FaceButton(QWidget* parent, const char* name, int left, int top, const TBitmapList* bmps) const
 {
   const TButtonFaces& faces = FacesOf(name);
   const TBitmapList& list = faces.List == flBmps && bmps ? *bmps : faces.List == flOpts ? opts : faces.List == flBtns ? btns : dlgs;
-  auto* button = new TImageButton(parent, list, FaceTable(faces.Up, faces.Disabled, faces.Over, faces.Down));
-  button->setObjectName(QString::fromLatin1(name));
-  button->SetTransparentColor(list.TransparentColor(faces.Up));
-  button->move(left, top);
-  return button;
+  return MakeButton(parent, name, list, faces.Table(), left, top);
 }
 
 QIcon ProgramIcon()

@@ -39,6 +39,10 @@ public:
   TFaceTable LanguageFaces(int language) const;
   // An image button showing one of them.
   TImageButton* LanguageButton(QWidget* parent, const char* name, int language, int left, int top) const;
+
+private:
+  // A button of these faces, keyed by the transparent colour of its up face.
+  static TImageButton* MakeButton(QWidget* parent, const char* name, const TBitmapList& list, const TFaceTable& table, int left, int top);
 };
 
 enum TFaceList { flBmps, flDlgs, flOpts, flBtns };
@@ -57,6 +61,8 @@ struct TButtonFaces {
   const char* Button;
   TFaceList List;
   int Up, Disabled, Over, Down;
+
+  TFaceTable Table() const { return FaceTable(Up, Disabled, Over, Down); }
 };
 
 // Every image button of the program.

@@ -239,12 +239,15 @@ void Tmainform::FormShow()
   if (!State.FirstShow)
     return;
   State.FirstShow = false;
+  // Another copy may have chosen a language since the window was made; an
+  // answer to the question speaks through SetLanguage.
   Settings->ReadTongue();
+  const TLanguage before = LanguageInUse();
   UseLanguage(State.Language());
-  if (State.Tongue == -1 && Dialogs.TongueDlg) {
+  if (State.Tongue == -1 && Dialogs.TongueDlg)
     Dialogs.TongueDlg->Ask(DesktopLanguage(SystemLanguages()));
+  else if (LanguageInUse() != before)
     ApplyTexts();
-  }
   Errors->LanguageKnown();
 }
 
@@ -381,19 +384,13 @@ void Tmainform::ApplyTexts()
 void Tmainform::SetLanguage(TLanguage language)
 {
   State.SetLanguage(language);
+  // The open dialogs hear of it through their LanguageChange event; the
+  // window words itself here, once.
   UseLanguage(language);
-  ApplyTexts();
-}
-
-void Tmainform::changeEvent(QEvent* event)
-{
-  QWidget::changeEvent(event);
-  if (event->type() != QEvent::LanguageChange)
-    return;
   ApplyTexts();
   // The rules on show turn to the new language's.
   if (HelpSystem && HelpSystem->Viewer() && HelpSystem->Viewer()->isVisible())
-    HelpSystem->ShowContext(HelpContext(State.Language()));
+    HelpSystem->ShowContext(HelpContext(language));
 }
 
 void Tmainform::HighScoreBtnClick()

@@ -70,8 +70,7 @@ void TOptionDlg::RefreshOptionTexts()
   // The lips for German and English; each further language shows its face.
   const TLanguage language = State.Language();
   if (language == lgGerman || language == lgEnglish) {
-    const TButtonFaces& lips = FacesOf("TongueBtn");
-    TongueBtn->SetFaces(Resources.opts, FaceTable(lips.Up, lips.Disabled, lips.Over, lips.Down));
+    TongueBtn->SetFaces(Resources.opts, FacesOf("TongueBtn").Table());
   } else {
     TongueBtn->SetFaces(Resources.langs, Resources.LanguageFaces(language - lgFrench));
   }
