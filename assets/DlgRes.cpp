@@ -5,7 +5,7 @@
 #include <cstring>
 #include <stdexcept>
 
-const TButtonFaces ButtonFaces[23] = {
+const TButtonFaces ButtonFaces[24] = {
   { "MixBtn", flBmps, 6, 8, 7, 6 },
   { "StartBtn", flBmps, 9, 11, 10, 9 },
   { "PauseBtn", flBmps, 12, 14, 13, 12 },
@@ -29,6 +29,7 @@ const TButtonFaces ButtonFaces[23] = {
   { "HintBtn", flOpts, 9, 11, 10, 9 },
   { "PaletteBtn", flOpts, 14, 0, 15, 14 },
   { "StatsBtn", flBtns, 9, 9, 10, 9 },
+  { "PracticeBtn", flBtns, 11, 11, 12, 11 },
 };
 
 TDialogArt TDlgResources::DialogArt() const

@@ -17,7 +17,8 @@ public:
 
   TBitmapList dlgs;
   TBitmapList opts;
-  // Items 0..8 are the program buttons; 19..21 the Tip button's faces.
+  // Items 0..8 are the program buttons, 9..10 the statistics button, 11..12
+  // the practice button; 19..21 the Tip button's faces.
   TBitmapList btns;
   // Two faces for each language beyond German and English (French to
   // Russian): up, and under the pointer or held down.
@@ -66,7 +67,7 @@ struct TButtonFaces {
 };
 
 // Every image button of the program.
-extern const TButtonFaces ButtonFaces[23];
+extern const TButtonFaces ButtonFaces[24];
 
 const TButtonFaces& FacesOf(const char* button);
 

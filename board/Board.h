@@ -6,6 +6,8 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
+#include <string>
 
 class TGame;
 
@@ -43,6 +45,9 @@ public:
   void DrawScore();
   // Where the score label belongs: 5 pixels right of the first digit.
   int ScoreLabelLeft() const;
+  // Another figure in the score's place (a practice game's seconds), drawn
+  // from the next DrawScore on; none draws the score again.
+  void ShowFigure(std::optional<int> figure) { Figure = figure; }
   void ShowDetector();
   void ClearDetector();
   // Why three picked cards are no SET: the four attributes' rows, each in
@@ -63,4 +68,7 @@ private:
   TBoardLayout Lay;
   int W = 0;
   int H = 0;
+  std::optional<int> Figure;
+
+  std::string HeaderText() const;
 };

@@ -23,11 +23,6 @@ constexpr int CentringLeft = 208;
 
 namespace {
 
-std::string ScoreText(const TGame& game)
-{
-  return std::to_string(std::clamp(ComputeScore(game.Record()), ScoreMin, ScoreMax));
-}
-
 // The left edge of a block of the given width, centred in the header.
 int CentredLeft(int width, int block)
 {
@@ -41,16 +36,21 @@ int FirstDigitLeft(int width, int characters)
 
 } // namespace
 
+std::string TBoard::HeaderText() const
+{
+  return std::to_string(std::clamp(Figure.value_or(ComputeScore(Game.Record())), ScoreMin, ScoreMax));
+}
+
 int TBoard::ScoreLabelLeft() const
 {
-  return FirstDigitLeft(W, static_cast<int>(ScoreText(Game).size())) + LabelOffset;
+  return FirstDigitLeft(W, static_cast<int>(HeaderText().size())) + LabelOffset;
 }
 
 void TBoard::DrawScore()
 {
   if (!Drawable())
     return;
-  const std::string text = ScoreText(Game);
+  const std::string text = HeaderText();
   const int n = static_cast<int>(text.size());
   const int x0 = FirstDigitLeft(W, n);
 

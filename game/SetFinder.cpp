@@ -2,7 +2,11 @@
 
 #include "game/CardCode.h"
 
-std::optional<std::array<TSlot, 3>> FirstSetOnTable(const TGameRecord& rec)
+namespace {
+
+// Calls found(i, j, k) for every SET on the table, in the order of the
+// slots column by column, until it returns true.
+template <typename TFound> void ForEachSet(const TGameRecord& rec, TFound found)
 {
   std::array<TSlot, SlotCount> slots {};
   int count = 0;
@@ -15,8 +19,29 @@ std::optional<std::array<TSlot, 3>> FirstSetOnTable(const TGameRecord& rec)
     for (int j = i + 1; j < count; ++j) {
       const int third = ThirdCard(card(slots[i]), card(slots[j]));
       for (int k = j + 1; k < count; ++k)
-        if (card(slots[k]) == third)
-          return std::array<TSlot, 3> { slots[i], slots[j], slots[k] };
+        if (card(slots[k]) == third && found(slots[i], slots[j], slots[k]))
+          return;
     }
-  return std::nullopt;
+}
+
+} // namespace
+
+std::optional<std::array<TSlot, 3>> FirstSetOnTable(const TGameRecord& rec)
+{
+  std::optional<std::array<TSlot, 3>> first;
+  ForEachSet(rec, [&first](TSlot a, TSlot b, TSlot c) {
+    first = std::array<TSlot, 3> { a, b, c };
+    return true;
+  });
+  return first;
+}
+
+int SetsOnTable(const TGameRecord& rec)
+{
+  int sets = 0;
+  ForEachSet(rec, [&sets](TSlot, TSlot, TSlot) {
+    ++sets;
+    return false;
+  });
+  return sets;
 }

@@ -65,7 +65,7 @@ void TBoardReader::PressSlot(int position) const
 
 QString TBoardReader::Description() const
 {
-  const QString score = tr("Score: %1").arg(ComputeScore(Record));
+  const QString score = PracticeLine.isEmpty() ? tr("Score: %1").arg(ComputeScore(Record)) : PracticeLine;
   const QString states[] = { tr("game running"), tr("game paused"), tr("game over") };
   const QString said = score + QStringLiteral(", ") + states[Record.GameState];
   return WrongPick.isEmpty() ? said : said + QStringLiteral(". ") + WrongPick;

@@ -42,6 +42,9 @@ public:
   // Why the three picked cards are no SET, said after the score; empty
   // when there is nothing to say.
   void SetWrongPick(const QString& text);
+  // A practice game's figures, said in the score's place; empty in a
+  // normal game.
+  void SetPracticeLine(const QString& line) { PracticeLine = line; }
   // The keyboard's cursor moved to a slot, which takes the focus.
   void CursorMoved(TSlot slot);
   void CursorHidden() { Focus = -1; }
@@ -56,4 +59,5 @@ private:
   std::function<void(TSlot)> Press;
   int Focus = -1;
   QString WrongPick;
+  QString PracticeLine;
 };

@@ -9,6 +9,7 @@
 #include <QFileInfo>
 #include <QApplication>
 #include <QRegularExpression>
+#include <QScrollBar>
 #include <QShortcut>
 #include <QTextBrowser>
 #include <QTextStream>
@@ -115,11 +116,24 @@ void THelpSystem::ShowContext(int context)
   static const QRegularExpression heading(QStringLiteral("<h1>([^<]*)</h1>"));
   const QRegularExpressionMatch title = heading.match(topic);
   View->setWindowTitle(title.hasMatch() ? title.captured(1) : QStringLiteral("Trivolo"));
+  if (Pictures)
+    topic = Pictures(topic, *View->document(), View->devicePixelRatioF());
   View->setHtml(topic);
   ViewContext = context;
   View->show();
   View->raise();
   View->activateWindow();
+}
+
+void THelpSystem::Refresh()
+{
+  if (!View || !View->isVisible())
+    return;
+  const int context = ViewContext;
+  const int position = View->verticalScrollBar()->value();
+  ViewContext = 0;
+  ShowContext(context);
+  View->verticalScrollBar()->setValue(position);
 }
 
 void THelpSystem::Quit()

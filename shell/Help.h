@@ -5,6 +5,7 @@
 #include <QString>
 
 class QTextBrowser;
+class QTextDocument;
 
 #include <functional>
 #include <memory>
@@ -36,6 +37,12 @@ public:
   static QString Topic(const QString& html, int context);
 
   std::function<void(const QString&)> OnError;
+  // Fills a topic's pictures in, as images of the viewer's document drawn
+  // at the viewer's pixel density; none shows the topic as it is.
+  std::function<QString(const QString& topic, QTextDocument& document, qreal density)> Pictures;
+
+  // The topic on show drawn anew (its pictures follow the options).
+  void Refresh();
 
 private:
   void Log(const QString& line);

@@ -49,6 +49,7 @@ const struct {
   { bkInfo, "I", { Qt::Key_I } },
   { bkRules, "F1", { Qt::Key_F1 } },
   { bkExit, "Ctrl+Q", { Ctrl | Qt::Key_Q } },
+  { bkPractice, "F3", { Qt::Key_F3 } },
 };
 
 } // namespace

@@ -2,6 +2,7 @@
 
 #include "assets/Artwork.h"
 #include "assets/DlgRes.h"
+#include "board/Board.h"
 #include "board/BoardWidget.h"
 #include "board/QtCanvas.h"
 #include "scores/StatsStore.h"
@@ -20,7 +21,9 @@
 #include "shell/MainTexts.h"
 #include "shell/Options.h"
 #include "shell/PlaySession.h"
+#include "shell/ReviewPanel.h"
 #include "shell/ReviewDlg.h"
+#include "shell/RulePictures.h"
 #include "shell/Settings.h"
 #include "shell/StatsDlg.h"
 #include "shell/Tongdlg.h"
@@ -44,6 +47,8 @@
 #include <QTextBrowser>
 #include <QTimer>
 
+#include <algorithm>
+
 namespace {
 // The right-hand buttons' left edges, as distances from the right edge: 50
 // pixels wide on a 52-pixel pitch, the last 2 pixels from the edge.
@@ -54,6 +59,8 @@ constexpr int ExitBtnFromRight = 52;
 constexpr int ButtonTop = 4;
 constexpr int DesignWidth = 701;
 constexpr int DesignHeight = 401;
+// How long the first start's balloon stays unless a click or key ends it.
+constexpr int FirstPointerMs = 15000;
 } // namespace
 
 Tmainform::Tmainform(const TDlgResources& resources, TAudioBackend& audio, std::uint64_t seed)
@@ -67,8 +74,10 @@ Tmainform::Tmainform(const TDlgResources& resources, TAudioBackend& audio, std::
   , Bmps(std::make_unique<TBitmapList>(LoadBmps()))
   , box(new TBoardWidget(this))
   , Canvas(box->MakeCanvas(*Bmps))
+  , Pictures(std::make_unique<TRulePictures>(*Bmps, resources))
   , Session(std::make_unique<TPlaySession>(*Canvas, State, audio, *Stats, *this, seed))
   , ScoreLabel(new QLabel(QStringLiteral("Punkte:"), this))
+  , SetsLabel(new QLabel(this))
   , Timer(new QTimer(this))
   , ShapeHint1(new TShapeHint(this))
   , FormKeeper1(std::make_unique<TFormKeeper>(*this, ini, StoredKey::Common, StoredKey::Placement))
@@ -98,6 +107,9 @@ Tmainform::Tmainform(const TDlgResources& resources, TAudioBackend& audio, std::
   InfoBtn = MakeButton("InfoBtn", DesignWidth - InfoBtnFromRight);
   RulesBtn = MakeButton("RulesBtn", DesignWidth - RulesBtnFromRight);
   ExitBtn = MakeButton("ExitBtn", DesignWidth - ExitBtnFromRight);
+  // The practice game's button stands apart from the bar, at the foot of
+  // the strip left of the cards (see PlaceBoardSide).
+  PracticeBtn = MakeButton("PracticeBtn", 0);
   MixBtn->SetFaceStyle(sbCenter);
 
   QFont labelFont(QStringLiteral("Liberation Sans"));
@@ -105,6 +117,15 @@ Tmainform::Tmainform(const TDlgResources& resources, TAudioBackend& audio, std::
   ScoreLabel->setFont(labelFont);
   ScoreLabel->setStyleSheet(QStringLiteral("color: rgb(254, 201, 18); background: transparent;"));
   ScoreLabel->move(272, 4);
+  // A practice game's count of SETs, in the strip left of the cards: on a
+  // dark patch, so that it reads on every background.
+  SetsLabel->setObjectName(QStringLiteral("SetsLabel"));
+  SetsLabel->setFont(labelFont);
+  SetsLabel->setStyleSheet(
+    QStringLiteral("color: rgb(254, 201, 18); background: rgba(0, 0, 0, 160); border-radius: 4px; padding: 3px;"));
+  SetsLabel->setAlignment(Qt::AlignCenter);
+  SetsLabel->setWordWrap(true);
+  SetsLabel->hide();
 
   connect(box, &TBoardWidget::Resized, this, &Tmainform::Resize);
   connect(Timer, &QTimer::timeout, this, &Tmainform::Timer1Timer);
@@ -121,6 +142,7 @@ Tmainform::Tmainform(const TDlgResources& resources, TAudioBackend& audio, std::
   connect(InfoBtn, &TImageButton::OnClick, this, &Tmainform::InfoBtnClick);
   connect(RulesBtn, &TImageButton::OnClick, this, &Tmainform::RulesBtnClick);
   connect(ExitBtn, &TImageButton::OnClick, this, &QWidget::close);
+  connect(PracticeBtn, &TImageButton::OnClick, Session.get(), &TPlaySession::PracticeBtnClick);
 
   setFocusPolicy(Qt::StrongFocus);
   WireSession();
@@ -154,6 +176,8 @@ void Tmainform::WireSession()
   connect(box, &TBoardWidget::MouseMove, session, &TPlaySession::BoardMouseMove);
   connect(session, &TPlaySession::KeyFrameDrawn, box, &TBoardWidget::SetKeyCursor);
   connect(session, &TPlaySession::SlotChanged, reader, &TBoardReader::SlotChanged);
+  // The practice game's words first: the reader reads them out.
+  connect(session, &TPlaySession::ScoreChanged, this, &Tmainform::WordScoreStrip);
   connect(session, &TPlaySession::ScoreChanged, reader, &TBoardReader::ScoreChanged);
   connect(session, &TPlaySession::BoardChanged, reader, &TBoardReader::BoardChanged);
   connect(session, &TPlaySession::WrongPickSaid, reader, &TBoardReader::SetWrongPick);
@@ -184,6 +208,7 @@ void Tmainform::SetDialogs(const TDialogs& dialogs)
     connect(options, &TOptionDlg::PaletteChosen, this, [this](int palette) {
       State.Palette = palette;
       Session->RepaintBoard();
+      HelpSystem->Refresh();
     });
   }
   if (Dialogs.InfoDlg)
@@ -217,6 +242,9 @@ void Tmainform::InstallHelp()
 {
   HelpSystem = THelpSystem::ForProgram(State.ProgramDir);
   HelpSystem->OnError = [this](const QString& text) { Errors->Report(text, false); };
+  HelpSystem->Pictures = [this](const QString& topic, QTextDocument& document, qreal density) {
+    return Pictures->Expand(topic, document, State.EasyColours(), density);
+  };
 }
 
 void Tmainform::showEvent(QShowEvent* event)
@@ -244,11 +272,20 @@ void Tmainform::FormShow()
   Settings->ReadTongue();
   const TLanguage before = LanguageInUse();
   UseLanguage(State.Language());
-  if (State.Tongue == -1 && Dialogs.TongueDlg)
+  if (State.Tongue == -1 && Dialogs.TongueDlg) {
     Dialogs.TongueDlg->Ask(DesktopLanguage(SystemLanguages()));
-  else if (LanguageInUse() != before)
+    PointTheWay();
+  } else if (LanguageInUse() != before)
     ApplyTexts();
   Errors->LanguageKnown();
+}
+
+void Tmainform::PointTheWay()
+{
+  // A new player's first look: where the rules are, and the practice game.
+  ShapeHint1->Point(RulesBtn,
+    tr("New here? The rules show the SETs in pictures, and a practice game (%1) counts no points.").arg(ButtonKeyLabel(bkPractice)),
+    FirstPointerMs);
 }
 
 void Tmainform::closeEvent(QCloseEvent* event)
@@ -299,7 +336,45 @@ void Tmainform::Resize(int width, int height)
   RulesBtn->move(width - RulesBtnFromRight, ButtonTop);
   InfoBtn->move(width - InfoBtnFromRight, ButtonTop);
   OptionBtn->move(width - OptionBtnFromRight, ButtonTop);
+  PlaceBoardSide();
   Session->RepaintBoard();
+}
+
+void Tmainform::PlaceBoardSide()
+{
+  // The strip left of the cards holds the detector's panel at its top (five
+  // panel sizes high); the count of SETs goes under it and the practice
+  // button to the foot of the cards, both centred in the strip.
+  const TBoardLayout& lay = Session->BoardOf().Layout();
+  const int strip = lay.GridLeft;
+  const int gridBottom = lay.GridTop + 4 * lay.CellSize;
+  PracticeBtn->move(std::max(0, (strip - PracticeBtn->width()) / 2), gridBottom - PracticeBtn->height() - lay.CellSize / 6);
+  const int top = lay.PanelTop + 5 * lay.PanelSize + 8;
+  const int width = std::max(0, strip - 16);
+  SetsLabel->setFixedWidth(width);
+  SetsLabel->adjustSize();
+  SetsLabel->move((strip - width) / 2, top);
+}
+
+void Tmainform::WordScoreStrip()
+{
+  // A practice game's header shows the seconds played, its label says so,
+  // and the strip left of the cards how many SETs lie on the table.
+  const bool practising = Session->Practising();
+  const QString label = practising ? tr("Practice, seconds:") : tr("Score:");
+  if (ScoreLabel->text() != label) {
+    ScoreLabel->setText(label);
+    ScoreLabel->adjustSize();
+  }
+  QString line;
+  if (practising) {
+    const int sets = Session->SetsOnTable();
+    SetsLabel->setText(tr("SETs on the table: %1").arg(sets));
+    PlaceBoardSide();
+    line = tr("Practice, time played: %1, SETs on the table: %2").arg(TReviewPanel::Clock(Session->PracticeTime())).arg(sets);
+  }
+  SetsLabel->setVisible(practising);
+  Reader->SetPracticeLine(line);
 }
 
 void Tmainform::Timer1Timer()
@@ -365,19 +440,18 @@ void Tmainform::keyReleaseEvent(QKeyEvent* event)
 
 TImageButton* Tmainform::ButtonOf(int key) const
 {
-  TImageButton* const buttons[] = { nullptr, MixBtn, StartBtn, PauseBtn, HighScoreBtn, TipBtn, OptionBtn, InfoBtn, RulesBtn, ExitBtn };
+  TImageButton* const buttons[] = { nullptr, MixBtn, StartBtn, PauseBtn, HighScoreBtn, TipBtn, OptionBtn, InfoBtn, RulesBtn, ExitBtn, PracticeBtn };
   return buttons[key];
 }
 
 void Tmainform::ApplyTexts()
 {
   // Each button's hint, and its key for assistive technology.
-  for (int key = bkMix; key <= bkExit; ++key) {
+  for (int key = bkMix; key <= bkPractice; ++key) {
     ButtonOf(key)->SetHint(ButtonHint(TButtonKey(key)));
     ButtonOf(key)->setAccessibleDescription(ButtonKeyText(TButtonKey(key)));
   }
-  ScoreLabel->setText(tr("Score:"));
-  ScoreLabel->adjustSize();
+  ScoreLabel->setText(QString());
   Session->DrawScore();
 }
 

@@ -29,6 +29,7 @@ class TOptionDlg;
 class TPlaySession;
 class TQtCanvas;
 class TReviewDlg;
+class TRulePictures;
 class TSettings;
 class TShapeHint;
 class TStatsDlg;
@@ -98,6 +99,8 @@ private:
   void FormCreate();
   void InstallHelp();
   void FormShow();
+  // The balloon of the first start: the rules and the practice game.
+  void PointTheWay();
   bool CloseQuery();
   void Leave();
   void FormDestroy();
@@ -117,6 +120,11 @@ private:
   TImageButton* ButtonOf(int key) const;
   // The board's picture and its reader follow the session.
   void WireSession();
+  // The score's label, and in a practice game the count of SETs, in the
+  // language in use.
+  void WordScoreStrip();
+  // The count of SETs and the practice button, left of the cards.
+  void PlaceBoardSide();
 
   TImageButton* MixBtn = nullptr;
   TImageButton* StartBtn;
@@ -127,6 +135,7 @@ private:
   TImageButton* InfoBtn;
   TImageButton* RulesBtn;
   TImageButton* ExitBtn;
+  TImageButton* PracticeBtn;
   std::unique_ptr<TMusicBox> Music;
   const TDlgResources& DlgResources;
   std::unique_ptr<THelpSystem> HelpSystem;
@@ -134,8 +143,10 @@ private:
   std::unique_ptr<TBitmapList> Bmps;
   TBoardWidget* box;
   std::unique_ptr<TQtCanvas> Canvas;
+  std::unique_ptr<TRulePictures> Pictures;
   std::unique_ptr<TPlaySession> Session;
   QLabel* ScoreLabel;
+  QLabel* SetsLabel;
   QTimer* Timer;
   TShapeHint* ShapeHint1;
   std::unique_ptr<TFormKeeper> FormKeeper1;

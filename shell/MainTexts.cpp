@@ -1,5 +1,7 @@
 #include "shell/MainTexts.h"
 
+#include "shell/ReviewPanel.h"
+
 #include <QCoreApplication>
 
 QString GameMessageText(TGameMessage message)
@@ -11,6 +13,15 @@ QString GameMessageText(TGameMessage message)
     return QCoreApplication::translate("MainTexts", "No SET in the deck. Shall I mix up the deck?");
   }
   return QString();
+}
+
+QString PracticeOverText(bool allTaken, int cardsLeft, int seconds)
+{
+  const QString time = TReviewPanel::Clock(seconds);
+  if (allTaken)
+    return QCoreApplication::translate("MainTexts", "Practice over: all cards taken in %1.").arg(time);
+  return QCoreApplication::translate("MainTexts", "Practice over: no SET left, %n cards still in play.\rTime: %1.", nullptr, cardsLeft)
+    .arg(time);
 }
 
 QString ButtonHint(TButtonKey button)
@@ -34,15 +45,22 @@ QString ButtonHint(TButtonKey button)
     return QCoreApplication::translate("MainTexts", "What's to do here?");
   case bkExit:
     return QCoreApplication::translate("MainTexts", "I have enough!");
+  case bkPractice:
+    return QCoreApplication::translate("MainTexts", "I want to practise: no points, free hints.");
   case bkNone:
     break;
   }
   return QString();
 }
 
-QString ButtonKeyText(TButtonKey button)
+QString ButtonKeyLabel(TButtonKey button)
 {
   QString name = QString::fromLatin1(ButtonKeyName(button));
   name.replace(QLatin1String("Ctrl+"), QCoreApplication::translate("MainTexts", "Ctrl+", "the control key, as the keyboard names it"));
-  return QCoreApplication::translate("MainTexts", "Key: ") + name;
+  return name;
+}
+
+QString ButtonKeyText(TButtonKey button)
+{
+  return QCoreApplication::translate("MainTexts", "Key: ") + ButtonKeyLabel(button);
 }

@@ -1,7 +1,9 @@
 #include "shell/PlaySession.h"
 
 #include "board/Board.h"
+#include "game/CardCode.h"
 #include "game/Game.h"
+#include "game/SetFinder.h"
 #include "scores/StatsStore.h"
 #include "shell/MainTexts.h"
 #include "shell/PlayQuestions.h"
@@ -124,14 +126,34 @@ void TPlaySession::MixBtnClick()
 
 void TPlaySession::StartBtnClick()
 {
-  Play([this] {
+  StartGame(false);
+}
+
+void TPlaySession::PracticeBtnClick()
+{
+  StartGame(true);
+}
+
+void TPlaySession::StartGame(bool practice)
+{
+  Play([this, practice] {
     // A new game draws its deck from the random source; a game kept (the
     // player answered No) draws nothing.
     const std::uint64_t before = Random.Position();
     Game->StartBtnClick();
-    if (Random.Position() != before)
-      DealValue = before;
+    if (Random.Position() == before)
+      return;
+    DealValue = before;
+    DealtAfterPractice = Practice;
+    PracticeSeconds = 0;
+    Practice = practice;
+    DrawScore();
   });
+}
+
+int TPlaySession::SetsOnTable() const
+{
+  return ::SetsOnTable(Game->Record());
 }
 
 void TPlaySession::PauseBtnClick()
@@ -151,12 +173,21 @@ void TPlaySession::TipBtnMouseUp()
 
 void TPlaySession::Timer1Timer()
 {
-  Play([this] { Game->Timer1Timer(); });
+  Play([this] {
+    // A practice game's clock counts the seconds played, not the penalties
+    // a Mix puts on the game's clock.
+    const std::int32_t before = Game->Record().TimeTicks;
+    Game->Timer1Timer();
+    if (Practice && Game->Record().TimeTicks == before + 1) {
+      ++PracticeSeconds;
+      DrawScore();
+    }
+  });
 }
 
 void TPlaySession::Abandon()
 {
-  if (const std::optional<TGameReview> left = Recorder.Abandon())
+  if (const std::optional<TGameReview> left = Recorder.Abandon(); left && !Practice)
     Stats.Add(*left);
 }
 
@@ -167,7 +198,11 @@ void TPlaySession::Recorded()
   if (Playing > 0)
     return;
   const std::optional<TGameReview> ended = Recorder.TakeEnded();
-  if (!ended)
+  // What ended is the game before the latest deal (abandoned by it) or the
+  // game on the table (played to its end); a practice game counts nowhere.
+  const bool practiceEnded = DealtAfterPractice.value_or(Practice);
+  DealtAfterPractice.reset();
+  if (!ended || practiceEnded)
     return;
   Stats.Add(*ended);
   if (ended->Finished() && Stats.ShowReview())
@@ -186,7 +221,7 @@ void TPlaySession::KeepWrongPick()
   if (!WrongPick.Remembered())
     return;
   const TGameRecord& record = Game->Record();
-  if (WrongPick.Holds(record) && State.DetectorOn) {
+  if (WrongPick.Holds(record) && ExplainsWrongPicks()) {
     if (record.GameState == gsRunning)
       Board->ShowVerdict(WrongPick.Match());
     return;
@@ -207,8 +242,14 @@ void TPlaySession::RepaintBoard()
   emit BoardChanged();
 }
 
+bool TPlaySession::ExplainsWrongPicks() const
+{
+  return Practice || State.DetectorOn;
+}
+
 void TPlaySession::DrawScore()
 {
+  Board->ShowFigure(Practice ? std::optional<int>(PracticeSeconds) : std::nullopt);
   Board->DrawScore();
   emit ScoreLabelMoved(Board->ScoreLabelLeft());
   emit ScoreChanged();
@@ -228,7 +269,7 @@ void TPlaySession::ClearDetector()
 void TPlaySession::PlayEffect(int effect)
 {
   // A refused pick: with the detector on, the strip tells why.
-  if (effect == efNotASet && State.DetectorOn) {
+  if (effect == efNotASet && ExplainsWrongPicks()) {
     WrongPick.Noticed(Game->Record());
     emit WrongPickSaid(TWrongPick::Said(WrongPick.Match()));
     KeepWrongPick();
@@ -240,17 +281,28 @@ void TPlaySession::PlayEffect(int effect)
 
 int TPlaySession::ShowCode(int code)
 {
+  if (Practice && code == mcGameWon)
+    return PracticeOver(true);
   return Questions.ShowCode(code);
 }
 
 int TPlaySession::ShowText(int code, TGameMessage message)
 {
+  if (Practice && message == gmNoMoreSet)
+    return PracticeOver(false);
   return Questions.ShowText(code, GameMessageText(message));
+}
+
+int TPlaySession::PracticeOver(bool allTaken)
+{
+  return Questions.ShowText(mcOwnText, PracticeOverText(allTaken, CardCount - Game->Record().TakenCount, PracticeSeconds));
 }
 
 void TPlaySession::EnterHighScore(int score)
 {
-  Questions.EnterHighScore(score);
+  // A practice game enters no list.
+  if (!Practice)
+    Questions.EnterHighScore(score);
 }
 
 bool TPlaySession::DetectorOn() const

@@ -62,6 +62,17 @@ public:
   void PickKeyFrame();
   void MixBtnClick();
   void StartBtnClick();
+  // A practice game, dealt as a new game is (after the same question when a
+  // game runs): it is never scored; the header shows the seconds played,
+  // hints and Mixes cost nothing, every wrong pick is explained, it ends
+  // with a message of its own, and nothing of it is stored. Start deals a
+  // normal game again.
+  void PracticeBtnClick();
+  bool Practising() const { return Practice; }
+  // How many SETs lie on the table.
+  int SetsOnTable() const;
+  // The seconds a practice game has been played.
+  int PracticeTime() const { return PracticeSeconds; }
   void PauseBtnClick();
   void TipBtnMouseDown();
   void TipBtnMouseUp();
@@ -108,6 +119,14 @@ private:
   // The reason of a refused pick stays in the strip while its three cards
   // stay picked, and goes with them.
   void KeepWrongPick();
+  // A practice game explains every wrong pick; a normal one with the
+  // detector on.
+  bool ExplainsWrongPicks() const;
+  // Deals a new game (after the game's question when one runs), a
+  // practice game or a normal one.
+  void StartGame(bool practice);
+  // A practice game's end, worded in its own message.
+  int PracticeOver(bool allTaken);
 
   const TShellState& State;
   TAudioBackend& Audio;
@@ -121,4 +140,9 @@ private:
   TWrongPick WrongPick;
   std::optional<TSlot> KeyFrameSlot;
   int Playing = 0; // steps of the game under way
+  bool Practice = false; // the game on the table
+  // Whether the game before the latest deal was a practice game, while the
+  // recorder may still report it; set by a deal, cleared once looked at.
+  std::optional<bool> DealtAfterPractice;
+  int PracticeSeconds = 0;
 };

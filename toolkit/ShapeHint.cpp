@@ -1,5 +1,6 @@
 #include "toolkit/ShapeHint.h"
 
+#include <QAccessibleWidget>
 #include <QApplication>
 #include <QFontMetrics>
 #include <QGuiApplication>
@@ -39,9 +40,24 @@ QPolygon NosePolygon(const TBalloon& b)
 
 } // namespace
 
+namespace {
+
+// Assistive technology sees a balloon as a tool tip, named by its text.
+QAccessibleInterface* BalloonAccessible(const QString& className, QObject* object)
+{
+  if (className == QLatin1String("QWidget") && object->objectName() == QLatin1String("Balloon"))
+    return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::ToolTip);
+  return nullptr;
+}
+
+} // namespace
+
 TBalloonWindow::TBalloonWindow()
   : QWidget(nullptr, Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint)
 {
+  static const bool accessible = (QAccessible::installFactory(BalloonAccessible), true);
+  (void)accessible;
+  setObjectName(QStringLiteral("Balloon"));
   setAttribute(Qt::WA_ShowWithoutActivating);
   setAttribute(Qt::WA_TransparentForMouseEvents);
   // A Wayland compositor ignores a window's shape: there the window is see-
@@ -187,8 +203,29 @@ void TShapeHint::ShowFor(QWidget* control)
   HideTimer.start();
 }
 
+void TShapeHint::Point(QWidget* control, const QString& text, int milliseconds)
+{
+  if (!control || !control->isVisible())
+    return;
+  Hide();
+  const QRect desktop = VirtualDesktop();
+  const int maxWidth = std::max(HintMinTextWidth, desktop.width() / 4);
+  Window.winId();
+  if (QWindow* balloon = Window.windowHandle())
+    balloon->setTransientParent(control->window()->windowHandle());
+  Window.setAccessibleName(text);
+  const QPoint target = control->mapToGlobal(QPoint(control->width() / 2, control->height() * 3 / 4));
+  Window.Show(text, Font, PlaceBalloon(HintTextRoom(text, Font, maxWidth), target, desktop));
+  Pointing = true;
+  HideTimer.start(milliseconds);
+}
+
 void TShapeHint::Hide()
 {
+  if (Pointing) {
+    Pointing = false;
+    HideTimer.setInterval(HideDelayMs);
+  }
   ShowTimer.stop();
   HideTimer.stop();
   Window.hide();
@@ -203,6 +240,8 @@ bool TShapeHint::eventFilter(QObject* watched, QEvent* event)
   case QEvent::Enter:
   case QEvent::MouseMove:
   case QEvent::HoverMove: {
+    if (Pointing)
+      break;
     // Where the pointer is, as the event tells: the platform may not.
     Pointer = static_cast<QSinglePointEvent*>(event)->globalPosition().toPoint();
     // Over the control by the event's own position: the toolkit's record of
@@ -220,6 +259,8 @@ bool TShapeHint::eventFilter(QObject* watched, QEvent* event)
     break;
   }
   case QEvent::Leave:
+    if (Pointing)
+      break;
     if (HintedControl(watched) == Pending) {
       Pending = nullptr;
       ShowTimer.stop();

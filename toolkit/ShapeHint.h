@@ -53,6 +53,10 @@ public:
   ~TShapeHint() override;
 
   bool BalloonVisible() const;
+  // A balloon that points at a control with a text of its own, for the
+  // given time or until the next click or key; the pointer's hints wait
+  // while it shows. Screen readers hear it as the window appears.
+  void Point(QWidget* control, const QString& text, int milliseconds);
   QWidget* Balloon() { return &Window; }
 
   static constexpr int ShowDelayMs = 500;
@@ -75,4 +79,5 @@ private:
   // next control shows its hint at once.
   QElapsedTimer SinceLeave;
   QPoint Pointer;
+  bool Pointing = false; // a balloon of Point shows
 };

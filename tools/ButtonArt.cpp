@@ -437,6 +437,37 @@ void Bulb(QPainter& p, bool lit)
   p.drawLine(QPointF(20, 35), QPointF(30, 35));
 }
 
+// Three cards fanned out, each with one symbol, and a pencil's tip over
+// them: cards to try things out on.
+void Practice(QPainter& p, bool lifted)
+{
+  const QColor symbols[] = { QColor(0, 0, 255), QColor(0, 160, 0), QColor(255, 0, 0) };
+  for (int i = 0; i < 3; ++i) {
+    p.save();
+    p.translate(25, 44);
+    p.rotate(-22 + 22 * i);
+    p.translate(-25, -44);
+    p.setPen(QPen(Qt::black, 1.6));
+    p.setBrush(Qt::white);
+    p.drawRoundedRect(QRectF(17, 9, 16, 26), 3, 3);
+    p.setBrush(symbols[i]);
+    p.setPen(Qt::NoPen);
+    if (i == 0)
+      p.drawRect(QRectF(21, 17, 8, 8));
+    else if (i == 1)
+      p.drawEllipse(QPointF(25, 21), 4.5, 4.5);
+    else
+      p.drawPolygon(QPolygonF({ { 25, 16 }, { 30, 25 }, { 20, 25 } }));
+    p.restore();
+  }
+  p.setPen(Outline);
+  p.setBrush(QColor(255, 215, 40));
+  const double up = lifted ? -3 : 0;
+  p.drawPolygon(QPolygonF({ { 30, 41 + up }, { 42, 29 + up }, { 45, 32 + up }, { 33, 44 + up }, { 28, 46 + up } }));
+  p.setBrush(QColor(250, 205, 170));
+  p.drawPolygon(QPolygonF({ { 30, 41 + up }, { 33, 44 + up }, { 28, 46 + up } }));
+}
+
 QImage Blank(int scale)
 {
   return Face(scale, Qt::white, nullptr);
@@ -579,6 +610,8 @@ TArtList MakeProgramFaces(int scale)
   list[8] = Face(scale, OrangeTile, Tools, 90);
   list[9] = Face(scale, OrangeTile, [](QPainter& p) { Chart(p, false); });
   list[10] = Face(scale, OrangeTile, [](QPainter& p) { Chart(p, true); });
+  list[11] = Face(scale, BlueTile, [](QPainter& p) { Practice(p, false); });
+  list[12] = Face(scale, BlueTile, [](QPainter& p) { Practice(p, true); });
   AddTrio(scale, list, 19, BlueTile, [](QPainter& p) { Bulb(p, false); }, [](QPainter& p) { Bulb(p, true); });
   return list;
 }

@@ -547,6 +547,21 @@
         <source>Key: </source>
         <translation>Taste: </translation>
     </message>
+    <message>
+        <source>Practice over: all cards taken in %1.</source>
+        <translation>Übung beendet: alle Karten genommen in %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Practice over: no SET left, %n cards still in play.<byte value="xd"/>Time: %1.</source>
+        <translation>
+            <numerusform>Übung beendet: kein SET mehr, %n Karte noch im Spiel.<byte value="xd"/>Zeit: %1.</numerusform>
+            <numerusform>Übung beendet: kein SET mehr, %n Karten noch im Spiel.<byte value="xd"/>Zeit: %1.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>I want to practise: no points, free hints.</source>
+        <translation>Ich will üben: ohne Punkte, Tipps gratis.</translation>
+    </message>
 </context>
 <context>
     <name>TBoardAccessible</name>
@@ -834,6 +849,73 @@ Have fun finding SETs!</translation>
     </message>
 </context>
 <context>
+    <name>TRulePictures</name>
+    <message>
+        <source>A SET: only the colour differs, everything else is alike.</source>
+        <translation>Ein SET: nur die Farbe ist verschieden, alles andere gleich.</translation>
+    </message>
+    <message>
+        <source>A SET: colour and number differ, shape and fill are alike.</source>
+        <translation>Ein SET: Farbe und Anzahl sind verschieden, Form und Füllung gleich.</translation>
+    </message>
+    <message>
+        <source>A SET: colour, shape and fill differ, the number is alike.</source>
+        <translation>Ein SET: Farbe, Form und Füllung sind verschieden, die Anzahl ist gleich.</translation>
+    </message>
+    <message>
+        <source>A SET: all four attributes differ.</source>
+        <translation>Ein SET: alle vier Merkmale sind verschieden.</translation>
+    </message>
+    <message>
+        <source>No SET: two cards have the same colour, the third has another.</source>
+        <translation>Kein SET: zwei Karten haben dieselbe Farbe, die dritte eine andere.</translation>
+    </message>
+    <message>
+        <source>No SET: two cards have the same shape, the third has another.</source>
+        <translation>Kein SET: zwei Karten haben dieselbe Form, die dritte eine andere.</translation>
+    </message>
+    <message>
+        <source>No SET: two cards have the same fill, the third has another.</source>
+        <translation>Kein SET: zwei Karten haben dieselbe Füllung, die dritte eine andere.</translation>
+    </message>
+    <message>
+        <source>No SET: two cards have the same number of symbols, the third has another.</source>
+        <translation>Kein SET: zwei Karten haben dieselbe Anzahl Symbole, die dritte eine andere.</translation>
+    </message>
+    <message>
+        <source>The cards: %1.</source>
+        <translation>Die Karten: %1.</translation>
+    </message>
+    <message>
+        <source>Worked out: shape and fill are alike, colour and number differ.</source>
+        <translation>Ausgerechnet: Form und Füllung sind gleich, Farbe und Anzahl verschieden.</translation>
+    </message>
+    <message>
+        <source>3 cards × %1 = %2 points</source>
+        <translation>3 Karten × %1 = %2 Punkte</translation>
+    </message>
+    <message>
+        <source>2 attributes alike × %1 = %2 points</source>
+        <translation>2 gleiche Merkmale × %1 = %2 Punkte</translation>
+    </message>
+    <message>
+        <source>2 attributes different × %1 = %2 points</source>
+        <translation>2 verschiedene Merkmale × %1 = %2 Punkte</translation>
+    </message>
+    <message>
+        <source>With the SET detector on: %1 + %2 = %3 points</source>
+        <translation>Mit SET-Detektor: %1 + %2 = %3 Punkte</translation>
+    </message>
+    <message>
+        <source>With the SET detector off the bonus counts twice: %1 + 2 × %2 = %3 points</source>
+        <translation>Ohne SET-Detektor zählt der Bonus doppelt: %1 + 2 × %2 = %3 Punkte</translation>
+    </message>
+    <message>
+        <source>The buttons, each with its key: the bar above the cards, left and right, then the practice game&apos;s button left of the cards.</source>
+        <translation>Die Knöpfe, jeder mit seiner Taste: die Leiste über den Karten, links und rechts, dann der Knopf des Übungsspiels links neben den Karten.</translation>
+    </message>
+</context>
+<context>
     <name>TStatsDlg</name>
     <message>
         <source>Played to the end: %1</source>
@@ -960,6 +1042,22 @@ Have fun finding SETs!</translation>
     <message>
         <source>Score:</source>
         <translation>Punkte:</translation>
+    </message>
+    <message>
+        <source>New here? The rules show the SETs in pictures, and a practice game (%1) counts no points.</source>
+        <translation>Neu hier? Die Spielregeln zeigen die SETs in Bildern, und ein Übungsspiel (%1) zählt keine Punkte.</translation>
+    </message>
+    <message>
+        <source>Practice, seconds:</source>
+        <translation>Übung, Sekunden:</translation>
+    </message>
+    <message>
+        <source>SETs on the table: %1</source>
+        <translation>SETs auf dem Tisch: %1</translation>
+    </message>
+    <message>
+        <source>Practice, time played: %1, SETs on the table: %2</source>
+        <translation>Übung, Spielzeit: %1, SETs auf dem Tisch: %2</translation>
     </message>
 </context>
 <context>

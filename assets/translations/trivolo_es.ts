@@ -547,6 +547,21 @@
         <source>Key: </source>
         <translation>Tecla: </translation>
     </message>
+    <message>
+        <source>Practice over: all cards taken in %1.</source>
+        <translation>Práctica terminada: todas las cartas tomadas en %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Practice over: no SET left, %n cards still in play.<byte value="xd"/>Time: %1.</source>
+        <translation>
+            <numerusform>Práctica terminada: no queda ningún SET, %n carta aún en juego.<byte value="xd"/>Tiempo: %1.</numerusform>
+            <numerusform>Práctica terminada: no queda ningún SET, %n cartas aún en juego.<byte value="xd"/>Tiempo: %1.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>I want to practise: no points, free hints.</source>
+        <translation>Quiero practicar: sin puntos, pistas gratis.</translation>
+    </message>
 </context>
 <context>
     <name>TBoardAccessible</name>
@@ -832,6 +847,73 @@ Mollberg Spiele
     </message>
 </context>
 <context>
+    <name>TRulePictures</name>
+    <message>
+        <source>A SET: only the colour differs, everything else is alike.</source>
+        <translation>Un SET: solo el color es distinto, todo lo demás es igual.</translation>
+    </message>
+    <message>
+        <source>A SET: colour and number differ, shape and fill are alike.</source>
+        <translation>Un SET: el color y el número son distintos, la forma y el relleno son iguales.</translation>
+    </message>
+    <message>
+        <source>A SET: colour, shape and fill differ, the number is alike.</source>
+        <translation>Un SET: el color, la forma y el relleno son distintos, el número es igual.</translation>
+    </message>
+    <message>
+        <source>A SET: all four attributes differ.</source>
+        <translation>Un SET: las cuatro características son distintas.</translation>
+    </message>
+    <message>
+        <source>No SET: two cards have the same colour, the third has another.</source>
+        <translation>No es un SET: dos cartas tienen el mismo color, la tercera otro.</translation>
+    </message>
+    <message>
+        <source>No SET: two cards have the same shape, the third has another.</source>
+        <translation>No es un SET: dos cartas tienen la misma forma, la tercera otra.</translation>
+    </message>
+    <message>
+        <source>No SET: two cards have the same fill, the third has another.</source>
+        <translation>No es un SET: dos cartas tienen el mismo relleno, la tercera otro.</translation>
+    </message>
+    <message>
+        <source>No SET: two cards have the same number of symbols, the third has another.</source>
+        <translation>No es un SET: dos cartas tienen el mismo número de símbolos, la tercera otro.</translation>
+    </message>
+    <message>
+        <source>The cards: %1.</source>
+        <translation>Las cartas: %1.</translation>
+    </message>
+    <message>
+        <source>Worked out: shape and fill are alike, colour and number differ.</source>
+        <translation>La cuenta: la forma y el relleno son iguales, el color y el número distintos.</translation>
+    </message>
+    <message>
+        <source>3 cards × %1 = %2 points</source>
+        <translation>3 cartas × %1 = %2 puntos</translation>
+    </message>
+    <message>
+        <source>2 attributes alike × %1 = %2 points</source>
+        <translation>2 características iguales × %1 = %2 puntos</translation>
+    </message>
+    <message>
+        <source>2 attributes different × %1 = %2 points</source>
+        <translation>2 características distintas × %1 = %2 puntos</translation>
+    </message>
+    <message>
+        <source>With the SET detector on: %1 + %2 = %3 points</source>
+        <translation>Con el detector de SET: %1 + %2 = %3 puntos</translation>
+    </message>
+    <message>
+        <source>With the SET detector off the bonus counts twice: %1 + 2 × %2 = %3 points</source>
+        <translation>Sin el detector de SET, la bonificación cuenta doble: %1 + 2 × %2 = %3 puntos</translation>
+    </message>
+    <message>
+        <source>The buttons, each with its key: the bar above the cards, left and right, then the practice game&apos;s button left of the cards.</source>
+        <translation>Los botones, cada uno con su tecla: la barra sobre las cartas, a la izquierda y a la derecha, y luego el botón de la partida de práctica a la izquierda de las cartas.</translation>
+    </message>
+</context>
+<context>
     <name>TStatsDlg</name>
     <message>
         <source>Played to the end: %1</source>
@@ -958,6 +1040,22 @@ Mollberg Spiele
     <message>
         <source>Score:</source>
         <translation>Puntos:</translation>
+    </message>
+    <message>
+        <source>New here? The rules show the SETs in pictures, and a practice game (%1) counts no points.</source>
+        <translation>¿Eres nuevo? Las reglas muestran los SET en imágenes, y una partida de práctica (%1) no cuenta puntos.</translation>
+    </message>
+    <message>
+        <source>Practice, seconds:</source>
+        <translation>Práctica, segundos:</translation>
+    </message>
+    <message>
+        <source>SETs on the table: %1</source>
+        <translation>SET en la mesa: %1</translation>
+    </message>
+    <message>
+        <source>Practice, time played: %1, SETs on the table: %2</source>
+        <translation>Práctica, tiempo jugado: %1, SET en la mesa: %2</translation>
     </message>
 </context>
 <context>

@@ -547,6 +547,21 @@
         <source>Key: </source>
         <translation>Touche : </translation>
     </message>
+    <message>
+        <source>Practice over: all cards taken in %1.</source>
+        <translation>Entraînement terminé : toutes les cartes prises en %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Practice over: no SET left, %n cards still in play.<byte value="xd"/>Time: %1.</source>
+        <translation>
+            <numerusform>Entraînement terminé : plus de SET, %n carte encore en jeu.<byte value="xd"/>Temps : %1.</numerusform>
+            <numerusform>Entraînement terminé : plus de SET, %n cartes encore en jeu.<byte value="xd"/>Temps : %1.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>I want to practise: no points, free hints.</source>
+        <translation>Je veux m’entraîner : sans points, indices gratuits.</translation>
+    </message>
 </context>
 <context>
     <name>TBoardAccessible</name>
@@ -832,6 +847,73 @@ Bonne chasse aux SET !</translation>
     </message>
 </context>
 <context>
+    <name>TRulePictures</name>
+    <message>
+        <source>A SET: only the colour differs, everything else is alike.</source>
+        <translation>Un SET : seule la couleur diffère, tout le reste est pareil.</translation>
+    </message>
+    <message>
+        <source>A SET: colour and number differ, shape and fill are alike.</source>
+        <translation>Un SET : la couleur et le nombre diffèrent, la forme et le remplissage sont pareils.</translation>
+    </message>
+    <message>
+        <source>A SET: colour, shape and fill differ, the number is alike.</source>
+        <translation>Un SET : la couleur, la forme et le remplissage diffèrent, le nombre est pareil.</translation>
+    </message>
+    <message>
+        <source>A SET: all four attributes differ.</source>
+        <translation>Un SET : les quatre caractéristiques diffèrent.</translation>
+    </message>
+    <message>
+        <source>No SET: two cards have the same colour, the third has another.</source>
+        <translation>Pas un SET : deux cartes ont la même couleur, la troisième une autre.</translation>
+    </message>
+    <message>
+        <source>No SET: two cards have the same shape, the third has another.</source>
+        <translation>Pas un SET : deux cartes ont la même forme, la troisième une autre.</translation>
+    </message>
+    <message>
+        <source>No SET: two cards have the same fill, the third has another.</source>
+        <translation>Pas un SET : deux cartes ont le même remplissage, la troisième un autre.</translation>
+    </message>
+    <message>
+        <source>No SET: two cards have the same number of symbols, the third has another.</source>
+        <translation>Pas un SET : deux cartes ont le même nombre de symboles, la troisième un autre.</translation>
+    </message>
+    <message>
+        <source>The cards: %1.</source>
+        <translation>Les cartes : %1.</translation>
+    </message>
+    <message>
+        <source>Worked out: shape and fill are alike, colour and number differ.</source>
+        <translation>Le calcul : la forme et le remplissage sont pareils, la couleur et le nombre diffèrent.</translation>
+    </message>
+    <message>
+        <source>3 cards × %1 = %2 points</source>
+        <translation>3 cartes × %1 = %2 points</translation>
+    </message>
+    <message>
+        <source>2 attributes alike × %1 = %2 points</source>
+        <translation>2 caractéristiques pareilles × %1 = %2 points</translation>
+    </message>
+    <message>
+        <source>2 attributes different × %1 = %2 points</source>
+        <translation>2 caractéristiques différentes × %1 = %2 points</translation>
+    </message>
+    <message>
+        <source>With the SET detector on: %1 + %2 = %3 points</source>
+        <translation>Avec le détecteur de SET : %1 + %2 = %3 points</translation>
+    </message>
+    <message>
+        <source>With the SET detector off the bonus counts twice: %1 + 2 × %2 = %3 points</source>
+        <translation>Sans le détecteur de SET, le bonus compte double : %1 + 2 × %2 = %3 points</translation>
+    </message>
+    <message>
+        <source>The buttons, each with its key: the bar above the cards, left and right, then the practice game&apos;s button left of the cards.</source>
+        <translation>Les boutons, chacun avec sa touche : la barre au-dessus des cartes, à gauche et à droite, puis le bouton de la partie d’entraînement à gauche des cartes.</translation>
+    </message>
+</context>
+<context>
     <name>TStatsDlg</name>
     <message>
         <source>Played to the end: %1</source>
@@ -958,6 +1040,22 @@ Bonne chasse aux SET !</translation>
     <message>
         <source>Score:</source>
         <translation>Points :</translation>
+    </message>
+    <message>
+        <source>New here? The rules show the SETs in pictures, and a practice game (%1) counts no points.</source>
+        <translation>Nouveau ici ? Les règles montrent les SET en images, et une partie d’entraînement (%1) ne compte aucun point.</translation>
+    </message>
+    <message>
+        <source>Practice, seconds:</source>
+        <translation>Exercice, secondes :</translation>
+    </message>
+    <message>
+        <source>SETs on the table: %1</source>
+        <translation>SET sur la table : %1</translation>
+    </message>
+    <message>
+        <source>Practice, time played: %1, SETs on the table: %2</source>
+        <translation>Entraînement, temps joué : %1, SET sur la table : %2</translation>
     </message>
 </context>
 <context>

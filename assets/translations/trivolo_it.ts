@@ -547,6 +547,21 @@
         <source>Key: </source>
         <translation>Tasto: </translation>
     </message>
+    <message>
+        <source>Practice over: all cards taken in %1.</source>
+        <translation>Allenamento finito: tutte le carte prese in %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Practice over: no SET left, %n cards still in play.<byte value="xd"/>Time: %1.</source>
+        <translation>
+            <numerusform>Allenamento finito: nessun SET rimasto, %n carta ancora in gioco.<byte value="xd"/>Tempo: %1.</numerusform>
+            <numerusform>Allenamento finito: nessun SET rimasto, %n carte ancora in gioco.<byte value="xd"/>Tempo: %1.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>I want to practise: no points, free hints.</source>
+        <translation>Voglio allenarmi: niente punti, suggerimenti gratis.</translation>
+    </message>
 </context>
 <context>
     <name>TBoardAccessible</name>
@@ -832,6 +847,73 @@ Buon divertimento a cercare i SET!</translation>
     </message>
 </context>
 <context>
+    <name>TRulePictures</name>
+    <message>
+        <source>A SET: only the colour differs, everything else is alike.</source>
+        <translation>Un SET: solo il colore è diverso, tutto il resto è uguale.</translation>
+    </message>
+    <message>
+        <source>A SET: colour and number differ, shape and fill are alike.</source>
+        <translation>Un SET: colore e numero sono diversi, forma e riempimento sono uguali.</translation>
+    </message>
+    <message>
+        <source>A SET: colour, shape and fill differ, the number is alike.</source>
+        <translation>Un SET: colore, forma e riempimento sono diversi, il numero è uguale.</translation>
+    </message>
+    <message>
+        <source>A SET: all four attributes differ.</source>
+        <translation>Un SET: tutte e quattro le caratteristiche sono diverse.</translation>
+    </message>
+    <message>
+        <source>No SET: two cards have the same colour, the third has another.</source>
+        <translation>Non è un SET: due carte hanno lo stesso colore, la terza un altro.</translation>
+    </message>
+    <message>
+        <source>No SET: two cards have the same shape, the third has another.</source>
+        <translation>Non è un SET: due carte hanno la stessa forma, la terza un’altra.</translation>
+    </message>
+    <message>
+        <source>No SET: two cards have the same fill, the third has another.</source>
+        <translation>Non è un SET: due carte hanno lo stesso riempimento, la terza un altro.</translation>
+    </message>
+    <message>
+        <source>No SET: two cards have the same number of symbols, the third has another.</source>
+        <translation>Non è un SET: due carte hanno lo stesso numero di simboli, la terza un altro.</translation>
+    </message>
+    <message>
+        <source>The cards: %1.</source>
+        <translation>Le carte: %1.</translation>
+    </message>
+    <message>
+        <source>Worked out: shape and fill are alike, colour and number differ.</source>
+        <translation>Il conto: forma e riempimento sono uguali, colore e numero diversi.</translation>
+    </message>
+    <message>
+        <source>3 cards × %1 = %2 points</source>
+        <translation>3 carte × %1 = %2 punti</translation>
+    </message>
+    <message>
+        <source>2 attributes alike × %1 = %2 points</source>
+        <translation>2 caratteristiche uguali × %1 = %2 punti</translation>
+    </message>
+    <message>
+        <source>2 attributes different × %1 = %2 points</source>
+        <translation>2 caratteristiche diverse × %1 = %2 punti</translation>
+    </message>
+    <message>
+        <source>With the SET detector on: %1 + %2 = %3 points</source>
+        <translation>Con il rilevatore di SET: %1 + %2 = %3 punti</translation>
+    </message>
+    <message>
+        <source>With the SET detector off the bonus counts twice: %1 + 2 × %2 = %3 points</source>
+        <translation>Senza il rilevatore di SET il bonus conta doppio: %1 + 2 × %2 = %3 punti</translation>
+    </message>
+    <message>
+        <source>The buttons, each with its key: the bar above the cards, left and right, then the practice game&apos;s button left of the cards.</source>
+        <translation>I pulsanti, ognuno con il suo tasto: la barra sopra le carte, a sinistra e a destra, poi il pulsante della partita di allenamento a sinistra delle carte.</translation>
+    </message>
+</context>
+<context>
     <name>TStatsDlg</name>
     <message>
         <source>Played to the end: %1</source>
@@ -958,6 +1040,22 @@ Buon divertimento a cercare i SET!</translation>
     <message>
         <source>Score:</source>
         <translation>Punti:</translation>
+    </message>
+    <message>
+        <source>New here? The rules show the SETs in pictures, and a practice game (%1) counts no points.</source>
+        <translation>Sei nuovo? Le regole mostrano i SET in immagini, e una partita di allenamento (%1) non conta punti.</translation>
+    </message>
+    <message>
+        <source>Practice, seconds:</source>
+        <translation>Allenamento, secondi:</translation>
+    </message>
+    <message>
+        <source>SETs on the table: %1</source>
+        <translation>SET sul tavolo: %1</translation>
+    </message>
+    <message>
+        <source>Practice, time played: %1, SETs on the table: %2</source>
+        <translation>Allenamento, tempo giocato: %1, SET sul tavolo: %2</translation>
     </message>
 </context>
 <context>

@@ -547,6 +547,21 @@
         <source>Key: </source>
         <translation>Toets: </translation>
     </message>
+    <message>
+        <source>Practice over: all cards taken in %1.</source>
+        <translation>Oefening voorbij: alle kaarten genomen in %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Practice over: no SET left, %n cards still in play.<byte value="xd"/>Time: %1.</source>
+        <translation>
+            <numerusform>Oefening voorbij: geen SET meer, %n kaart nog in het spel.<byte value="xd"/>Tijd: %1.</numerusform>
+            <numerusform>Oefening voorbij: geen SET meer, %n kaarten nog in het spel.<byte value="xd"/>Tijd: %1.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>I want to practise: no points, free hints.</source>
+        <translation>Ik wil oefenen: geen punten, gratis hints.</translation>
+    </message>
 </context>
 <context>
     <name>TBoardAccessible</name>
@@ -832,6 +847,73 @@ Veel plezier met SETs zoeken!</translation>
     </message>
 </context>
 <context>
+    <name>TRulePictures</name>
+    <message>
+        <source>A SET: only the colour differs, everything else is alike.</source>
+        <translation>Een SET: alleen de kleur verschilt, al het andere is gelijk.</translation>
+    </message>
+    <message>
+        <source>A SET: colour and number differ, shape and fill are alike.</source>
+        <translation>Een SET: kleur en aantal verschillen, vorm en vulling zijn gelijk.</translation>
+    </message>
+    <message>
+        <source>A SET: colour, shape and fill differ, the number is alike.</source>
+        <translation>Een SET: kleur, vorm en vulling verschillen, het aantal is gelijk.</translation>
+    </message>
+    <message>
+        <source>A SET: all four attributes differ.</source>
+        <translation>Een SET: alle vier de eigenschappen verschillen.</translation>
+    </message>
+    <message>
+        <source>No SET: two cards have the same colour, the third has another.</source>
+        <translation>Geen SET: twee kaarten hebben dezelfde kleur, de derde een andere.</translation>
+    </message>
+    <message>
+        <source>No SET: two cards have the same shape, the third has another.</source>
+        <translation>Geen SET: twee kaarten hebben dezelfde vorm, de derde een andere.</translation>
+    </message>
+    <message>
+        <source>No SET: two cards have the same fill, the third has another.</source>
+        <translation>Geen SET: twee kaarten hebben dezelfde vulling, de derde een andere.</translation>
+    </message>
+    <message>
+        <source>No SET: two cards have the same number of symbols, the third has another.</source>
+        <translation>Geen SET: twee kaarten hebben hetzelfde aantal symbolen, de derde een ander.</translation>
+    </message>
+    <message>
+        <source>The cards: %1.</source>
+        <translation>De kaarten: %1.</translation>
+    </message>
+    <message>
+        <source>Worked out: shape and fill are alike, colour and number differ.</source>
+        <translation>Uitgerekend: vorm en vulling zijn gelijk, kleur en aantal verschillen.</translation>
+    </message>
+    <message>
+        <source>3 cards × %1 = %2 points</source>
+        <translation>3 kaarten × %1 = %2 punten</translation>
+    </message>
+    <message>
+        <source>2 attributes alike × %1 = %2 points</source>
+        <translation>2 gelijke eigenschappen × %1 = %2 punten</translation>
+    </message>
+    <message>
+        <source>2 attributes different × %1 = %2 points</source>
+        <translation>2 verschillende eigenschappen × %1 = %2 punten</translation>
+    </message>
+    <message>
+        <source>With the SET detector on: %1 + %2 = %3 points</source>
+        <translation>Met de SET-detector: %1 + %2 = %3 punten</translation>
+    </message>
+    <message>
+        <source>With the SET detector off the bonus counts twice: %1 + 2 × %2 = %3 points</source>
+        <translation>Zonder de SET-detector telt de bonus dubbel: %1 + 2 × %2 = %3 punten</translation>
+    </message>
+    <message>
+        <source>The buttons, each with its key: the bar above the cards, left and right, then the practice game&apos;s button left of the cards.</source>
+        <translation>De knoppen, elk met zijn toets: de balk boven de kaarten, links en rechts, dan de knop van het oefenspel links van de kaarten.</translation>
+    </message>
+</context>
+<context>
     <name>TStatsDlg</name>
     <message>
         <source>Played to the end: %1</source>
@@ -958,6 +1040,22 @@ Veel plezier met SETs zoeken!</translation>
     <message>
         <source>Score:</source>
         <translation>Punten:</translation>
+    </message>
+    <message>
+        <source>New here? The rules show the SETs in pictures, and a practice game (%1) counts no points.</source>
+        <translation>Nieuw hier? De spelregels tonen de SETs in plaatjes, en een oefenspel (%1) telt geen punten.</translation>
+    </message>
+    <message>
+        <source>Practice, seconds:</source>
+        <translation>Oefening, seconden:</translation>
+    </message>
+    <message>
+        <source>SETs on the table: %1</source>
+        <translation>SETs op tafel: %1</translation>
+    </message>
+    <message>
+        <source>Practice, time played: %1, SETs on the table: %2</source>
+        <translation>Oefening, speeltijd: %1, SETs op tafel: %2</translation>
     </message>
 </context>
 <context>

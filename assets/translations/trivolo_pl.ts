@@ -547,6 +547,22 @@
         <source>Key: </source>
         <translation>Klawisz: </translation>
     </message>
+    <message>
+        <source>Practice over: all cards taken in %1.</source>
+        <translation>Trening zakończony: wszystkie karty zebrane w %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Practice over: no SET left, %n cards still in play.<byte value="xd"/>Time: %1.</source>
+        <translation>
+            <numerusform>Trening zakończony: brak SET-ów, w grze jeszcze %n karta.<byte value="xd"/>Czas: %1.</numerusform>
+            <numerusform>Trening zakończony: brak SET-ów, w grze jeszcze %n karty.<byte value="xd"/>Czas: %1.</numerusform>
+            <numerusform>Trening zakończony: brak SET-ów, w grze jeszcze %n kart.<byte value="xd"/>Czas: %1.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>I want to practise: no points, free hints.</source>
+        <translation>Chcę poćwiczyć: bez punktów, darmowe podpowiedzi.</translation>
+    </message>
 </context>
 <context>
     <name>TBoardAccessible</name>
@@ -833,6 +849,73 @@ Miłego szukania SET-ów!</translation>
     </message>
 </context>
 <context>
+    <name>TRulePictures</name>
+    <message>
+        <source>A SET: only the colour differs, everything else is alike.</source>
+        <translation>SET: różni się tylko kolor, wszystko inne jest takie samo.</translation>
+    </message>
+    <message>
+        <source>A SET: colour and number differ, shape and fill are alike.</source>
+        <translation>SET: kolor i liczba są różne, kształt i wypełnienie takie same.</translation>
+    </message>
+    <message>
+        <source>A SET: colour, shape and fill differ, the number is alike.</source>
+        <translation>SET: kolor, kształt i wypełnienie są różne, liczba taka sama.</translation>
+    </message>
+    <message>
+        <source>A SET: all four attributes differ.</source>
+        <translation>SET: wszystkie cztery cechy są różne.</translation>
+    </message>
+    <message>
+        <source>No SET: two cards have the same colour, the third has another.</source>
+        <translation>To nie SET: dwie karty mają ten sam kolor, trzecia inny.</translation>
+    </message>
+    <message>
+        <source>No SET: two cards have the same shape, the third has another.</source>
+        <translation>To nie SET: dwie karty mają ten sam kształt, trzecia inny.</translation>
+    </message>
+    <message>
+        <source>No SET: two cards have the same fill, the third has another.</source>
+        <translation>To nie SET: dwie karty mają to samo wypełnienie, trzecia inne.</translation>
+    </message>
+    <message>
+        <source>No SET: two cards have the same number of symbols, the third has another.</source>
+        <translation>To nie SET: dwie karty mają tyle samo symboli, trzecia inną liczbę.</translation>
+    </message>
+    <message>
+        <source>The cards: %1.</source>
+        <translation>Karty: %1.</translation>
+    </message>
+    <message>
+        <source>Worked out: shape and fill are alike, colour and number differ.</source>
+        <translation>Obliczenie: kształt i wypełnienie są takie same, kolor i liczba różne.</translation>
+    </message>
+    <message>
+        <source>3 cards × %1 = %2 points</source>
+        <translation>3 karty × %1 = %2 pkt</translation>
+    </message>
+    <message>
+        <source>2 attributes alike × %1 = %2 points</source>
+        <translation>2 cechy jednakowe × %1 = %2 pkt</translation>
+    </message>
+    <message>
+        <source>2 attributes different × %1 = %2 points</source>
+        <translation>2 cechy różne × %1 = %2 pkt</translation>
+    </message>
+    <message>
+        <source>With the SET detector on: %1 + %2 = %3 points</source>
+        <translation>Z wykrywaczem SET-ów: %1 + %2 = %3 pkt</translation>
+    </message>
+    <message>
+        <source>With the SET detector off the bonus counts twice: %1 + 2 × %2 = %3 points</source>
+        <translation>Bez wykrywacza SET-ów premia liczy się podwójnie: %1 + 2 × %2 = %3 pkt</translation>
+    </message>
+    <message>
+        <source>The buttons, each with its key: the bar above the cards, left and right, then the practice game&apos;s button left of the cards.</source>
+        <translation>Przyciski, każdy ze swoim klawiszem: pasek nad kartami, po lewej i po prawej, potem przycisk gry treningowej po lewej stronie kart.</translation>
+    </message>
+</context>
+<context>
     <name>TStatsDlg</name>
     <message>
         <source>Played to the end: %1</source>
@@ -959,6 +1042,22 @@ Miłego szukania SET-ów!</translation>
     <message>
         <source>Score:</source>
         <translation>Punkty:</translation>
+    </message>
+    <message>
+        <source>New here? The rules show the SETs in pictures, and a practice game (%1) counts no points.</source>
+        <translation>Jesteś tu nowy? Zasady pokazują SET-y na obrazkach, a gra treningowa (%1) nie liczy punktów.</translation>
+    </message>
+    <message>
+        <source>Practice, seconds:</source>
+        <translation>Trening, sekundy:</translation>
+    </message>
+    <message>
+        <source>SETs on the table: %1</source>
+        <translation>SET-y na stole: %1</translation>
+    </message>
+    <message>
+        <source>Practice, time played: %1, SETs on the table: %2</source>
+        <translation>Trening, czas gry: %1, SET-y na stole: %2</translation>
     </message>
 </context>
 <context>

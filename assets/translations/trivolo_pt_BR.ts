@@ -547,6 +547,21 @@
         <source>Key: </source>
         <translation>Tecla: </translation>
     </message>
+    <message>
+        <source>Practice over: all cards taken in %1.</source>
+        <translation>Treino encerrado: todas as cartas tiradas em %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Practice over: no SET left, %n cards still in play.<byte value="xd"/>Time: %1.</source>
+        <translation>
+            <numerusform>Treino encerrado: nenhum SET restante, %n carta ainda em jogo.<byte value="xd"/>Tempo: %1.</numerusform>
+            <numerusform>Treino encerrado: nenhum SET restante, %n cartas ainda em jogo.<byte value="xd"/>Tempo: %1.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>I want to practise: no points, free hints.</source>
+        <translation>Quero treinar: sem pontos, dicas grátis.</translation>
+    </message>
 </context>
 <context>
     <name>TBoardAccessible</name>
@@ -832,6 +847,73 @@ Divirta-se procurando SETs!</translation>
     </message>
 </context>
 <context>
+    <name>TRulePictures</name>
+    <message>
+        <source>A SET: only the colour differs, everything else is alike.</source>
+        <translation>Um SET: só a cor é diferente, todo o resto é igual.</translation>
+    </message>
+    <message>
+        <source>A SET: colour and number differ, shape and fill are alike.</source>
+        <translation>Um SET: cor e número são diferentes, forma e preenchimento são iguais.</translation>
+    </message>
+    <message>
+        <source>A SET: colour, shape and fill differ, the number is alike.</source>
+        <translation>Um SET: cor, forma e preenchimento são diferentes, o número é igual.</translation>
+    </message>
+    <message>
+        <source>A SET: all four attributes differ.</source>
+        <translation>Um SET: as quatro características são diferentes.</translation>
+    </message>
+    <message>
+        <source>No SET: two cards have the same colour, the third has another.</source>
+        <translation>Não é um SET: duas cartas têm a mesma cor, a terceira outra.</translation>
+    </message>
+    <message>
+        <source>No SET: two cards have the same shape, the third has another.</source>
+        <translation>Não é um SET: duas cartas têm a mesma forma, a terceira outra.</translation>
+    </message>
+    <message>
+        <source>No SET: two cards have the same fill, the third has another.</source>
+        <translation>Não é um SET: duas cartas têm o mesmo preenchimento, a terceira outro.</translation>
+    </message>
+    <message>
+        <source>No SET: two cards have the same number of symbols, the third has another.</source>
+        <translation>Não é um SET: duas cartas têm o mesmo número de símbolos, a terceira outro.</translation>
+    </message>
+    <message>
+        <source>The cards: %1.</source>
+        <translation>As cartas: %1.</translation>
+    </message>
+    <message>
+        <source>Worked out: shape and fill are alike, colour and number differ.</source>
+        <translation>A conta: forma e preenchimento são iguais, cor e número diferentes.</translation>
+    </message>
+    <message>
+        <source>3 cards × %1 = %2 points</source>
+        <translation>3 cartas × %1 = %2 pontos</translation>
+    </message>
+    <message>
+        <source>2 attributes alike × %1 = %2 points</source>
+        <translation>2 características iguais × %1 = %2 pontos</translation>
+    </message>
+    <message>
+        <source>2 attributes different × %1 = %2 points</source>
+        <translation>2 características diferentes × %1 = %2 pontos</translation>
+    </message>
+    <message>
+        <source>With the SET detector on: %1 + %2 = %3 points</source>
+        <translation>Com o detector de SET: %1 + %2 = %3 pontos</translation>
+    </message>
+    <message>
+        <source>With the SET detector off the bonus counts twice: %1 + 2 × %2 = %3 points</source>
+        <translation>Sem o detector de SET o bônus conta em dobro: %1 + 2 × %2 = %3 pontos</translation>
+    </message>
+    <message>
+        <source>The buttons, each with its key: the bar above the cards, left and right, then the practice game&apos;s button left of the cards.</source>
+        <translation>Os botões, cada um com sua tecla: a barra acima das cartas, à esquerda e à direita, depois o botão da partida de treino à esquerda das cartas.</translation>
+    </message>
+</context>
+<context>
     <name>TStatsDlg</name>
     <message>
         <source>Played to the end: %1</source>
@@ -958,6 +1040,22 @@ Divirta-se procurando SETs!</translation>
     <message>
         <source>Score:</source>
         <translation>Pontos:</translation>
+    </message>
+    <message>
+        <source>New here? The rules show the SETs in pictures, and a practice game (%1) counts no points.</source>
+        <translation>Novo por aqui? As regras mostram os SETs em figuras, e uma partida de treino (%1) não conta pontos.</translation>
+    </message>
+    <message>
+        <source>Practice, seconds:</source>
+        <translation>Treino, segundos:</translation>
+    </message>
+    <message>
+        <source>SETs on the table: %1</source>
+        <translation>SETs na mesa: %1</translation>
+    </message>
+    <message>
+        <source>Practice, time played: %1, SETs on the table: %2</source>
+        <translation>Treino, tempo jogado: %1, SETs na mesa: %2</translation>
     </message>
 </context>
 <context>

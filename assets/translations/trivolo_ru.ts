@@ -547,6 +547,22 @@
         <source>Key: </source>
         <translation>Клавиша: </translation>
     </message>
+    <message>
+        <source>Practice over: all cards taken in %1.</source>
+        <translation>Тренировка окончена: все карты взяты за %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Practice over: no SET left, %n cards still in play.<byte value="xd"/>Time: %1.</source>
+        <translation>
+            <numerusform>Тренировка окончена: SET больше нет, в игре ещё %n карта.<byte value="xd"/>Время: %1.</numerusform>
+            <numerusform>Тренировка окончена: SET больше нет, в игре ещё %n карты.<byte value="xd"/>Время: %1.</numerusform>
+            <numerusform>Тренировка окончена: SET больше нет, в игре ещё %n карт.<byte value="xd"/>Время: %1.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>I want to practise: no points, free hints.</source>
+        <translation>Хочу потренироваться: без очков, подсказки бесплатно.</translation>
+    </message>
 </context>
 <context>
     <name>TBoardAccessible</name>
@@ -833,6 +849,73 @@ Mollberg Spiele
     </message>
 </context>
 <context>
+    <name>TRulePictures</name>
+    <message>
+        <source>A SET: only the colour differs, everything else is alike.</source>
+        <translation>SET: различается только цвет, всё остальное одинаково.</translation>
+    </message>
+    <message>
+        <source>A SET: colour and number differ, shape and fill are alike.</source>
+        <translation>SET: цвет и количество различаются, форма и заливка одинаковы.</translation>
+    </message>
+    <message>
+        <source>A SET: colour, shape and fill differ, the number is alike.</source>
+        <translation>SET: цвет, форма и заливка различаются, количество одинаково.</translation>
+    </message>
+    <message>
+        <source>A SET: all four attributes differ.</source>
+        <translation>SET: все четыре признака различаются.</translation>
+    </message>
+    <message>
+        <source>No SET: two cards have the same colour, the third has another.</source>
+        <translation>Не SET: у двух карт один цвет, у третьей другой.</translation>
+    </message>
+    <message>
+        <source>No SET: two cards have the same shape, the third has another.</source>
+        <translation>Не SET: у двух карт одна форма, у третьей другая.</translation>
+    </message>
+    <message>
+        <source>No SET: two cards have the same fill, the third has another.</source>
+        <translation>Не SET: у двух карт одна заливка, у третьей другая.</translation>
+    </message>
+    <message>
+        <source>No SET: two cards have the same number of symbols, the third has another.</source>
+        <translation>Не SET: у двух карт одинаковое число символов, у третьей другое.</translation>
+    </message>
+    <message>
+        <source>The cards: %1.</source>
+        <translation>Карты: %1.</translation>
+    </message>
+    <message>
+        <source>Worked out: shape and fill are alike, colour and number differ.</source>
+        <translation>Расчёт: форма и заливка одинаковы, цвет и количество различаются.</translation>
+    </message>
+    <message>
+        <source>3 cards × %1 = %2 points</source>
+        <translation>3 карты × %1 = %2</translation>
+    </message>
+    <message>
+        <source>2 attributes alike × %1 = %2 points</source>
+        <translation>2 одинаковых признака × %1 = %2</translation>
+    </message>
+    <message>
+        <source>2 attributes different × %1 = %2 points</source>
+        <translation>2 разных признака × %1 = %2</translation>
+    </message>
+    <message>
+        <source>With the SET detector on: %1 + %2 = %3 points</source>
+        <translation>С детектором SET: %1 + %2 = %3</translation>
+    </message>
+    <message>
+        <source>With the SET detector off the bonus counts twice: %1 + 2 × %2 = %3 points</source>
+        <translation>Без детектора SET бонус считается дважды: %1 + 2 × %2 = %3</translation>
+    </message>
+    <message>
+        <source>The buttons, each with its key: the bar above the cards, left and right, then the practice game&apos;s button left of the cards.</source>
+        <translation>Кнопки, каждая со своей клавишей: полоса над картами, слева и справа, затем кнопка тренировочной игры слева от карт.</translation>
+    </message>
+</context>
+<context>
     <name>TStatsDlg</name>
     <message>
         <source>Played to the end: %1</source>
@@ -959,6 +1042,22 @@ Mollberg Spiele
     <message>
         <source>Score:</source>
         <translation>Очки:</translation>
+    </message>
+    <message>
+        <source>New here? The rules show the SETs in pictures, and a practice game (%1) counts no points.</source>
+        <translation>Впервые здесь? Правила показывают SET в картинках, а тренировочная игра (%1) не считает очков.</translation>
+    </message>
+    <message>
+        <source>Practice, seconds:</source>
+        <translation>Тренировка, секунды:</translation>
+    </message>
+    <message>
+        <source>SETs on the table: %1</source>
+        <translation>SET на столе: %1</translation>
+    </message>
+    <message>
+        <source>Practice, time played: %1, SETs on the table: %2</source>
+        <translation>Тренировка, время игры: %1, SET на столе: %2</translation>
     </message>
 </context>
 <context>

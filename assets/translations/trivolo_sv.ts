@@ -547,6 +547,21 @@
         <source>Key: </source>
         <translation>Tangent: </translation>
     </message>
+    <message>
+        <source>Practice over: all cards taken in %1.</source>
+        <translation>Övningen slut: alla kort tagna på %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Practice over: no SET left, %n cards still in play.<byte value="xd"/>Time: %1.</source>
+        <translation>
+            <numerusform>Övningen slut: inga SET kvar, %n kort kvar i spelet.<byte value="xd"/>Tid: %1.</numerusform>
+            <numerusform>Övningen slut: inga SET kvar, %n kort kvar i spelet.<byte value="xd"/>Tid: %1.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>I want to practise: no points, free hints.</source>
+        <translation>Jag vill öva: inga poäng, gratis ledtrådar.</translation>
+    </message>
 </context>
 <context>
     <name>TBoardAccessible</name>
@@ -832,6 +847,73 @@ Lycka till med SET-jakten!</translation>
     </message>
 </context>
 <context>
+    <name>TRulePictures</name>
+    <message>
+        <source>A SET: only the colour differs, everything else is alike.</source>
+        <translation>Ett SET: bara färgen skiljer sig, allt annat är lika.</translation>
+    </message>
+    <message>
+        <source>A SET: colour and number differ, shape and fill are alike.</source>
+        <translation>Ett SET: färg och antal skiljer sig, form och fyllning är lika.</translation>
+    </message>
+    <message>
+        <source>A SET: colour, shape and fill differ, the number is alike.</source>
+        <translation>Ett SET: färg, form och fyllning skiljer sig, antalet är lika.</translation>
+    </message>
+    <message>
+        <source>A SET: all four attributes differ.</source>
+        <translation>Ett SET: alla fyra egenskaperna skiljer sig.</translation>
+    </message>
+    <message>
+        <source>No SET: two cards have the same colour, the third has another.</source>
+        <translation>Inget SET: två kort har samma färg, det tredje en annan.</translation>
+    </message>
+    <message>
+        <source>No SET: two cards have the same shape, the third has another.</source>
+        <translation>Inget SET: två kort har samma form, det tredje en annan.</translation>
+    </message>
+    <message>
+        <source>No SET: two cards have the same fill, the third has another.</source>
+        <translation>Inget SET: två kort har samma fyllning, det tredje en annan.</translation>
+    </message>
+    <message>
+        <source>No SET: two cards have the same number of symbols, the third has another.</source>
+        <translation>Inget SET: två kort har samma antal symboler, det tredje ett annat.</translation>
+    </message>
+    <message>
+        <source>The cards: %1.</source>
+        <translation>Korten: %1.</translation>
+    </message>
+    <message>
+        <source>Worked out: shape and fill are alike, colour and number differ.</source>
+        <translation>Uträknat: form och fyllning är lika, färg och antal skiljer sig.</translation>
+    </message>
+    <message>
+        <source>3 cards × %1 = %2 points</source>
+        <translation>3 kort × %1 = %2 poäng</translation>
+    </message>
+    <message>
+        <source>2 attributes alike × %1 = %2 points</source>
+        <translation>2 lika egenskaper × %1 = %2 poäng</translation>
+    </message>
+    <message>
+        <source>2 attributes different × %1 = %2 points</source>
+        <translation>2 olika egenskaper × %1 = %2 poäng</translation>
+    </message>
+    <message>
+        <source>With the SET detector on: %1 + %2 = %3 points</source>
+        <translation>Med SET-detektorn: %1 + %2 = %3 poäng</translation>
+    </message>
+    <message>
+        <source>With the SET detector off the bonus counts twice: %1 + 2 × %2 = %3 points</source>
+        <translation>Utan SET-detektorn räknas bonusen dubbelt: %1 + 2 × %2 = %3 poäng</translation>
+    </message>
+    <message>
+        <source>The buttons, each with its key: the bar above the cards, left and right, then the practice game&apos;s button left of the cards.</source>
+        <translation>Knapparna, var och en med sin tangent: raden ovanför korten, till vänster och höger, sedan övningsspelets knapp till vänster om korten.</translation>
+    </message>
+</context>
+<context>
     <name>TStatsDlg</name>
     <message>
         <source>Played to the end: %1</source>
@@ -958,6 +1040,22 @@ Lycka till med SET-jakten!</translation>
     <message>
         <source>Score:</source>
         <translation>Poäng:</translation>
+    </message>
+    <message>
+        <source>New here? The rules show the SETs in pictures, and a practice game (%1) counts no points.</source>
+        <translation>Ny här? Reglerna visar SET i bilder, och ett övningsspel (%1) räknar inga poäng.</translation>
+    </message>
+    <message>
+        <source>Practice, seconds:</source>
+        <translation>Övning, sekunder:</translation>
+    </message>
+    <message>
+        <source>SETs on the table: %1</source>
+        <translation>SET på bordet: %1</translation>
+    </message>
+    <message>
+        <source>Practice, time played: %1, SETs on the table: %2</source>
+        <translation>Övning, speltid: %1, SET på bordet: %2</translation>
     </message>
 </context>
 <context>

@@ -266,3 +266,80 @@ TEST_F(TPlaySessionTest, TheGamesMessagesInBothLanguages)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(TPlaySessionTest, APracticeGameIsPlayedToItsEndAndCountsNowhere)
+{
+  // A normal game begun and left for practice counts as abandoned, after
+  // the same question.
+  Session->PressSlot(TSlot { 0, 0 });
+  Tick(1);
+  Session->PracticeBtnClick();
+  EXPECT_TRUE(Session->Practising());
+  EXPECT_EQ(Questions.Asked, QStringList({ "code 4" }));
+  EXPECT_EQ(Stats.Lifetime().Abandoned, 1);
+
+  // The clock counts the seconds played; a Mix and a hint cost nothing and
+  // are counted nowhere.
+  Questions.Asked.clear();
+  Session->PressSlot(TSlot { 0, 0 });
+  Tick(3);
+  Session->MixBtnClick();
+  Session->TipBtnMouseDown();
+  Session->TipBtnMouseUp();
+  Tick(2);
+  int sets = 0;
+  while (Record().GameState != gsOver) {
+    ASSERT_LT(sets, 60) << "the game should have ended";
+    TakeASet();
+    ++sets;
+  }
+  const int left = CardCount - Record().TakenCount;
+  const QString ending = left == 0 ? QStringLiteral("text 10 Practice over: all cards taken in 0:05.")
+                                   : QStringLiteral("text 10 Practice over: no SET left, %1 cards still in play.\rTime: 0:05.").arg(left);
+  EXPECT_EQ(Questions.Asked, QStringList({ ending })) << "no list, no review";
+  EXPECT_EQ(Stats.Lifetime().Played, 0);
+  EXPECT_EQ(Stats.Lifetime().Sets, 0);
+
+  // Start deals a normal game again; quitting a practice game begun counts
+  // nothing either.
+  Session->PracticeBtnClick();
+  Session->PressSlot(TSlot { 0, 0 });
+  Tick(1);
+  Session->Abandon();
+  Session->StartBtnClick();
+  EXPECT_FALSE(Session->Practising());
+  EXPECT_EQ(Stats.Lifetime().Abandoned, 1);
+  EXPECT_EQ(Stats.Lifetime().Played, 0);
+}
+
+TEST_F(TPlaySessionTest, APracticeGameExplainsEveryWrongPickAndCountsTheSetsOnTheTable)
+{
+  State.DetectorOn = false;
+  Session->PracticeBtnClick();
+  QStringList said;
+  QObject::connect(Session.get(), &TPlaySession::WrongPickSaid, [&said](const QString& text) { said << text; });
+  TGameRecord& record = Session->GameOf().Record();
+  const std::array<int, 16> setFree = SetFreeCards();
+  for (int p = 0; p < SlotCount; ++p)
+    record.Table[SlotOfPosition(p).Col][SlotOfPosition(p).Row] = setFree[static_cast<std::size_t>(p)];
+  EXPECT_EQ(Session->SetsOnTable(), 0);
+  for (const int p : { 0, 1, 2 })
+    Session->PressSlot(SlotOfPosition(p));
+  ASSERT_FALSE(said.isEmpty()) << "explained with the detector off";
+  EXPECT_TRUE(said.first().startsWith("Not a SET: "));
+
+  // Three cards of a SET, and one more that makes a second with two of them.
+  record.Table = {};
+  const auto put = [&record](int p, int card) { record.Table[SlotOfPosition(p).Col][SlotOfPosition(p).Row] = card; };
+  put(0, 1);
+  put(1, 2);
+  put(2, ThirdCard(1, 2));
+  EXPECT_EQ(Session->SetsOnTable(), 1);
+  put(3, ThirdCard(1, ThirdCard(1, 2) == 3 ? 4 : 3));
+  put(4, ThirdCard(1, 2) == 3 ? 4 : 3);
+  EXPECT_EQ(Session->SetsOnTable(), 2);
+}
+
+} // namespace

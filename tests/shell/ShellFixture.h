@@ -106,6 +106,8 @@ protected:
   TImageButton* Button(TButtonKey key) { return Forms->mainform.ButtonOf(key); }
   TBoardWidget* Box() { return Forms->mainform.box; }
   QLabel* Score() { return Forms->mainform.ScoreLabel; }
+  QLabel* SetsOnTable() { return Forms->mainform.SetsLabel; }
+  TShapeHint* Hints() { return Forms->mainform.ShapeHint1; }
   THelpSystem* Help() { return Forms->mainform.HelpSystem.get(); }
   TMusicBox& Music() { return *Forms->mainform.Music; }
   // A card's cell on the board, as the board lays it out.
