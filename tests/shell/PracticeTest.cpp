@@ -2,6 +2,7 @@
 // and the first start's pointer.
 #include "assets/Artwork.h"
 #include "game/CardCode.h"
+#include "game/SetFinder.h"
 #include "shell/BoardReader.h"
 #include "shell/RulePictures.h"
 #include "tests/shell/ShellFixture.h"
@@ -61,6 +62,49 @@ TEST_F(TShellTest, APracticeGameStartsByItsButtonOrKeyAndTheBoardSaysSo)
   Click(Button(bkPractice));
   EXPECT_TRUE(Session().Practising());
   EXPECT_EQ(yes.Seen, 3);
+}
+
+// A practice game by mouse clicks alone, to its end: the message says so,
+// and the settings file after closing is the one a player who never
+// practised leaves (no list, no figures).
+TEST_F(TShellTest, APracticeGamePlayedByMouseToItsEndLeavesTheSettingsAsTheyWere)
+{
+  const auto closed = [this] {
+    TModalAnswerer closer([](QWidget* dialog) { Press(dialog, Qt::Key_Y); });
+    Main().close();
+    Forms.reset();
+    QFile file(Settings.FileName());
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+  };
+  // A player who starts the program and quits.
+  Write("tongue", "0");
+  Start();
+  const QByteArray untouched = closed();
+  QFile::remove(Settings.FileName());
+
+  Write("tongue", "0");
+  Start();
+  QStringList dialogs;
+  TModalAnswerer answerer([&](QWidget* dialog) {
+    const auto* label = dialog->findChild<QLabel*>();
+    dialogs << dialog->objectName() + QStringLiteral(": ") + (label ? label->text() : QString());
+    Press(dialog, Qt::Key_Y);
+  });
+  Click(Button(bkPractice));
+  QTest::qWait(20);
+  TGame& game = Session().GameOf();
+  for (int presses = 0; game.Record().GameState != gsOver && presses < 400; presses += 3) {
+    const auto set = FirstSetOnTable(game.Record());
+    ASSERT_TRUE(set.has_value());
+    for (const TSlot& s : *set)
+      QTest::mouseClick(Box(), Qt::LeftButton, {}, Cell(s).center());
+    EXPECT_EQ(SetsOnTable()->text(), QStringLiteral("SETs on the table: %1").arg(Session().SetsOnTable()));
+  }
+  ASSERT_EQ(game.Record().GameState, gsOver);
+  QTest::qWait(20);
+  ASSERT_EQ(dialogs.size(), 2) << dialogs.join('\n').toStdString();
+  EXPECT_TRUE(dialogs[1].contains("Practice over: ")) << dialogs[1].toStdString();
+  EXPECT_EQ(closed().toStdString(), untouched.toStdString());
 }
 
 // The label over the seconds stays clear of the right-hand buttons on the

@@ -40,6 +40,10 @@ SAYS = {
         "options": "Options:",
         "rules keys": "The keys",
         "quit question": "Do you really want to go?",
+        "practice": r"Practice, time played: \d+:\d\d, SETs on the table: (\d+), game running",
+        "practice over": "Practice over: ",
+        "not a set": "Not a SET: ",
+        "pointer": "New here? The rules show the SETs in pictures, and a practice game (F3) counts no points.",
     },
     "fr": {
         "answer": ("Tab", "Tab", "space"),
@@ -58,6 +62,10 @@ SAYS = {
         "close list": "Fermer la liste",
         "options": "Réglages :",
         "rules keys": "Les touches",
+        "practice": r"Entraînement, temps joué : \d+:\d\d, SET sur la table : (\d+), partie en cours",
+        "practice over": "Entraînement terminé : ",
+        "not a set": "Pas un SET : ",
+        "pointer": "Nouveau ici ? Les règles montrent les SET en images, et une partie d’entraînement (F3) ne compte aucun point.",
         "quit question": "Veux-tu vraiment déjà partir ?",
     },
 }
@@ -177,12 +185,54 @@ def score(board):
     return int(re.match(SAY["score"], board.description).group(1))
 
 
-def find_set(names):
+def all_sets(names):
     parsed = {i: CARD.match(n).groups() for i, n in enumerate(names) if CARD.match(n)}
-    for triple in itertools.combinations(sorted(parsed), 3):
-        if all(len({parsed[i][a] for i in triple}) != 2 for a in range(4)):
-            return triple
-    return None
+    return [triple for triple in itertools.combinations(sorted(parsed), 3)
+            if all(len({parsed[i][a] for i in triple}) != 2 for a in range(4))]
+
+
+def find_set(names):
+    sets = all_sets(names)
+    return sets[0] if sets else None
+
+
+def find_no_set(names):
+    """Three cards that are no SET."""
+    sets = set(all_sets(names))
+    return next(t for t in itertools.combinations(range(16), 3) if t not in sets and all(CARD.match(names[i]) for i in t))
+
+
+def open_dialog():
+    return next((w for w in (application().getChildAtIndex(i) for i in range(application().childCount))
+                 if w.getRole() == pyatspi.ROLE_DIALOG and showing(w)), None)
+
+
+def play_to_end(board, each=None):
+    """Takes SET after SET by keys until the program says the game is over;
+    returns the SETs taken and the message that says so."""
+    taken = 0
+    while True:
+        names = cards(board)
+        if each:
+            each(names)
+        triple = find_set(names)
+        check(triple is not None, f"no SET on the table while the game runs: {names}")
+        key(*(SLOT_KEYS[i] for i in triple))
+        taken += 1
+        end = time.time() + 5
+        ended = None
+        while time.time() < end:
+            if cards(board) != names:
+                break
+            ended = open_dialog()
+            if ended is not None:
+                break
+            time.sleep(0.05)
+        else:
+            raise Failure(f"the SET {triple} of {names} was not taken")
+        ended = ended or open_dialog()
+        if ended is not None:
+            return taken, ended
 
 
 def shoot(window, name):
@@ -209,6 +259,10 @@ def play():
     check(focused_name(question) == "Ich spreche deutsch", "the language question's focus")
     key(*SAY["answer"])
     gone(question)
+    # The first start's balloon points at the rules; the reader hears it.
+    pointer = wait_for("the first start's balloon", lambda: next(
+        (n for n in walk(application()) if n.getRole() == pyatspi.ROLE_TOOL_TIP and showing(n)), None))
+    check(pointer.name == SAY["pointer"], f"the balloon says {pointer.name!r}")
     board = table()
     keyboard_back()
 
@@ -223,30 +277,7 @@ def play():
     check(167 <= dropped < 2 * 167, f"a held H cost {dropped} points")
 
     # The whole game, SET by SET, until the program says there is none left.
-    taken = 0
-    while True:
-        names = cards(board)
-        triple = find_set(names)
-        check(triple is not None, f"no SET on the table while the game runs: {names}")
-        key(*(SLOT_KEYS[i] for i in triple))
-        taken += 1
-        end = time.time() + 5
-        ended = None
-        while time.time() < end:
-            if cards(board) != names:
-                break
-            ended = next((w for w in (application().getChildAtIndex(i) for i in range(application().childCount))
-                          if w.getRole() == pyatspi.ROLE_DIALOG and showing(w)), None)
-            if ended is not None:
-                break
-            time.sleep(0.05)
-        else:
-            raise Failure(f"the SET {triple} of {names} was not taken")
-        if ended is None:
-            ended = next((w for w in (application().getChildAtIndex(i) for i in range(application().childCount))
-                          if w.getRole() == pyatspi.ROLE_DIALOG and showing(w)), None)
-        if ended is not None:
-            break
+    taken, ended = play_to_end(board)
     print(f"{taken} SETs taken by keys; the program says: {ended.description!r}")
     check(ended.name == "Trivolo" and ended.description in SAY["ends"], "the end of the game")
     final = score(board)
@@ -282,6 +313,36 @@ def play():
     labels = [n.name for n in walk(stats) if n.getRole() == pyatspi.ROLE_LABEL]
     check(SAY["played"] in labels and SAY["sets"].format(taken) in labels, f"the statistics: {labels[:9]}")
     shoot(stats, "statistics.png")
+    key("Escape")
+    gone(stats)
+
+    # A practice game on F3, played to its end by keys: the board says how
+    # many SETs lie on the table, a wrong pick is explained, and nothing of
+    # it reaches the list or the statistics.
+    keyboard_back()
+    key("F3")
+    wait_for("the practice game", lambda: re.match(SAY["practice"], board.description))
+    names = cards(board)
+    key(*(SLOT_KEYS[i] for i in find_no_set(names)))
+    wait_for("the wrong pick explained", lambda: SAY["not a set"] in board.description)
+    print("a wrong pick in practice reads:", board.description)
+    key(*(SLOT_KEYS[i] for i in find_no_set(names)))  # dropped again
+
+    def counted(names):
+        said = wait_for("the count of SETs", lambda: re.match(SAY["practice"], board.description))
+        check(int(said.group(1)) == len(all_sets(names)), f"the board says {said.group(1)} SETs, the table holds {len(all_sets(names))}")
+    practised, over = play_to_end(board, counted)
+    print(f"practice: {practised} SETs taken by keys; the program says: {over.description!r}")
+    check(over.description.startswith(SAY["practice over"]), "the end of the practice game")
+    key("Return")
+    gone(over)
+    time.sleep(0.5)
+    check(open_dialog() is None, "a practice game asked for a name or showed a review")
+    keyboard_back()
+    key("t")
+    stats = dialog(SAY["statistics"])
+    labels = [n.name for n in walk(stats) if n.getRole() == pyatspi.ROLE_LABEL]
+    check(SAY["played"] in labels and SAY["sets"].format(taken) in labels, f"the statistics after practice: {labels[:9]}")
     key("Escape")
     gone(stats)
 
