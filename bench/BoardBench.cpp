@@ -38,6 +38,24 @@ void Paint(benchmark::State& state)
 }
 BENCHMARK(Paint)->Args({ 701, 401 })->Args({ 1000, 700 })->Args({ 1920, 1080 })->Unit(benchmark::kMicrosecond);
 
+// One of the rules' pictures: three cards of 72 pixels at a density (in
+// percent), on a surface of their own.
+void RulesPicture(benchmark::State& state)
+{
+  const TBitmapList bmps = LoadBmps();
+  const qreal density = static_cast<qreal>(state.range(0)) / 100;
+  for (auto _ : state) {
+    QImage image(qRound(216 * density), qRound(72 * density), QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(density);
+    image.fill(Qt::transparent);
+    TQtCanvas canvas(image, bmps);
+    for (int i = 0; i < 3; ++i)
+      DrawCard(canvas, TCellRect { 72 * i, 0, 72 }, 27 * i + 10 * i + 1, false, false);
+    benchmark::DoNotOptimize(image.constBits());
+  }
+}
+BENCHMARK(RulesPicture)->Arg(100)->Arg(150)->Arg(200)->Unit(benchmark::kMicrosecond);
+
 void RedrawSlot(benchmark::State& state)
 {
   TBench bench(701, 401);

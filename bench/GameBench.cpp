@@ -52,6 +52,18 @@ void HintSearch(benchmark::State& state)
 }
 BENCHMARK(HintSearch);
 
+// A practice game counts the SETs on the table after every card dealt.
+void SetsOnTable(benchmark::State& state)
+{
+  TSilentHost host;
+  TPcgRandom random(1);
+  TGame game(host, random);
+  game.NewGame();
+  for (auto _ : state)
+    benchmark::DoNotOptimize(SetsOnTable(game.Record()));
+}
+BENCHMARK(SetsOnTable);
+
 void WholeBotGame(benchmark::State& state)
 {
   TSilentHost host;
