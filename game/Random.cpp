@@ -39,6 +39,13 @@ int TPcgRandom::Below(int n)
   return static_cast<int>(m >> 32U);
 }
 
+TPcgRandom TPcgRandom::AtPosition(std::uint64_t position)
+{
+  TPcgRandom random(0);
+  random.State = position;
+  return random;
+}
+
 std::uint64_t TPcgRandom::ClockSeed()
 {
   return static_cast<std::uint64_t>(std::chrono::high_resolution_clock::now().time_since_epoch().count());

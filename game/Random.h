@@ -21,6 +21,9 @@ public:
   std::uint64_t Position() const { return State; }
 
   static std::uint64_t ClockSeed();
+  // A generator that stands exactly where another stood (its Position):
+  // it draws what that one drew from there.
+  static TPcgRandom AtPosition(std::uint64_t position);
 
 private:
   std::uint64_t State = 0;
