@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 
 // The game's one source of randomness; tests hand in a seeded or scripted one.
 class TRandom {
@@ -27,4 +28,24 @@ public:
 
 private:
   std::uint64_t State = 0;
+};
+
+// What the game draws from: the one generator, or, for a deal played
+// again, a generator of its own that stands where that deal began; the one
+// generator does not move meanwhile, so the games after it are dealt as if
+// the replay had never been.
+class TDealSource final : public TRandom {
+public:
+  explicit TDealSource(TPcgRandom& main)
+    : Main(main)
+  {
+  }
+  int Below(int n) override { return Replay ? Replay->Below(n) : Main.Below(n); }
+  std::uint64_t Position() const { return Replay ? Replay->Position() : Main.Position(); }
+
+  // The replay's generator, or none for the one generator.
+  std::optional<TPcgRandom> Replay;
+
+private:
+  TPcgRandom& Main;
 };

@@ -19,6 +19,12 @@ void TStatsStore::Add(const TGameReview& game)
   });
 }
 
+void TStatsStore::KeepLast(const TGameReview& game)
+{
+  if (game.Finished())
+    Ini.WriteString(StoredKey::Stats, StoredKey::LastGame, QString::fromStdString(game.Encode()));
+}
+
 TLifetimeStats TStatsStore::Lifetime() const
 {
   return TLifetimeStats::Read([this](const QString& key) -> std::optional<QString> {

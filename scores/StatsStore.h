@@ -17,6 +17,9 @@ public:
 
   // Adds an ended game; one played to its end becomes the last game.
   void Add(const TGameReview& game);
+  // A game that counts in no lifetime figure (its deal was played before):
+  // played to its end, it becomes the last game.
+  void KeepLast(const TGameReview& game);
   TLifetimeStats Lifetime() const;
   // The last game played to its end, if its account reads.
   std::optional<TGameReview> LastGame() const;

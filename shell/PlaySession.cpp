@@ -28,7 +28,7 @@ TPlaySession::TPlaySession(TCanvas& canvas, const TShellState& state, TAudioBack
   , Stats(stats)
   , Questions(questions)
   , Random(seed)
-  , Game(std::make_unique<TGame>(*this, Random))
+  , Game(std::make_unique<TGame>(*this, Source))
   , Board(std::make_unique<TBoard>(canvas, *Game, state))
 {
 }
@@ -134,19 +134,33 @@ void TPlaySession::PracticeBtnClick()
   StartGame(true);
 }
 
-void TPlaySession::StartGame(bool practice)
+void TPlaySession::PlayDealAgain()
 {
-  Play([this, practice] {
+  PlayDeal(DealValue);
+}
+
+void TPlaySession::PlayDeal(std::uint64_t deal)
+{
+  StartGame(false, deal);
+}
+
+void TPlaySession::StartGame(bool practice, std::optional<std::uint64_t> deal)
+{
+  Play([this, practice, deal] {
     // A new game draws its deck from the random source; a game kept (the
-    // player answered No) draws nothing.
-    const std::uint64_t before = Random.Position();
+    // player answered No) draws nothing, and the source stays as it was.
+    const std::optional<TPcgRandom> kept = Source.Replay;
+    Source.Replay = deal ? std::optional<TPcgRandom>(TPcgRandom::AtPosition(*deal)) : std::nullopt;
+    const std::uint64_t before = Source.Position();
     Game->StartBtnClick();
-    if (Random.Position() == before)
+    if (Source.Position() == before) {
+      Source.Replay = kept;
       return;
+    }
     DealValue = before;
-    DealtAfterPractice = Practice;
+    DealtBefore = Dealt;
+    Dealt = TDealt { practice, deal.has_value() };
     PracticeSeconds = 0;
-    Practice = practice;
     DrawScore();
   });
 }
@@ -178,7 +192,7 @@ void TPlaySession::Timer1Timer()
     // a Mix puts on the game's clock.
     const std::int32_t before = Game->Record().TimeTicks;
     Game->Timer1Timer();
-    if (Practice && Game->Record().TimeTicks == before + 1) {
+    if (Dealt.Practice && Game->Record().TimeTicks == before + 1) {
       ++PracticeSeconds;
       DrawScore();
     }
@@ -187,7 +201,7 @@ void TPlaySession::Timer1Timer()
 
 void TPlaySession::Abandon()
 {
-  if (const std::optional<TGameReview> left = Recorder.Abandon(); left && !Practice)
+  if (const std::optional<TGameReview> left = Recorder.Abandon(); left && !Dealt.Practice && !Dealt.Replayed)
     Stats.Add(*left);
 }
 
@@ -199,12 +213,16 @@ void TPlaySession::Recorded()
     return;
   const std::optional<TGameReview> ended = Recorder.TakeEnded();
   // What ended is the game before the latest deal (abandoned by it) or the
-  // game on the table (played to its end); a practice game counts nowhere.
-  const bool practiceEnded = DealtAfterPractice.value_or(Practice);
-  DealtAfterPractice.reset();
-  if (!ended || practiceEnded)
+  // game on the table (played to its end); a practice game counts nowhere,
+  // a deal played again only as the last game.
+  const TDealt kind = DealtBefore.value_or(Dealt);
+  DealtBefore.reset();
+  if (!ended || kind.Practice)
     return;
-  Stats.Add(*ended);
+  if (kind.Replayed)
+    Stats.KeepLast(*ended);
+  else
+    Stats.Add(*ended);
   if (ended->Finished() && Stats.ShowReview())
     Questions.ShowReview(*ended);
 }
@@ -244,12 +262,12 @@ void TPlaySession::RepaintBoard()
 
 bool TPlaySession::ExplainsWrongPicks() const
 {
-  return Practice || State.DetectorOn;
+  return Dealt.Practice || State.DetectorOn;
 }
 
 void TPlaySession::DrawScore()
 {
-  Board->ShowFigure(Practice ? std::optional<int>(PracticeSeconds) : std::nullopt);
+  Board->ShowFigure(Dealt.Practice ? std::optional<int>(PracticeSeconds) : std::nullopt);
   Board->DrawScore();
   emit ScoreLabelMoved(Board->ScoreLabelLeft());
   emit ScoreChanged();
@@ -281,14 +299,14 @@ void TPlaySession::PlayEffect(int effect)
 
 int TPlaySession::ShowCode(int code)
 {
-  if (Practice && code == mcGameWon)
+  if (Dealt.Practice && code == mcGameWon)
     return PracticeOver(true);
   return Questions.ShowCode(code);
 }
 
 int TPlaySession::ShowText(int code, TGameMessage message)
 {
-  if (Practice && message == gmNoMoreSet)
+  if (Dealt.Practice && message == gmNoMoreSet)
     return PracticeOver(false);
   return Questions.ShowText(code, GameMessageText(message));
 }
@@ -300,8 +318,8 @@ int TPlaySession::PracticeOver(bool allTaken)
 
 void TPlaySession::EnterHighScore(int score)
 {
-  // A practice game enters no list.
-  if (!Practice)
+  // A practice game or a deal played again enters no list.
+  if (!Dealt.Practice && !Dealt.Replayed)
     Questions.EnterHighScore(score);
 }
 

@@ -68,7 +68,14 @@ public:
   // with a message of its own, and nothing of it is stored. Start deals a
   // normal game again.
   void PracticeBtnClick();
-  bool Practising() const { return Practice; }
+  bool Practising() const { return Dealt.Practice; }
+  // The deal on the table or the last one, dealt anew from where it began;
+  // or a deal given by its code. After the same question as Start; the game
+  // enters no list and no lifetime figure, and Start deals from the one
+  // generator again.
+  void PlayDealAgain();
+  void PlayDeal(std::uint64_t deal);
+  bool Replaying() const { return Dealt.Replayed; }
   // How many SETs lie on the table.
   int SetsOnTable() const;
   // The seconds a practice game has been played.
@@ -124,7 +131,7 @@ private:
   bool ExplainsWrongPicks() const;
   // Deals a new game (after the game's question when one runs), a
   // practice game or a normal one.
-  void StartGame(bool practice);
+  void StartGame(bool practice, std::optional<std::uint64_t> deal = std::nullopt);
   // A practice game's end, worded in its own message.
   int PracticeOver(bool allTaken);
 
@@ -133,6 +140,7 @@ private:
   TStatsStore& Stats;
   TPlayQuestions& Questions;
   TPcgRandom Random;
+  TDealSource Source { Random };
   std::uint64_t DealValue = 0;
   std::unique_ptr<TGame> Game;
   std::unique_ptr<TBoard> Board;
@@ -140,9 +148,15 @@ private:
   TWrongPick WrongPick;
   std::optional<TSlot> KeyFrameSlot;
   int Playing = 0; // steps of the game under way
-  bool Practice = false; // the game on the table
-  // Whether the game before the latest deal was a practice game, while the
-  // recorder may still report it; set by a deal, cleared once looked at.
-  std::optional<bool> DealtAfterPractice;
+  // What kind of game a deal began: a practice game counts nowhere, a deal
+  // played again enters no list and no lifetime figure.
+  struct TDealt {
+    bool Practice = false;
+    bool Replayed = false;
+  };
+  TDealt Dealt; // the game on the table
+  // The game before the latest deal, while the recorder may still report
+  // it; set by a deal, cleared once looked at.
+  std::optional<TDealt> DealtBefore;
   int PracticeSeconds = 0;
 };

@@ -4,6 +4,7 @@
 #include "board/Board.h"
 #include "board/QtCanvas.h"
 #include "game/CardCode.h"
+#include "game/DealCode.h"
 #include "game/Game.h"
 #include "game/SetFinder.h"
 #include "scores/StatsStore.h"
@@ -340,6 +341,74 @@ TEST_F(TPlaySessionTest, APracticeGameExplainsEveryWrongPickAndCountsTheSetsOnTh
   put(3, ThirdCard(1, ThirdCard(1, 2) == 3 ? 4 : 3));
   put(4, ThirdCard(1, 2) == 3 ? 4 : 3);
   EXPECT_EQ(Session->SetsOnTable(), 2);
+}
+
+} // namespace
+
+namespace {
+
+// The sixteen cards on the table, in reading order.
+std::vector<int> TableOf(const TGameRecord& record)
+{
+  std::vector<int> table;
+  for (int p = 0; p < SlotCount; ++p)
+    table.push_back(record.Table[SlotOfPosition(p).Col][SlotOfPosition(p).Row]);
+  return table;
+}
+
+TEST_F(TPlaySessionTest, ADealPlayedAgainIsTheSameGameCountsOnlyAsTheLastAndLeavesTheOneGeneratorAlone)
+{
+  // What the one generator deals second when nothing comes between.
+  const std::unique_ptr<TPlaySession> plain = NewSession(Seed);
+  const std::vector<int> first = TableOf(plain->Record());
+  plain->StartBtnClick();
+  const std::vector<int> second = TableOf(plain->Record());
+  Questions.Asked.clear();
+
+  // The first game begun, then dealt again after Start's question: the
+  // same table and deck, the same Mix.
+  const TGameRecord deck = Record();
+  Session->PressSlot(TSlot { 0, 0 });
+  Tick(1);
+  Session->PlayDealAgain();
+  EXPECT_EQ(Questions.Asked, QStringList({ "code 4" }));
+  ASSERT_TRUE(Session->Replaying());
+  EXPECT_EQ(TableOf(Record()), first);
+  EXPECT_EQ(Record().Deck, deck.Deck);
+  EXPECT_EQ(Session->Deal(), TPcgRandom(Seed).Position());
+  EXPECT_EQ(Stats.Lifetime().Abandoned, 1) << "the game left counts as before";
+
+  // Played to its end: no list, no lifetime figure, but the last game.
+  Questions.Asked.clear();
+  while (Record().GameState != gsOver) {
+    Tick(1);
+    TakeASet();
+  }
+  EXPECT_TRUE(Questions.Asked.filter("high score").isEmpty()) << Questions.Asked.join('|').toStdString();
+  EXPECT_EQ(Questions.Asked.filter("review").size(), 1);
+  EXPECT_EQ(Stats.Lifetime().Played, 0);
+  EXPECT_EQ(Stats.Lifetime().BestScore, 0);
+  EXPECT_TRUE(Stats.LastGame().has_value());
+
+  // Start deals what the one generator would have dealt without the replay.
+  Session->StartBtnClick();
+  EXPECT_FALSE(Session->Replaying());
+  EXPECT_EQ(TableOf(Record()), second);
+
+  // A deal by its code; a No to the question keeps the game and the source.
+  Session->PressSlot(TSlot { 0, 0 });
+  Tick(1);
+  Questions.Answers = { mrNo };
+  Session->PlayDeal(*ParseDealCode("63YVM-6W1AZ-T7TF"));
+  EXPECT_EQ(TableOf(Record()), second);
+  EXPECT_FALSE(Session->Replaying());
+  Session->PlayDeal(*ParseDealCode("63YVM-6W1AZ-T7TF"));
+  EXPECT_EQ(TableOf(Record()), first) << "the code of the seed's first deal";
+  EXPECT_EQ(Stats.Lifetime().Abandoned, 2) << "the second game, begun and left";
+  Session->PressSlot(TSlot { 0, 0 });
+  Tick(1);
+  Session->Abandon();
+  EXPECT_EQ(Stats.Lifetime().Abandoned, 2) << "a deal played again counts nowhere when left";
 }
 
 } // namespace
