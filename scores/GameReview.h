@@ -29,6 +29,11 @@ struct TGameReview {
   std::int32_t Score = 0;
   int CardsLeft = 81; // in the deck and on the table
   TGameEnding Ending = geRunning;
+  // Where the random generator stood when the game was dealt, when known,
+  // and whether that deal had been played before. Kept beside the account
+  // in the settings, not in its line.
+  std::optional<std::uint64_t> Deal;
+  bool Replayed = false;
   friend bool operator==(const TGameReview&, const TGameReview&) = default;
 
   // Whether the player did anything that counts: a second, a SET, a hint,

@@ -102,6 +102,6 @@ QStringList TLifetimeStats::Keys()
   QStringList keys;
   for (const TFigure& figure : Figures)
     keys << QString::fromLatin1(figure.Key);
-  keys << StoredKey::LastGame;
+  keys << StoredKey::LastGame << StoredKey::LastDeal;
   return keys;
 }

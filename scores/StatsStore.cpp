@@ -1,6 +1,8 @@
 #include "scores/StatsStore.h"
 
+#include "game/DealCode.h"
 #include "scores/StoredKeys.h"
+#include "toolkit/IniText.h"
 #include "toolkit/IniCtrl.h"
 
 TStatsStore::TStatsStore(TIniCtrl& ini)
@@ -15,14 +17,24 @@ void TStatsStore::Add(const TGameReview& game)
     stats.Add(game);
     stats.Write(text);
     if (game.Finished())
-      text.SetValue(StoredKey::Stats, StoredKey::LastGame, QString::fromStdString(game.Encode()));
+      SetLastGame(text, game);
   });
+}
+
+void TStatsStore::SetLastGame(TIniText& text, const TGameReview& game)
+{
+  text.SetValue(StoredKey::Stats, StoredKey::LastGame, QString::fromStdString(game.Encode()));
+  if (game.Deal)
+    text.SetValue(StoredKey::Stats, StoredKey::LastDeal,
+      QString::fromStdString(DealCodeText(*game.Deal)) + (game.Replayed ? QStringLiteral(" again") : QString()));
+  else
+    text.Remove(StoredKey::Stats, StoredKey::LastDeal);
 }
 
 void TStatsStore::KeepLast(const TGameReview& game)
 {
   if (game.Finished())
-    Ini.WriteString(StoredKey::Stats, StoredKey::LastGame, QString::fromStdString(game.Encode()));
+    Ini.Edit({ StoredKey::LastGame, StoredKey::LastDeal }, [game](TIniText& text) { SetLastGame(text, game); });
 }
 
 TLifetimeStats TStatsStore::Lifetime() const
@@ -39,6 +51,15 @@ std::optional<TGameReview> TStatsStore::LastGame() const
   std::optional<TGameReview> game = TGameReview::Decode(text.toStdString());
   if (game && !game->Finished())
     return std::nullopt;
+  if (game) {
+    // A damaged code is no code; the account stands without it.
+    QString deal = Ini.ReadString(StoredKey::Stats, StoredKey::LastDeal, QString());
+    game->Replayed = deal.endsWith(QLatin1String(" again"));
+    if (game->Replayed)
+      deal.chop(6);
+    game->Deal = ParseDealCode(deal.toStdString());
+    game->Replayed = game->Replayed && game->Deal;
+  }
   return game;
 }
 

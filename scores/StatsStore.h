@@ -6,6 +6,7 @@
 #include <optional>
 
 class TIniCtrl;
+class TIniText;
 
 // The figures of the games played, kept in the settings. A game's account
 // is added when the game ends, to the figures as stored at that moment and
@@ -30,5 +31,7 @@ public:
   void SetShowReview(bool show);
 
 private:
+  static void SetLastGame(TIniText& text, const TGameReview& game);
+
   TIniCtrl& Ini;
 };

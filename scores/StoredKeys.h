@@ -24,5 +24,8 @@ inline const QString HighscoreRows = QStringLiteral("hs"); // followed by the ro
 // The figures of the games played.
 inline const QString Stats = QStringLiteral("stats");
 inline const QString LastGame = QStringLiteral("last");
+// The last game's deal code, followed by " again" when that deal had been
+// played before.
+inline const QString LastDeal = QStringLiteral("lastdeal");
 inline const QString ShowReview = QStringLiteral("review");
 } // namespace StoredKey

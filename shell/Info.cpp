@@ -1,6 +1,7 @@
 #include "shell/Info.h"
 
 #include "assets/DlgRes.h"
+#include "shell/MainTexts.h"
 #include "shell/ShellState.h"
 #include "shell/Version.h"
 #include "toolkit/BackPanel.h"
@@ -23,6 +24,10 @@ TInfoDlg::TInfoDlg(QWidget* mainform, const TDlgResources& resources, const TShe
   Lines = TextLabel(panel, 20, 20, 341, 293, 16, false);
   Lines->setAlignment(Qt::AlignCenter);
   Lines->setWordWrap(true);
+  DealText = TextLabel(panel, 20, 306, 341, 20, 14, false);
+  DealText->setObjectName(QStringLiteral("deal"));
+  DealText->setAlignment(Qt::AlignCenter);
+  MakeCopyable(DealText);
   OKBtn = FaceButton(Back, "OKBtn", 436, 355);
   StatsBtn = FaceButton(Back, "StatsBtn", 384, 355);
   connect(OKBtn, &TImageButton::OnClick, this, [this] { done(1); });
@@ -31,8 +36,9 @@ TInfoDlg::TInfoDlg(QWidget* mainform, const TDlgResources& resources, const TShe
   SetTabOrder({ OKBtn, StatsBtn });
 }
 
-void TInfoDlg::ShowModal()
+void TInfoDlg::ShowModal(std::optional<std::uint64_t> deal)
 {
+  Deal = deal;
   Reword();
   exec();
 }
@@ -46,5 +52,7 @@ void TInfoDlg::Reword()
                    .arg(QStringLiteral(TRIVOLO_VERSION_NUMBER)));
   OKBtn->SetHint(tr("Back to game"));
   StatsBtn->SetHint(tr("Statistics (T)"));
-  SetSpoken(QStringLiteral("Info"), Lines->text());
+  DealText->setText(Deal ? DealLine(*Deal) : QString());
+  DealText->setAccessibleName(DealText->text());
+  SetSpoken(QStringLiteral("Info"), Deal ? Lines->text() + QLatin1Char('\n') + DealText->text() : Lines->text());
 }

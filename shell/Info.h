@@ -2,6 +2,9 @@
 
 #include "toolkit/FramedDialog.h"
 
+#include <cstdint>
+#include <optional>
+
 class QLabel;
 class TDlgResources;
 class TImageButton;
@@ -15,12 +18,14 @@ class TInfoDlg final : public TFramedDialog {
 public:
   TInfoDlg(QWidget* mainform, const TDlgResources& resources, const TShellState& state);
 
-  void ShowModal();
+  // With the code of the deal on the table, during a game.
+  void ShowModal(std::optional<std::uint64_t> deal = std::nullopt);
 
   TImageButton* OKBtn;
   // Opens the statistics over this window.
   TImageButton* StatsBtn;
   QLabel* Lines;
+  QLabel* DealText;
 
 signals:
   void StatsAsked();
@@ -29,4 +34,5 @@ private:
   void Reword() override;
 
   const TShellState& State;
+  std::optional<std::uint64_t> Deal;
 };

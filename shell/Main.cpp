@@ -488,8 +488,9 @@ void Tmainform::OptionBtnClick()
 
 void Tmainform::InfoBtnClick()
 {
+  // During a game the information tells its deal's code.
   if (Dialogs.InfoDlg)
-    Dialogs.InfoDlg->ShowModal();
+    Dialogs.InfoDlg->ShowModal(Session->Record().GameState == gsOver ? std::nullopt : std::optional<std::uint64_t>(Session->Deal()));
 }
 
 void Tmainform::StatsShow()

@@ -2,7 +2,10 @@
 
 #include "shell/ReviewPanel.h"
 
+#include "game/DealCode.h"
+
 #include <QCoreApplication>
+#include <QLabel>
 
 QString GameMessageText(TGameMessage message)
 {
@@ -22,6 +25,18 @@ QString PracticeOverText(bool allTaken, int cardsLeft, int seconds)
     return QCoreApplication::translate("MainTexts", "Practice over: all cards taken in %1.").arg(time);
   return QCoreApplication::translate("MainTexts", "Practice over: no SET left, %n cards still in play.\rTime: %1.", nullptr, cardsLeft)
     .arg(time);
+}
+
+QString DealLine(std::uint64_t deal)
+{
+  return QCoreApplication::translate("MainTexts", "Deal %1", "a deal code follows").arg(QString::fromStdString(DealCodeText(deal)));
+}
+
+void MakeCopyable(QLabel* label)
+{
+  label->setTextFormat(Qt::PlainText);
+  label->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+  label->setCursor(Qt::IBeamCursor);
 }
 
 QString ButtonHint(TButtonKey button)

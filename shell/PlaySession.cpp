@@ -48,7 +48,7 @@ QRect TPlaySession::CellRect(TSlot slot) const
 
 void TPlaySession::NewGame()
 {
-  DealValue = Random.Position();
+  Dealt.Deal = Random.Position();
   Game->NewGame();
   Recorder.Observe(Game->Record(), State.DetectorOn);
 }
@@ -136,7 +136,7 @@ void TPlaySession::PracticeBtnClick()
 
 void TPlaySession::PlayDealAgain()
 {
-  PlayDeal(DealValue);
+  PlayDeal(Dealt.Deal);
 }
 
 void TPlaySession::PlayDeal(std::uint64_t deal)
@@ -157,9 +157,8 @@ void TPlaySession::StartGame(bool practice, std::optional<std::uint64_t> deal)
       Source.Replay = kept;
       return;
     }
-    DealValue = before;
     DealtBefore = Dealt;
-    Dealt = TDealt { practice, deal.has_value() };
+    Dealt = TDealt { practice, deal.has_value(), before };
     PracticeSeconds = 0;
     DrawScore();
   });
@@ -219,12 +218,15 @@ void TPlaySession::Recorded()
   DealtBefore.reset();
   if (!ended || kind.Practice)
     return;
+  TGameReview game = *ended;
+  game.Deal = kind.Deal;
+  game.Replayed = kind.Replayed;
   if (kind.Replayed)
-    Stats.KeepLast(*ended);
+    Stats.KeepLast(game);
   else
-    Stats.Add(*ended);
-  if (ended->Finished() && Stats.ShowReview())
-    Questions.ShowReview(*ended);
+    Stats.Add(game);
+  if (game.Finished() && Stats.ShowReview())
+    Questions.ShowReview(game);
 }
 
 void TPlaySession::RedrawSlot(int col, int row)

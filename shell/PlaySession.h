@@ -41,7 +41,7 @@ public:
   TBoard& BoardOf() { return *Board; }
   // Where the random source stood when the game on the table was dealt:
   // with the same steps it deals the same game again.
-  std::uint64_t Deal() const { return DealValue; }
+  std::uint64_t Deal() const { return Dealt.Deal; }
   // The game being played, as accounted so far.
   const TGameReview& Account() const { return Recorder.Current(); }
 
@@ -141,7 +141,6 @@ private:
   TPlayQuestions& Questions;
   TPcgRandom Random;
   TDealSource Source { Random };
-  std::uint64_t DealValue = 0;
   std::unique_ptr<TGame> Game;
   std::unique_ptr<TBoard> Board;
   TGameRecorder Recorder;
@@ -153,6 +152,7 @@ private:
   struct TDealt {
     bool Practice = false;
     bool Replayed = false;
+    std::uint64_t Deal = 0; // where the source stood
   };
   TDealt Dealt; // the game on the table
   // The game before the latest deal, while the recorder may still report

@@ -40,7 +40,7 @@ void TReviewDlg::ShowModal(const TGameReview& review)
 
 void TReviewDlg::Reword()
 {
-  Title->setText(tr("Your game"));
+  Title->setText(Shown.Replayed ? tr("Your game, a deal played again") : tr("Your game"));
   ShowLabel->setText(tr("show after every game"));
   ShowBox->setAccessibleName(ShowLabel->text());
   OkBtn->SetHint(tr("Back to game"), false);

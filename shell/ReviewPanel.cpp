@@ -5,6 +5,7 @@
 #include "scores/GameReview.h"
 #include "shell/CardNames.h"
 #include "shell/Language.h"
+#include "shell/MainTexts.h"
 #include "shell/ReviewChart.h"
 
 #include <QLabel>
@@ -43,7 +44,12 @@ TReviewPanel::TReviewPanel(QWidget* parent, const TBitmapList& bitmaps)
   SlowestText->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
   SlowestText->setTextFormat(Qt::PlainText);
   SlowestText->setStyleSheet(QStringLiteral("color: white; background: transparent;"));
-  Chart->setGeometry(0, 5 * RowHeight + 12, Width, Height - 5 * RowHeight - 12);
+  // The deal's code in a row of its own under the figures, to be copied and
+  // played again; the chart below it.
+  DealText = Figure("deal", 0, 5);
+  DealText->resize(2 * 196 - 4, RowHeight);
+  MakeCopyable(DealText);
+  Chart->setGeometry(0, 6 * RowHeight + 12, Width, Height - 6 * RowHeight - 12);
 }
 
 QLabel* TReviewPanel::Figure(const char* name, int column, int row)
@@ -104,6 +110,9 @@ void TReviewPanel::SetReview(const TGameReview& review, bool easyColours)
     for (const int code : review.Sets[*slowest].Cards)
       cards << CardName(code, easyColours);
   Cards->setAccessibleName(cards.join(QStringLiteral(", ")));
+  const QString deal = review.Deal ? DealLine(*review.Deal) : QString();
+  DealText->setText(deal);
+  DealText->setAccessibleName(deal);
   Chart->SetGame(review.SetSeconds(), review.BreakEvenSeconds());
 }
 

@@ -13,7 +13,7 @@ struct TGameReview;
 // One game's account as the review shows it: score, time, SETs, seconds
 // per SET, the times at 10 and 20 SETs, hints, Mixes and cards left; the
 // chart of the seconds each SET took; and the slowest SET's three cards
-// drawn as the table draws them, with its time.
+// drawn as the table draws them, with its time; and the game's deal code.
 class TReviewPanel final : public QWidget {
   Q_DECLARE_TR_FUNCTIONS(TReviewPanel)
 
@@ -39,5 +39,6 @@ private:
   std::map<QString, QLabel*> Figures;
   QLabel* Cards = nullptr;
   QLabel* SlowestText = nullptr;
+  QLabel* DealText = nullptr;
   TReviewChart* Chart = nullptr;
 };

@@ -83,7 +83,9 @@ void TStatsDlg::Fill()
   ResetBox->setAccessibleName(ResetLabel->text());
   OkBtn->SetHint(tr("Back to game"), false);
   const std::optional<TGameReview> lastGame = Stats.LastGame();
-  LastTitle->setText(lastGame ? tr("Last game") : tr("Last game: none played to its end yet"));
+  LastTitle->setText(!lastGame            ? tr("Last game: none played to its end yet")
+      : lastGame->Replayed ? tr("Last game, a deal played again")
+                           : tr("Last game"));
   LastTitle->setAccessibleName(LastTitle->text());
   Panel->setVisible(lastGame.has_value());
   if (lastGame)

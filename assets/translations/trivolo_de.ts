@@ -562,6 +562,11 @@
         <source>I want to practise: no points, free hints.</source>
         <translation>Ich will üben: ohne Punkte, Tipps gratis.</translation>
     </message>
+    <message>
+        <source>Deal %1</source>
+        <comment>a deal code follows</comment>
+        <translation>Blatt %1</translation>
+    </message>
 </context>
 <context>
     <name>TBoardAccessible</name>
@@ -796,6 +801,10 @@ Have fun finding SETs!</translation>
             <numerusform>Punkte: %1, %n SETs</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Your game, a deal played again</source>
+        <translation>Dein Spiel, ein Blatt noch einmal gespielt</translation>
+    </message>
 </context>
 <context>
     <name>TReviewPanel</name>
@@ -976,6 +985,10 @@ Have fun finding SETs!</translation>
     <message>
         <source>Delete all statistics?</source>
         <translation>Alle Statistiken löschen?</translation>
+    </message>
+    <message>
+        <source>Last game, a deal played again</source>
+        <translation>Letztes Spiel, ein Blatt noch einmal gespielt</translation>
     </message>
 </context>
 <context>

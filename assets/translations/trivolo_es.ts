@@ -562,6 +562,11 @@
         <source>I want to practise: no points, free hints.</source>
         <translation>Quiero practicar: sin puntos, pistas gratis.</translation>
     </message>
+    <message>
+        <source>Deal %1</source>
+        <comment>a deal code follows</comment>
+        <translation>Reparto %1</translation>
+    </message>
 </context>
 <context>
     <name>TBoardAccessible</name>
@@ -794,6 +799,10 @@ Mollberg Spiele
             <numerusform>Puntos: %1, %n SET</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Your game, a deal played again</source>
+        <translation>Tu partida, un reparto jugado de nuevo</translation>
+    </message>
 </context>
 <context>
     <name>TReviewPanel</name>
@@ -974,6 +983,10 @@ Mollberg Spiele
     <message>
         <source>Delete all statistics?</source>
         <translation>¿Borrar todas las estadísticas?</translation>
+    </message>
+    <message>
+        <source>Last game, a deal played again</source>
+        <translation>Última partida, un reparto jugado de nuevo</translation>
     </message>
 </context>
 <context>

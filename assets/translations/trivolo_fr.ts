@@ -562,6 +562,11 @@
         <source>I want to practise: no points, free hints.</source>
         <translation>Je veux m’entraîner : sans points, indices gratuits.</translation>
     </message>
+    <message>
+        <source>Deal %1</source>
+        <comment>a deal code follows</comment>
+        <translation>Donne %1</translation>
+    </message>
 </context>
 <context>
     <name>TBoardAccessible</name>
@@ -794,6 +799,10 @@ Bonne chasse aux SET !</translation>
             <numerusform>Points : %1, %n SET</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Your game, a deal played again</source>
+        <translation>Ta partie, une donne rejouée</translation>
+    </message>
 </context>
 <context>
     <name>TReviewPanel</name>
@@ -974,6 +983,10 @@ Bonne chasse aux SET !</translation>
     <message>
         <source>Delete all statistics?</source>
         <translation>Effacer toutes les statistiques ?</translation>
+    </message>
+    <message>
+        <source>Last game, a deal played again</source>
+        <translation>Dernière partie, une donne rejouée</translation>
     </message>
 </context>
 <context>

@@ -562,6 +562,11 @@
         <source>I want to practise: no points, free hints.</source>
         <translation>Voglio allenarmi: niente punti, suggerimenti gratis.</translation>
     </message>
+    <message>
+        <source>Deal %1</source>
+        <comment>a deal code follows</comment>
+        <translation>Mano %1</translation>
+    </message>
 </context>
 <context>
     <name>TBoardAccessible</name>
@@ -794,6 +799,10 @@ Buon divertimento a cercare i SET!</translation>
             <numerusform>Punti: %1, %n SET</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Your game, a deal played again</source>
+        <translation>La tua partita, una mano rigiocata</translation>
+    </message>
 </context>
 <context>
     <name>TReviewPanel</name>
@@ -974,6 +983,10 @@ Buon divertimento a cercare i SET!</translation>
     <message>
         <source>Delete all statistics?</source>
         <translation>Cancellare tutte le statistiche?</translation>
+    </message>
+    <message>
+        <source>Last game, a deal played again</source>
+        <translation>Ultima partita, una mano rigiocata</translation>
     </message>
 </context>
 <context>

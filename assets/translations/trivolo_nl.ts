@@ -562,6 +562,11 @@
         <source>I want to practise: no points, free hints.</source>
         <translation>Ik wil oefenen: geen punten, gratis hints.</translation>
     </message>
+    <message>
+        <source>Deal %1</source>
+        <comment>a deal code follows</comment>
+        <translation>Spel %1</translation>
+    </message>
 </context>
 <context>
     <name>TBoardAccessible</name>
@@ -794,6 +799,10 @@ Veel plezier met SETs zoeken!</translation>
             <numerusform>Punten: %1, %n SETs</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Your game, a deal played again</source>
+        <translation>Jouw spel, een spel opnieuw gespeeld</translation>
+    </message>
 </context>
 <context>
     <name>TReviewPanel</name>
@@ -974,6 +983,10 @@ Veel plezier met SETs zoeken!</translation>
     <message>
         <source>Delete all statistics?</source>
         <translation>Alle statistieken wissen?</translation>
+    </message>
+    <message>
+        <source>Last game, a deal played again</source>
+        <translation>Laatste spel, een spel opnieuw gespeeld</translation>
     </message>
 </context>
 <context>

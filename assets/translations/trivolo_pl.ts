@@ -563,6 +563,11 @@
         <source>I want to practise: no points, free hints.</source>
         <translation>Chcę poćwiczyć: bez punktów, darmowe podpowiedzi.</translation>
     </message>
+    <message>
+        <source>Deal %1</source>
+        <comment>a deal code follows</comment>
+        <translation>Układ %1</translation>
+    </message>
 </context>
 <context>
     <name>TBoardAccessible</name>
@@ -796,6 +801,10 @@ Miłego szukania SET-ów!</translation>
             <numerusform>Punkty: %1, %n SET-ów</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Your game, a deal played again</source>
+        <translation>Twoja gra, układ zagrany ponownie</translation>
+    </message>
 </context>
 <context>
     <name>TReviewPanel</name>
@@ -976,6 +985,10 @@ Miłego szukania SET-ów!</translation>
     <message>
         <source>Delete all statistics?</source>
         <translation>Usunąć wszystkie statystyki?</translation>
+    </message>
+    <message>
+        <source>Last game, a deal played again</source>
+        <translation>Ostatnia gra, układ zagrany ponownie</translation>
     </message>
 </context>
 <context>

@@ -562,6 +562,11 @@
         <source>I want to practise: no points, free hints.</source>
         <translation>Quero treinar: sem pontos, dicas grátis.</translation>
     </message>
+    <message>
+        <source>Deal %1</source>
+        <comment>a deal code follows</comment>
+        <translation>Mão %1</translation>
+    </message>
 </context>
 <context>
     <name>TBoardAccessible</name>
@@ -794,6 +799,10 @@ Divirta-se procurando SETs!</translation>
             <numerusform>Pontos: %1, %n SETs</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Your game, a deal played again</source>
+        <translation>Sua partida, uma mão jogada de novo</translation>
+    </message>
 </context>
 <context>
     <name>TReviewPanel</name>
@@ -974,6 +983,10 @@ Divirta-se procurando SETs!</translation>
     <message>
         <source>Delete all statistics?</source>
         <translation>Apagar todas as estatísticas?</translation>
+    </message>
+    <message>
+        <source>Last game, a deal played again</source>
+        <translation>Última partida, uma mão jogada de novo</translation>
     </message>
 </context>
 <context>

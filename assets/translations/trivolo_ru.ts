@@ -563,6 +563,11 @@
         <source>I want to practise: no points, free hints.</source>
         <translation>Хочу потренироваться: без очков, подсказки бесплатно.</translation>
     </message>
+    <message>
+        <source>Deal %1</source>
+        <comment>a deal code follows</comment>
+        <translation>Расклад %1</translation>
+    </message>
 </context>
 <context>
     <name>TBoardAccessible</name>
@@ -796,6 +801,10 @@ Mollberg Spiele
             <numerusform>Очки: %1, %n SET</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Your game, a deal played again</source>
+        <translation>Твоя игра, расклад сыгран повторно</translation>
+    </message>
 </context>
 <context>
     <name>TReviewPanel</name>
@@ -976,6 +985,10 @@ Mollberg Spiele
     <message>
         <source>Delete all statistics?</source>
         <translation>Удалить всю статистику?</translation>
+    </message>
+    <message>
+        <source>Last game, a deal played again</source>
+        <translation>Последняя игра, расклад сыгран повторно</translation>
     </message>
 </context>
 <context>

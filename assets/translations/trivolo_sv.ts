@@ -562,6 +562,11 @@
         <source>I want to practise: no points, free hints.</source>
         <translation>Jag vill öva: inga poäng, gratis ledtrådar.</translation>
     </message>
+    <message>
+        <source>Deal %1</source>
+        <comment>a deal code follows</comment>
+        <translation>Giv %1</translation>
+    </message>
 </context>
 <context>
     <name>TBoardAccessible</name>
@@ -794,6 +799,10 @@ Lycka till med SET-jakten!</translation>
             <numerusform>Poäng: %1, %n SET</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Your game, a deal played again</source>
+        <translation>Ditt spel, en giv spelad igen</translation>
+    </message>
 </context>
 <context>
     <name>TReviewPanel</name>
@@ -974,6 +983,10 @@ Lycka till med SET-jakten!</translation>
     <message>
         <source>Delete all statistics?</source>
         <translation>Radera all statistik?</translation>
+    </message>
+    <message>
+        <source>Last game, a deal played again</source>
+        <translation>Senaste spel, en giv spelad igen</translation>
     </message>
 </context>
 <context>

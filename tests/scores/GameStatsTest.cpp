@@ -286,3 +286,34 @@ TEST(LifetimeStats, TwoCopiesAddingAtOnceLoseNoGame)
 }
 
 } // namespace
+
+namespace {
+
+// The last game's deal code is kept beside its account; a damaged code is
+// no code, and the account stands without it.
+TEST(StatsStore, TheLastGamesDealIsKeptAndADamagedOneReadsAsNone)
+{
+  TIniCtrl ini(QStringLiteral("TrivoloTest"), QUuid::createUuid().toString(QUuid::Id128));
+  TStatsStore store(ini);
+  TGameReview game = FixedReview();
+  game.Deal = 12345;
+  store.Add(game);
+  EXPECT_EQ(store.LastGame()->Deal, 12345u);
+  EXPECT_FALSE(store.LastGame()->Replayed);
+  game.Replayed = true;
+  store.KeepLast(game);
+  EXPECT_EQ(store.LastGame()->Deal, 12345u);
+  EXPECT_TRUE(store.LastGame()->Replayed);
+  EXPECT_EQ(store.Lifetime().Played, 1) << "kept, not counted";
+
+  for (const char* damaged : { "", "again", " again", "63YVM-6W1AZ-T7TG", "63YVM-6W1AZ-T7TF again again", "<b>63YVM</b>" }) {
+    ini.WriteString(StoredKey::Stats, StoredKey::LastDeal, QString::fromUtf8(damaged));
+    const std::optional<TGameReview> last = store.LastGame();
+    ASSERT_TRUE(last.has_value()) << damaged;
+    EXPECT_FALSE(last->Deal.has_value()) << damaged;
+    EXPECT_FALSE(last->Replayed) << damaged;
+  }
+  QFile::remove(ini.FileName());
+}
+
+} // namespace

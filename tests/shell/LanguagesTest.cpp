@@ -4,6 +4,7 @@
 #include "shell/Language.h"
 #include "shell/MainTexts.h"
 #include "shell/ReviewDlg.h"
+#include "game/DealCode.h"
 #include "tests/shell/ShellFixture.h"
 
 #include <QFile>
@@ -108,6 +109,13 @@ TEST_F(TLanguagesTest, EveryTextFitsItsRoomInEveryLanguageAtEveryDensity)
   review.CardsLeft = 75;
   review.Ending = geNoMoreSet;
   Settings.WriteString("stats", "last", QString::fromStdString(review.Encode()));
+  // A code of the widest letters (D, then W), of a deal played again.
+  std::uint64_t wide = 13;
+  for (int i = 0; i < 12; ++i)
+    wide = wide << 5U | 28U;
+  Settings.WriteString("stats", "lastdeal", QString::fromStdString(DealCodeText(wide)) + " again");
+  review.Deal = wide;
+  review.Replayed = true;
   Start();
   // The main window's own texts on its narrowest size, in a practice game.
   Main().resize(640, 450);
@@ -151,6 +159,7 @@ TEST_F(TLanguagesTest, EveryTextFitsItsRoomInEveryLanguageAtEveryDensity)
     measured([&] { Forms->YesNoDlg.ShowText(mcOwnText, GameMessageText(gmNoMoreSet)); });
     measured([&] { Forms->YesNoDlg.ShowText(mcOwnQuestion, GameMessageText(gmNoSetOnTable)); });
     measured([&] { Forms->InfoDlg.ShowModal(); });
+    measured([&] { Forms->InfoDlg.ShowModal(review.Deal); });
     measured([&] { Forms->HighscoreDlg.ShowModal(4000, false); });
     measured([&] { Forms->HighscoreDlg.ShowModal(0, true); });
     measured([&] { Forms->StatsDlg.ShowModal(); });

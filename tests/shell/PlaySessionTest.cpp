@@ -388,7 +388,10 @@ TEST_F(TPlaySessionTest, ADealPlayedAgainIsTheSameGameCountsOnlyAsTheLastAndLeav
   EXPECT_EQ(Questions.Asked.filter("review").size(), 1);
   EXPECT_EQ(Stats.Lifetime().Played, 0);
   EXPECT_EQ(Stats.Lifetime().BestScore, 0);
-  EXPECT_TRUE(Stats.LastGame().has_value());
+  ASSERT_TRUE(Stats.LastGame().has_value());
+  EXPECT_TRUE(Stats.LastGame()->Replayed);
+  EXPECT_EQ(Stats.LastGame()->Deal, TPcgRandom(Seed).Position());
+  EXPECT_EQ(Ini.ReadString("stats", "lastdeal", "-"), "63YVM-6W1AZ-T7TF again");
 
   // Start deals what the one generator would have dealt without the replay.
   Session->StartBtnClick();
