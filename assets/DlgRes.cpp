@@ -5,7 +5,7 @@
 #include <cstring>
 #include <stdexcept>
 
-const TButtonFaces ButtonFaces[24] = {
+const TButtonFaces ButtonFaces[25] = {
   { "MixBtn", flBmps, 6, 8, 7, 6 },
   { "StartBtn", flBmps, 9, 11, 10, 9 },
   { "PauseBtn", flBmps, 12, 14, 13, 12 },
@@ -30,6 +30,7 @@ const TButtonFaces ButtonFaces[24] = {
   { "PaletteBtn", flOpts, 14, 0, 15, 14 },
   { "StatsBtn", flBtns, 9, 9, 10, 9 },
   { "PracticeBtn", flBtns, 11, 11, 12, 11 },
+  { "DealBtn", flBtns, 13, 13, 14, 13 },
 };
 
 TDialogArt TDlgResources::DialogArt() const

@@ -18,7 +18,8 @@ public:
   TBitmapList dlgs;
   TBitmapList opts;
   // Items 0..8 are the program buttons, 9..10 the statistics button, 11..12
-  // the practice button; 19..21 the Tip button's faces.
+  // the practice button, 13..14 the deals' button; 19..21 the Tip button's
+  // faces.
   TBitmapList btns;
   // Two faces for each language beyond German and English (French to
   // Russian): up, and under the pointer or held down.
@@ -67,7 +68,7 @@ struct TButtonFaces {
 };
 
 // Every image button of the program.
-extern const TButtonFaces ButtonFaces[24];
+extern const TButtonFaces ButtonFaces[25];
 
 const TButtonFaces& FacesOf(const char* button);
 

@@ -15,7 +15,8 @@ TForms::TForms(const TDlgResources& resources, TAudioBackend& audio, std::uint64
   , InfoDlg(&mainform, resources, mainform.State)
   , ReviewDlg(&mainform, resources, *mainform.Bmps, mainform.State, *mainform.Stats)
   , StatsDlg(&mainform, resources, *mainform.Bmps, mainform.State, *mainform.Stats)
+  , DealCodeDlg(&mainform, resources)
 {
   StatsDlg.Confirm = [this](const QString& question) { return YesNoDlg.ShowText(mcOwnQuestion, question) == mrYes; };
-  mainform.SetDialogs({ &OptionDlg, &YesNoDlg, &TongueDlg, &HighscoreDlg, &InfoDlg, &ReviewDlg, &StatsDlg });
+  mainform.SetDialogs({ &OptionDlg, &YesNoDlg, &TongueDlg, &HighscoreDlg, &InfoDlg, &ReviewDlg, &StatsDlg, &DealCodeDlg });
 }

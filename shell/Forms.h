@@ -5,6 +5,7 @@
 #include "shell/Main.h"
 #include "shell/Options.h"
 #include "shell/ReviewDlg.h"
+#include "shell/DealCodeDlg.h"
 #include "shell/StatsDlg.h"
 #include "shell/Tongdlg.h"
 #include "shell/YesNo.h"
@@ -25,4 +26,5 @@ public:
   TInfoDlg InfoDlg;
   TReviewDlg ReviewDlg;
   TStatsDlg StatsDlg;
+  TDealCodeDlg DealCodeDlg;
 };

@@ -50,6 +50,8 @@ const struct {
   { bkRules, "F1", { Qt::Key_F1 } },
   { bkExit, "Ctrl+Q", { Ctrl | Qt::Key_Q } },
   { bkPractice, "F3", { Qt::Key_F3 } },
+  // The deals' button opens its menu; F4 and F5 take its entries at once.
+  { bkDeals, "F4, F5", { 0 } },
 };
 
 } // namespace

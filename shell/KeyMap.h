@@ -13,7 +13,7 @@
 // one (X11 and Wayland: the evdev code + 8), else by the key on a US layout.
 std::optional<TSlot> CardKeySlot(int key, unsigned scanCode);
 
-enum TButtonKey { bkNone, bkMix, bkStart, bkPause, bkHighScore, bkTip, bkOptions, bkInfo, bkRules, bkExit, bkPractice };
+enum TButtonKey { bkNone, bkMix, bkStart, bkPause, bkHighScore, bkTip, bkOptions, bkInfo, bkRules, bkExit, bkPractice, bkDeals };
 
 // The button a key press stands for; modifiers as Qt gives them.
 TButtonKey ButtonKey(int key, int modifiers);

@@ -13,6 +13,7 @@
 #include "shell/BoardAccessible.h"
 #include "shell/BoardReader.h"
 #include "shell/DataFolder.h"
+#include "shell/DealCodeDlg.h"
 #include "shell/ErrorReporter.h"
 #include "shell/HeldKeys.h"
 #include "shell/Help.h"
@@ -43,6 +44,7 @@
 #include <QCursor>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMenu>
 #include <QPointer>
 #include <QTextBrowser>
 #include <QTimer>
@@ -110,6 +112,11 @@ Tmainform::Tmainform(const TDlgResources& resources, TAudioBackend& audio, std::
   // The practice game's button stands apart from the bar, at the foot of
   // the strip left of the cards (see PlaceBoardSide).
   PracticeBtn = MakeButton("PracticeBtn", 0);
+  DealBtn = MakeButton("DealBtn", 0);
+  DealMenu = new QMenu(this);
+  DealMenu->setObjectName(QStringLiteral("DealMenu"));
+  AgainAction = DealMenu->addAction(QString(), Session.get(), &TPlaySession::PlayDealAgain);
+  CodeAction = DealMenu->addAction(QString(), this, &Tmainform::PlayDealByCode);
   MixBtn->SetFaceStyle(sbCenter);
 
   QFont labelFont(QStringLiteral("Liberation Sans"));
@@ -143,6 +150,7 @@ Tmainform::Tmainform(const TDlgResources& resources, TAudioBackend& audio, std::
   connect(RulesBtn, &TImageButton::OnClick, this, &Tmainform::RulesBtnClick);
   connect(ExitBtn, &TImageButton::OnClick, this, &QWidget::close);
   connect(PracticeBtn, &TImageButton::OnClick, Session.get(), &TPlaySession::PracticeBtnClick);
+  connect(DealBtn, &TImageButton::OnClick, this, [this] { DealMenu->popup(DealBtn->mapToGlobal(QPoint(DealBtn->width(), 0))); });
 
   setFocusPolicy(Qt::StrongFocus);
   WireSession();
@@ -343,12 +351,16 @@ void Tmainform::Resize(int width, int height)
 void Tmainform::PlaceBoardSide()
 {
   // The strip left of the cards holds the detector's panel at its top (five
-  // panel sizes high); the count of SETs goes under it and the practice
-  // button to the foot of the cards, both centred in the strip.
+  // panel sizes high); the count of SETs goes under it and the practice and
+  // deals' buttons to the foot of the cards, centred in the strip.
   const TBoardLayout& lay = Session->BoardOf().Layout();
   const int strip = lay.GridLeft;
   const int gridBottom = lay.GridTop + 4 * lay.CellSize;
-  PracticeBtn->move(std::max(0, (strip - PracticeBtn->width()) / 2), gridBottom - PracticeBtn->height() - lay.CellSize / 6);
+  // The practice button and the deals' button side by side: the strip is
+  // at least 100 pixels wide.
+  const int pair = PracticeBtn->width() + 6 + DealBtn->width();
+  PracticeBtn->move(std::max(0, (strip - pair) / 2), gridBottom - PracticeBtn->height() - lay.CellSize / 6);
+  DealBtn->move(PracticeBtn->x() + PracticeBtn->width() + 6, PracticeBtn->y());
   const int top = lay.PanelTop + 5 * lay.PanelSize + 8;
   const int width = std::max(0, strip - 16);
   SetsLabel->setFixedWidth(width);
@@ -414,9 +426,9 @@ void Tmainform::keyPressEvent(QKeyEvent* event)
       Session->CardKey(*slot);
     return;
   }
-  if (event->key() == Qt::Key_T) {
+  if (event->key() == Qt::Key_T || event->key() == Qt::Key_F4 || event->key() == Qt::Key_F5) {
     if (HeldKeys->Pressed(*event))
-      StatsShow();
+      event->key() == Qt::Key_T ? StatsShow() : event->key() == Qt::Key_F4 ? Session->PlayDealAgain() : PlayDealByCode();
     return;
   }
   if (const auto step = FrameStep(event->key()))
@@ -432,7 +444,8 @@ void Tmainform::keyReleaseEvent(QKeyEvent* event)
   const TButtonKey button = ButtonKey(event->key(), static_cast<int>(event->modifiers()));
   if (button == bkTip)
     HeldKeys->Released(*event, [this] { TipBtn->Release(); });
-  else if (button != bkNone || CardKeySlot(event->key(), event->nativeScanCode()) || IsPickKey(event->key()) || event->key() == Qt::Key_T)
+  else if (button != bkNone || CardKeySlot(event->key(), event->nativeScanCode()) || IsPickKey(event->key())
+    || event->key() == Qt::Key_T || event->key() == Qt::Key_F4 || event->key() == Qt::Key_F5)
     HeldKeys->Released(*event, nullptr);
   else
     QWidget::keyReleaseEvent(event);
@@ -440,18 +453,21 @@ void Tmainform::keyReleaseEvent(QKeyEvent* event)
 
 TImageButton* Tmainform::ButtonOf(int key) const
 {
-  TImageButton* const buttons[] = { nullptr, MixBtn, StartBtn, PauseBtn, HighScoreBtn, TipBtn, OptionBtn, InfoBtn, RulesBtn, ExitBtn, PracticeBtn };
+  TImageButton* const buttons[] = { nullptr, MixBtn, StartBtn, PauseBtn, HighScoreBtn, TipBtn, OptionBtn, InfoBtn, RulesBtn, ExitBtn, PracticeBtn,
+    DealBtn };
   return buttons[key];
 }
 
 void Tmainform::ApplyTexts()
 {
   // Each button's hint, and its key for assistive technology.
-  for (int key = bkMix; key <= bkPractice; ++key) {
+  for (int key = bkMix; key <= bkDeals; ++key) {
     ButtonOf(key)->SetHint(ButtonHint(TButtonKey(key)));
     ButtonOf(key)->setAccessibleDescription(ButtonKeyText(TButtonKey(key)));
   }
   ScoreLabel->setText(QString());
+  AgainAction->setText(tr("Play this deal again") + QStringLiteral("\tF4"));
+  CodeAction->setText(tr("Play a deal by its code…") + QStringLiteral("\tF5"));
   Session->DrawScore();
 }
 
@@ -491,6 +507,14 @@ void Tmainform::InfoBtnClick()
   // During a game the information tells its deal's code.
   if (Dialogs.InfoDlg)
     Dialogs.InfoDlg->ShowModal(Session->Record().GameState == gsOver ? std::nullopt : std::optional<std::uint64_t>(Session->Deal()));
+}
+
+void Tmainform::PlayDealByCode()
+{
+  if (!Dialogs.DealCodeDlg)
+    return;
+  if (const std::optional<std::uint64_t> deal = Dialogs.DealCodeDlg->Ask())
+    Session->PlayDeal(*deal);
 }
 
 void Tmainform::StatsShow()

@@ -10,13 +10,16 @@
 #include <cstdint>
 #include <memory>
 
+class QAction;
 class QLabel;
+class QMenu;
 class QTimer;
 class TAudioBackend;
 class TBitmapList;
 class TBoardReader;
 class TBoardWidget;
 class TDlgResources;
+class TDealCodeDlg;
 class TErrorReporter;
 class TFormKeeper;
 class THeldKeys;
@@ -60,6 +63,7 @@ public:
     TInfoDlg* InfoDlg = nullptr;
     TReviewDlg* ReviewDlg = nullptr;
     TStatsDlg* StatsDlg = nullptr;
+    TDealCodeDlg* DealCodeDlg = nullptr;
   };
   void SetDialogs(const TDialogs& dialogs);
 
@@ -115,6 +119,8 @@ private:
   void InfoBtnClick();
   void RulesBtnClick();
   void StatsShow();
+  // Asks for a deal's code and deals it.
+  void PlayDealByCode();
   TImageButton* MakeButton(const char* name, int left);
   // The button that a TButtonKey stands for.
   TImageButton* ButtonOf(int key) const;
@@ -136,6 +142,11 @@ private:
   TImageButton* RulesBtn;
   TImageButton* ExitBtn;
   TImageButton* PracticeBtn;
+  // The deals: this one again, or one by its code.
+  TImageButton* DealBtn;
+  QMenu* DealMenu;
+  QAction* AgainAction;
+  QAction* CodeAction;
   std::unique_ptr<TMusicBox> Music;
   const TDlgResources& DlgResources;
   std::unique_ptr<THelpSystem> HelpSystem;

@@ -60,6 +60,8 @@ QString ButtonHint(TButtonKey button)
     return QCoreApplication::translate("MainTexts", "What's to do here?");
   case bkExit:
     return QCoreApplication::translate("MainTexts", "I have enough!");
+  case bkDeals:
+    return QCoreApplication::translate("MainTexts", "I want to play a deal again.");
   case bkPractice:
     return QCoreApplication::translate("MainTexts", "I want to practise: no points, free hints.");
   case bkNone:

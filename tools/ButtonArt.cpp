@@ -468,6 +468,29 @@ void Practice(QPainter& p, bool lifted)
   p.drawPolygon(QPolygonF({ { 30, 41 + up }, { 33, 44 + up }, { 28, 46 + up } }));
 }
 
+// A card under a round arrow: a deal dealt once more.
+void DealAgain(QPainter& p, bool turned)
+{
+  p.setPen(QPen(Qt::black, 1.6));
+  p.setBrush(Qt::white);
+  p.drawRoundedRect(QRectF(17, 15, 16, 24), 3, 3);
+  p.setPen(Qt::NoPen);
+  p.setBrush(QColor(255, 0, 0));
+  p.drawPolygon(QPolygonF({ { 25, 21 }, { 30, 30 }, { 20, 30 } }));
+  p.setPen(QPen(QColor(255, 215, 40), 4, Qt::SolidLine, Qt::RoundCap));
+  p.setBrush(Qt::NoBrush);
+  const int start = turned ? 60 : 20;
+  p.drawArc(QRectF(8, 8, 34, 34), start * 16, 250 * 16);
+  // The arrow's head where the arc ends.
+  const double end = (start + 250) * M_PI / 180;
+  const QPointF tip(25 + 17 * std::cos(end), 25 - 17 * std::sin(end));
+  p.setPen(QPen(Qt::black, 1.2));
+  p.setBrush(QColor(255, 215, 40));
+  const QPointF along(-std::sin(end), -std::cos(end));
+  const QPointF out(std::cos(end), -std::sin(end));
+  p.drawPolygon(QPolygonF({ tip + 7 * along, tip + 5 * out, tip - 5 * out }));
+}
+
 QImage Blank(int scale)
 {
   return Face(scale, Qt::white, nullptr);
@@ -612,6 +635,8 @@ TArtList MakeProgramFaces(int scale)
   list[10] = Face(scale, OrangeTile, [](QPainter& p) { Chart(p, true); });
   list[11] = Face(scale, BlueTile, [](QPainter& p) { Practice(p, false); });
   list[12] = Face(scale, BlueTile, [](QPainter& p) { Practice(p, true); });
+  list[13] = Face(scale, BlueTile, [](QPainter& p) { DealAgain(p, false); });
+  list[14] = Face(scale, BlueTile, [](QPainter& p) { DealAgain(p, true); });
   AddTrio(scale, list, 19, BlueTile, [](QPainter& p) { Bulb(p, false); }, [](QPainter& p) { Bulb(p, true); });
   return list;
 }

@@ -567,6 +567,10 @@
         <comment>a deal code follows</comment>
         <translation>Blatt %1</translation>
     </message>
+    <message>
+        <source>I want to play a deal again.</source>
+        <translation>Ich will ein Blatt noch einmal spielen.</translation>
+    </message>
 </context>
 <context>
     <name>TBoardAccessible</name>
@@ -598,6 +602,29 @@
     <message>
         <source>game over</source>
         <translation>Spiel aus</translation>
+    </message>
+</context>
+<context>
+    <name>TDealCodeDlg</name>
+    <message>
+        <source>Play a deal by its code</source>
+        <translation>Ein Blatt nach seinem Code spielen</translation>
+    </message>
+    <message>
+        <source>The deal&apos;s code:</source>
+        <translation>Der Code des Blatts:</translation>
+    </message>
+    <message>
+        <source>Deal it</source>
+        <translation>Austeilen</translation>
+    </message>
+    <message>
+        <source>Back to game</source>
+        <translation>Zurück zum Spiel</translation>
+    </message>
+    <message>
+        <source>That is no deal code. A code has 14 letters and digits, like %1.</source>
+        <translation>Das ist kein Code eines Blatts. Ein Code hat 14 Buchstaben und Ziffern, etwa %1.</translation>
     </message>
 </context>
 <context>
@@ -1071,6 +1098,14 @@ Have fun finding SETs!</translation>
     <message>
         <source>Practice, time played: %1, SETs on the table: %2</source>
         <translation>Übung, Spielzeit: %1, SETs auf dem Tisch: %2</translation>
+    </message>
+    <message>
+        <source>Play this deal again</source>
+        <translation>Dieses Blatt noch einmal spielen</translation>
+    </message>
+    <message>
+        <source>Play a deal by its code…</source>
+        <translation>Ein Blatt nach seinem Code spielen…</translation>
     </message>
 </context>
 <context>

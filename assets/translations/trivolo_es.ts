@@ -567,6 +567,10 @@
         <comment>a deal code follows</comment>
         <translation>Reparto %1</translation>
     </message>
+    <message>
+        <source>I want to play a deal again.</source>
+        <translation>Quiero jugar un reparto otra vez.</translation>
+    </message>
 </context>
 <context>
     <name>TBoardAccessible</name>
@@ -598,6 +602,29 @@
     <message>
         <source>game over</source>
         <translation>partida terminada</translation>
+    </message>
+</context>
+<context>
+    <name>TDealCodeDlg</name>
+    <message>
+        <source>Play a deal by its code</source>
+        <translation>Jugar un reparto por su código</translation>
+    </message>
+    <message>
+        <source>The deal&apos;s code:</source>
+        <translation>El código del reparto:</translation>
+    </message>
+    <message>
+        <source>Deal it</source>
+        <translation>Repartir</translation>
+    </message>
+    <message>
+        <source>Back to game</source>
+        <translation>Volver al juego</translation>
+    </message>
+    <message>
+        <source>That is no deal code. A code has 14 letters and digits, like %1.</source>
+        <translation>Eso no es un código de reparto. Un código tiene 14 letras y cifras, como %1.</translation>
     </message>
 </context>
 <context>
@@ -1069,6 +1096,14 @@ Mollberg Spiele
     <message>
         <source>Practice, time played: %1, SETs on the table: %2</source>
         <translation>Práctica, tiempo jugado: %1, SET en la mesa: %2</translation>
+    </message>
+    <message>
+        <source>Play this deal again</source>
+        <translation>Jugar este reparto otra vez</translation>
+    </message>
+    <message>
+        <source>Play a deal by its code…</source>
+        <translation>Jugar un reparto por su código…</translation>
     </message>
 </context>
 <context>

@@ -567,6 +567,10 @@
         <comment>a deal code follows</comment>
         <translation>Donne %1</translation>
     </message>
+    <message>
+        <source>I want to play a deal again.</source>
+        <translation>Je veux rejouer une donne.</translation>
+    </message>
 </context>
 <context>
     <name>TBoardAccessible</name>
@@ -598,6 +602,29 @@
     <message>
         <source>game over</source>
         <translation>partie terminée</translation>
+    </message>
+</context>
+<context>
+    <name>TDealCodeDlg</name>
+    <message>
+        <source>Play a deal by its code</source>
+        <translation>Jouer une donne par son code</translation>
+    </message>
+    <message>
+        <source>The deal&apos;s code:</source>
+        <translation>Le code de la donne :</translation>
+    </message>
+    <message>
+        <source>Deal it</source>
+        <translation>Distribuer</translation>
+    </message>
+    <message>
+        <source>Back to game</source>
+        <translation>Retour au jeu</translation>
+    </message>
+    <message>
+        <source>That is no deal code. A code has 14 letters and digits, like %1.</source>
+        <translation>Ce n’est pas un code de donne. Un code a 14 lettres et chiffres, comme %1.</translation>
     </message>
 </context>
 <context>
@@ -1069,6 +1096,14 @@ Bonne chasse aux SET !</translation>
     <message>
         <source>Practice, time played: %1, SETs on the table: %2</source>
         <translation>Entraînement, temps joué : %1, SET sur la table : %2</translation>
+    </message>
+    <message>
+        <source>Play this deal again</source>
+        <translation>Rejouer cette donne</translation>
+    </message>
+    <message>
+        <source>Play a deal by its code…</source>
+        <translation>Jouer une donne par son code…</translation>
     </message>
 </context>
 <context>

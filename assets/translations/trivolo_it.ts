@@ -567,6 +567,10 @@
         <comment>a deal code follows</comment>
         <translation>Mano %1</translation>
     </message>
+    <message>
+        <source>I want to play a deal again.</source>
+        <translation>Voglio rigiocare una mano.</translation>
+    </message>
 </context>
 <context>
     <name>TBoardAccessible</name>
@@ -598,6 +602,29 @@
     <message>
         <source>game over</source>
         <translation>partita finita</translation>
+    </message>
+</context>
+<context>
+    <name>TDealCodeDlg</name>
+    <message>
+        <source>Play a deal by its code</source>
+        <translation>Gioca una mano dal suo codice</translation>
+    </message>
+    <message>
+        <source>The deal&apos;s code:</source>
+        <translation>Il codice della mano:</translation>
+    </message>
+    <message>
+        <source>Deal it</source>
+        <translation>Distribuisci</translation>
+    </message>
+    <message>
+        <source>Back to game</source>
+        <translation>Torna al gioco</translation>
+    </message>
+    <message>
+        <source>That is no deal code. A code has 14 letters and digits, like %1.</source>
+        <translation>Questo non è un codice di mano. Un codice ha 14 lettere e cifre, come %1.</translation>
     </message>
 </context>
 <context>
@@ -1069,6 +1096,14 @@ Buon divertimento a cercare i SET!</translation>
     <message>
         <source>Practice, time played: %1, SETs on the table: %2</source>
         <translation>Allenamento, tempo giocato: %1, SET sul tavolo: %2</translation>
+    </message>
+    <message>
+        <source>Play this deal again</source>
+        <translation>Rigioca questa mano</translation>
+    </message>
+    <message>
+        <source>Play a deal by its code…</source>
+        <translation>Gioca una mano dal suo codice…</translation>
     </message>
 </context>
 <context>

@@ -567,6 +567,10 @@
         <comment>a deal code follows</comment>
         <translation>Spel %1</translation>
     </message>
+    <message>
+        <source>I want to play a deal again.</source>
+        <translation>Ik wil een spel opnieuw spelen.</translation>
+    </message>
 </context>
 <context>
     <name>TBoardAccessible</name>
@@ -598,6 +602,29 @@
     <message>
         <source>game over</source>
         <translation>spel voorbij</translation>
+    </message>
+</context>
+<context>
+    <name>TDealCodeDlg</name>
+    <message>
+        <source>Play a deal by its code</source>
+        <translation>Een spel spelen met zijn code</translation>
+    </message>
+    <message>
+        <source>The deal&apos;s code:</source>
+        <translation>De code van het spel:</translation>
+    </message>
+    <message>
+        <source>Deal it</source>
+        <translation>Delen</translation>
+    </message>
+    <message>
+        <source>Back to game</source>
+        <translation>Terug naar het spel</translation>
+    </message>
+    <message>
+        <source>That is no deal code. A code has 14 letters and digits, like %1.</source>
+        <translation>Dat is geen spelcode. Een code heeft 14 letters en cijfers, zoals %1.</translation>
     </message>
 </context>
 <context>
@@ -1069,6 +1096,14 @@ Veel plezier met SETs zoeken!</translation>
     <message>
         <source>Practice, time played: %1, SETs on the table: %2</source>
         <translation>Oefening, speeltijd: %1, SETs op tafel: %2</translation>
+    </message>
+    <message>
+        <source>Play this deal again</source>
+        <translation>Dit spel opnieuw spelen</translation>
+    </message>
+    <message>
+        <source>Play a deal by its code…</source>
+        <translation>Een spel spelen met zijn code…</translation>
     </message>
 </context>
 <context>

@@ -568,6 +568,10 @@
         <comment>a deal code follows</comment>
         <translation>Układ %1</translation>
     </message>
+    <message>
+        <source>I want to play a deal again.</source>
+        <translation>Chcę jeszcze raz zagrać układ.</translation>
+    </message>
 </context>
 <context>
     <name>TBoardAccessible</name>
@@ -599,6 +603,29 @@
     <message>
         <source>game over</source>
         <translation>koniec gry</translation>
+    </message>
+</context>
+<context>
+    <name>TDealCodeDlg</name>
+    <message>
+        <source>Play a deal by its code</source>
+        <translation>Zagraj układ według kodu</translation>
+    </message>
+    <message>
+        <source>The deal&apos;s code:</source>
+        <translation>Kod układu:</translation>
+    </message>
+    <message>
+        <source>Deal it</source>
+        <translation>Rozdaj</translation>
+    </message>
+    <message>
+        <source>Back to game</source>
+        <translation>Powrót do gry</translation>
+    </message>
+    <message>
+        <source>That is no deal code. A code has 14 letters and digits, like %1.</source>
+        <translation>To nie jest kod układu. Kod ma 14 liter i cyfr, na przykład %1.</translation>
     </message>
 </context>
 <context>
@@ -1071,6 +1098,14 @@ Miłego szukania SET-ów!</translation>
     <message>
         <source>Practice, time played: %1, SETs on the table: %2</source>
         <translation>Trening, czas gry: %1, SET-y na stole: %2</translation>
+    </message>
+    <message>
+        <source>Play this deal again</source>
+        <translation>Zagraj ten układ jeszcze raz</translation>
+    </message>
+    <message>
+        <source>Play a deal by its code…</source>
+        <translation>Zagraj układ według kodu…</translation>
     </message>
 </context>
 <context>

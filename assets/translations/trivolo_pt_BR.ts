@@ -567,6 +567,10 @@
         <comment>a deal code follows</comment>
         <translation>Mão %1</translation>
     </message>
+    <message>
+        <source>I want to play a deal again.</source>
+        <translation>Quero jogar uma mão de novo.</translation>
+    </message>
 </context>
 <context>
     <name>TBoardAccessible</name>
@@ -598,6 +602,29 @@
     <message>
         <source>game over</source>
         <translation>fim de partida</translation>
+    </message>
+</context>
+<context>
+    <name>TDealCodeDlg</name>
+    <message>
+        <source>Play a deal by its code</source>
+        <translation>Jogar uma mão pelo código</translation>
+    </message>
+    <message>
+        <source>The deal&apos;s code:</source>
+        <translation>O código da mão:</translation>
+    </message>
+    <message>
+        <source>Deal it</source>
+        <translation>Distribuir</translation>
+    </message>
+    <message>
+        <source>Back to game</source>
+        <translation>Voltar ao jogo</translation>
+    </message>
+    <message>
+        <source>That is no deal code. A code has 14 letters and digits, like %1.</source>
+        <translation>Isso não é um código de mão. Um código tem 14 letras e dígitos, como %1.</translation>
     </message>
 </context>
 <context>
@@ -1069,6 +1096,14 @@ Divirta-se procurando SETs!</translation>
     <message>
         <source>Practice, time played: %1, SETs on the table: %2</source>
         <translation>Treino, tempo jogado: %1, SETs na mesa: %2</translation>
+    </message>
+    <message>
+        <source>Play this deal again</source>
+        <translation>Jogar esta mão de novo</translation>
+    </message>
+    <message>
+        <source>Play a deal by its code…</source>
+        <translation>Jogar uma mão pelo código…</translation>
     </message>
 </context>
 <context>

@@ -568,6 +568,10 @@
         <comment>a deal code follows</comment>
         <translation>Расклад %1</translation>
     </message>
+    <message>
+        <source>I want to play a deal again.</source>
+        <translation>Хочу сыграть расклад ещё раз.</translation>
+    </message>
 </context>
 <context>
     <name>TBoardAccessible</name>
@@ -599,6 +603,29 @@
     <message>
         <source>game over</source>
         <translation>игра окончена</translation>
+    </message>
+</context>
+<context>
+    <name>TDealCodeDlg</name>
+    <message>
+        <source>Play a deal by its code</source>
+        <translation>Сыграть расклад по коду</translation>
+    </message>
+    <message>
+        <source>The deal&apos;s code:</source>
+        <translation>Код расклада:</translation>
+    </message>
+    <message>
+        <source>Deal it</source>
+        <translation>Раздать</translation>
+    </message>
+    <message>
+        <source>Back to game</source>
+        <translation>Назад к игре</translation>
+    </message>
+    <message>
+        <source>That is no deal code. A code has 14 letters and digits, like %1.</source>
+        <translation>Это не код расклада. В коде 14 букв и цифр, например %1.</translation>
     </message>
 </context>
 <context>
@@ -1071,6 +1098,14 @@ Mollberg Spiele
     <message>
         <source>Practice, time played: %1, SETs on the table: %2</source>
         <translation>Тренировка, время игры: %1, SET на столе: %2</translation>
+    </message>
+    <message>
+        <source>Play this deal again</source>
+        <translation>Сыграть этот расклад ещё раз</translation>
+    </message>
+    <message>
+        <source>Play a deal by its code…</source>
+        <translation>Сыграть расклад по коду…</translation>
     </message>
 </context>
 <context>

@@ -567,6 +567,10 @@
         <comment>a deal code follows</comment>
         <translation>Giv %1</translation>
     </message>
+    <message>
+        <source>I want to play a deal again.</source>
+        <translation>Jag vill spela en giv igen.</translation>
+    </message>
 </context>
 <context>
     <name>TBoardAccessible</name>
@@ -598,6 +602,29 @@
     <message>
         <source>game over</source>
         <translation>spelet slut</translation>
+    </message>
+</context>
+<context>
+    <name>TDealCodeDlg</name>
+    <message>
+        <source>Play a deal by its code</source>
+        <translation>Spela en giv efter dess kod</translation>
+    </message>
+    <message>
+        <source>The deal&apos;s code:</source>
+        <translation>Givens kod:</translation>
+    </message>
+    <message>
+        <source>Deal it</source>
+        <translation>Ge</translation>
+    </message>
+    <message>
+        <source>Back to game</source>
+        <translation>Tillbaka till spelet</translation>
+    </message>
+    <message>
+        <source>That is no deal code. A code has 14 letters and digits, like %1.</source>
+        <translation>Det är ingen givkod. En kod har 14 bokstäver och siffror, som %1.</translation>
     </message>
 </context>
 <context>
@@ -1069,6 +1096,14 @@ Lycka till med SET-jakten!</translation>
     <message>
         <source>Practice, time played: %1, SETs on the table: %2</source>
         <translation>Övning, speltid: %1, SET på bordet: %2</translation>
+    </message>
+    <message>
+        <source>Play this deal again</source>
+        <translation>Spela den här given igen</translation>
+    </message>
+    <message>
+        <source>Play a deal by its code…</source>
+        <translation>Spela en giv efter dess kod…</translation>
     </message>
 </context>
 <context>

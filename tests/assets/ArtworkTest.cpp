@@ -76,7 +76,7 @@ TEST(Artwork, NoFaceIsSeeThroughInsideItsTile)
         EXPECT_EQ(Holes(list->Bitmap(i)), 0) << name << " " << i;
         EXPECT_EQ(Holes(list->Bitmap(i, 2)), 0) << name << " " << i << " dense";
       }
-  EXPECT_EQ(faces, 69);
+  EXPECT_EQ(faces, 71);
 }
 
 TEST(Artwork, EveryImageHasADenseTwinOfTwiceTheSizeAndTheSameKey)

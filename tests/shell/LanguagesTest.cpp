@@ -10,6 +10,7 @@
 #include <QFile>
 #include <QFontMetricsF>
 #include <QLabel>
+#include <QLineEdit>
 #include <QRawFont>
 #include <QRegularExpression>
 #include <QXmlStreamReader>
@@ -165,6 +166,13 @@ TEST_F(TLanguagesTest, EveryTextFitsItsRoomInEveryLanguageAtEveryDensity)
     measured([&] { Forms->StatsDlg.ShowModal(); });
     measured([&] { Forms->ReviewDlg.ShowModal(review); });
     measured([&] { Forms->TongueDlg.Ask(TLanguage(language)); });
+    TModalAnswerer codes([&](QWidget* dialog) {
+      Forms->DealCodeDlg.CodeEdit->setText(QStringLiteral("no code"));
+      Click(Forms->DealCodeDlg.OkBtn);
+      Measure(dialog, dialog->objectName());
+      dialog->close();
+    });
+    Forms->DealCodeDlg.Ask();
   }
   EXPECT_GT(Measured, 500);
   EXPECT_EQ(Misfits.join(QLatin1Char('\n')).toStdString(), "") << Measured << " texts measured";

@@ -24,11 +24,14 @@ TEST_F(TShellTest, APracticeGameStartsByItsButtonOrKeyAndTheBoardSaysSo)
     Main().resize(size);
     QTest::qWait(10);
     const TBoardLayout& lay = Session().BoardOf().Layout();
-    const QRect button = Button(bkPractice)->geometry();
-    EXPECT_LE(button.right(), lay.GridLeft) << size.width() << "x" << size.height();
-    EXPECT_GE(button.top(), lay.PanelTop + 5 * lay.PanelSize) << size.width() << "x" << size.height();
-    EXPECT_LE(button.bottom(), lay.GridTop + 4 * lay.CellSize) << size.width() << "x" << size.height();
-    EXPECT_GE(button.left(), 0);
+    for (const TButtonKey key : { bkPractice, bkDeals }) {
+      const QRect button = Button(key)->geometry();
+      EXPECT_LE(button.right(), lay.GridLeft) << size.width() << "x" << size.height();
+      EXPECT_GE(button.top(), lay.PanelTop + 5 * lay.PanelSize + 40) << size.width() << "x" << size.height();
+      EXPECT_LE(button.bottom(), lay.GridTop + 4 * lay.CellSize) << size.width() << "x" << size.height();
+      EXPECT_GE(button.left(), 0);
+    }
+    EXPECT_FALSE(Button(bkPractice)->geometry().intersects(Button(bkDeals)->geometry()));
   }
   EXPECT_FALSE(SetsOnTable()->isVisible());
 
