@@ -381,8 +381,12 @@ void Tmainform::WordScoreStrip()
   QString line;
   if (practising) {
     const int sets = Session->SetsOnTable();
-    SetsLabel->setText(tr("SETs on the table: %1").arg(sets));
-    PlaceBoardSide();
+    // Laid out anew only when the count changes, not at every tick.
+    const QString count = tr("SETs on the table: %1").arg(sets);
+    if (SetsLabel->text() != count) {
+      SetsLabel->setText(count);
+      PlaceBoardSide();
+    }
     line = tr("Practice, time played: %1, SETs on the table: %2").arg(TReviewPanel::Clock(Session->PracticeTime())).arg(sets);
   }
   SetsLabel->setVisible(practising);

@@ -83,6 +83,15 @@ private:
 
 using TCalls = std::vector<std::string>;
 
+// The sixteen cards on the table in reading order, row by row.
+inline std::vector<int> TableOf(const TGameRecord& record)
+{
+  std::vector<int> table;
+  for (int p = 0; p < SlotCount; ++p)
+    table.push_back(record.Table[SlotOfPosition(p).Col][SlotOfPosition(p).Row]);
+  return table;
+}
+
 // The sixteen cards whose digits are all 0 or 1: no three of them form a SET.
 inline std::array<int, 16> SetFreeCards()
 {

@@ -29,12 +29,7 @@ TEST(Deal, ASeedGivesItsKnownTableAndDeck)
   TGame game(host, random);
   game.NewGame();
   const TGameRecord& rec = game.Record();
-  std::vector<int> table;
-  for (int p = 0; p < SlotCount; ++p) {
-    const TSlot s = SlotOfPosition(p);
-    table.push_back(rec.Table[s.Col][s.Row]);
-  }
-  EXPECT_EQ(table, (std::vector<int> { 40, 38, 30, 16, 33, 1, 5, 19, 59, 70, 36, 2, 34, 26, 32, 27 }));
+  EXPECT_EQ(TableOf(rec), (std::vector<int> { 40, 38, 30, 16, 33, 1, 5, 19, 59, 70, 36, 2, 34, 26, 32, 27 }));
   // The deck from its bottom (position 1) to its top.
   ASSERT_EQ(rec.DeckCount, 65);
   const std::vector<int> deck(rec.Deck.begin() + 1, rec.Deck.begin() + 1 + rec.DeckCount);
@@ -60,13 +55,8 @@ TEST(DealCode, AKnownCodeDealsItsKnownTableAndDeck)
   TGame game(host, random);
   game.NewGame();
   const TGameRecord& rec = game.Record();
-  std::vector<int> table;
-  for (int p = 0; p < SlotCount; ++p) {
-    const TSlot s = SlotOfPosition(p);
-    table.push_back(rec.Table[s.Col][s.Row]);
-  }
   // The same as the seed's own deal above: the code took up where it stood.
-  EXPECT_EQ(table, (std::vector<int> { 40, 38, 30, 16, 33, 1, 5, 19, 59, 70, 36, 2, 34, 26, 32, 27 }));
+  EXPECT_EQ(TableOf(rec), (std::vector<int> { 40, 38, 30, 16, 33, 1, 5, 19, 59, 70, 36, 2, 34, 26, 32, 27 }));
   EXPECT_EQ(std::vector<int>(rec.Deck.begin() + 1, rec.Deck.begin() + 6), (std::vector<int> { 3, 58, 51, 13, 28 }));
 }
 

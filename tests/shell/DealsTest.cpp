@@ -1,20 +1,13 @@
 // Deals played again and deals by their codes, as a player reaches them.
 #include "game/DealCode.h"
 #include "shell/DealCodeDlg.h"
+#include "tests/game/GameFixture.h"
 #include "tests/shell/ShellFixture.h"
 
 #include <QLineEdit>
 #include <QMenu>
 
 namespace {
-
-std::vector<int> TableOf(const TGameRecord& record)
-{
-  std::vector<int> table;
-  for (int p = 0; p < SlotCount; ++p)
-    table.push_back(record.Table[SlotOfPosition(p).Col][SlotOfPosition(p).Row]);
-  return table;
-}
 
 // The first deal of the generator seeded with 2024, whose code is
 // 63YVM-6W1AZ-T7TF.

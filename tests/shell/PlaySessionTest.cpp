@@ -347,15 +347,6 @@ TEST_F(TPlaySessionTest, APracticeGameExplainsEveryWrongPickAndCountsTheSetsOnTh
 
 namespace {
 
-// The sixteen cards on the table, in reading order.
-std::vector<int> TableOf(const TGameRecord& record)
-{
-  std::vector<int> table;
-  for (int p = 0; p < SlotCount; ++p)
-    table.push_back(record.Table[SlotOfPosition(p).Col][SlotOfPosition(p).Row]);
-  return table;
-}
-
 TEST_F(TPlaySessionTest, ADealPlayedAgainIsTheSameGameCountsOnlyAsTheLastAndLeavesTheOneGeneratorAlone)
 {
   // What the one generator deals second when nothing comes between.
