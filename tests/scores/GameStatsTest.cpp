@@ -1,4 +1,5 @@
 #include "game/CardCode.h"
+#include "game/DealCode.h"
 #include "game/Game.h"
 #include "game/Random.h"
 #include "game/SetFinder.h"
@@ -12,7 +13,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QUuid>
 
 #include <algorithm>
@@ -314,6 +317,37 @@ TEST(StatsStore, TheLastGamesDealIsKeptAndADamagedOneReadsAsNone)
     EXPECT_FALSE(last->Replayed) << damaged;
   }
   QFile::remove(ini.FileName());
+}
+
+} // namespace
+
+namespace {
+
+// A file edited by hand (byte-order mark, CR line ends) gives its last
+// game's deal; another copy adding a game keeps what the file held.
+TEST(StatsStore, AHandEditedFileGivesItsDealAndAnotherCopyLosesNothing)
+{
+  const QString name = QUuid::createUuid().toString(QUuid::Id128);
+  TIniCtrl first(QStringLiteral("TrivoloTest"), name);
+  QFile file(first.FileName());
+  ASSERT_TRUE(QDir().mkpath(QFileInfo(file).absolutePath()));
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  file.write("\xEF\xBB\xBF[common]\r\ntongue=1\r\n[stats]\r\nlast=" + QByteArray::fromStdString(FixedReview().Encode())
+    + "\r\nlastdeal=63yvm-6w1az-t7tf again\r\n");
+  file.close();
+  const std::optional<TGameReview> last = TStatsStore(first).LastGame();
+  ASSERT_TRUE(last.has_value());
+  EXPECT_EQ(last->Deal, ParseDealCode("63YVM-6W1AZ-T7TF"));
+  EXPECT_TRUE(last->Replayed);
+
+  TIniCtrl second(QStringLiteral("TrivoloTest"), name);
+  TGameReview game = FixedReview();
+  game.Deal = 7;
+  TStatsStore(second).Add(game);
+  EXPECT_EQ(TStatsStore(first).LastGame()->Deal, 7u);
+  EXPECT_FALSE(TStatsStore(first).LastGame()->Replayed);
+  EXPECT_EQ(first.ReadString(StoredKey::Common, StoredKey::Tongue, "-"), "1");
+  QFile::remove(first.FileName());
 }
 
 } // namespace
