@@ -326,6 +326,7 @@ def play():
     key(*(SLOT_KEYS[i] for i in find_no_set(names)))
     wait_for("the wrong pick explained", lambda: SAY["not a set"] in board.description)
     print("a wrong pick in practice reads:", board.description)
+    shoot(main_window(), "practice.png")
     key(*(SLOT_KEYS[i] for i in find_no_set(names)))  # dropped again
 
     def counted(names):
